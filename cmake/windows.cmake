@@ -1,0 +1,51 @@
+# Windows build: pokomi.exe and the Wine test executable, statically linked.
+enable_language(RC)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
+
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0A00 WINVER=0x0A00)
+
+set(win_sources)
+foreach(dir IN ITEMS ui app ${core_dirs})
+  file(GLOB dir_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${dir}/*.cpp)
+  foreach(f IN LISTS dir_sources)
+    get_filename_component(name ${f} NAME)
+    if(dir STREQUAL "ui" OR dir STREQUAL "app" OR name MATCHES "^C[A-Z]")
+      if(NOT name STREQUAL "main.cpp")
+        list(APPEND win_sources ${f})
+      endif()
+    endif()
+  endforeach()
+endforeach()
+
+set(win_libs user32 gdi32 comctl32 comdlg32 shell32 winmm advapi32 ole32 uuid)
+
+add_library(pokomi_win STATIC ${win_sources})
+target_link_libraries(pokomi_win PUBLIC pokomi_core ${win_libs})
+target_link_options(pokomi_win PUBLIC -static -static-libgcc -static-libstdc++ -municode)
+
+set(resource_script ${PROJECT_SOURCE_DIR}/res/pokomi.rc)
+file(GLOB_RECURSE resource_files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/res/*)
+set_source_files_properties(${resource_script} PROPERTIES OBJECT_DEPENDS "${resource_files}")
+
+add_executable(pokomi WIN32 ${PROJECT_SOURCE_DIR}/src/app/main.cpp ${resource_script})
+target_link_libraries(pokomi PRIVATE pokomi_win)
+
+# The Wine tests: one executable, one ctest entry per source file (its suites
+# are named after the file), run through the Wine runner.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/tools/wine-run.sh --prefix ${CMAKE_BINARY_DIR}/wineprefix)
+file(GLOB wine_test_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/wine/*.cpp)
+add_executable(wine_tests ${wine_test_sources} ${resource_script})
+target_include_directories(wine_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/wine)
+target_link_libraries(wine_tests PRIVATE pokomi_win GTest::gtest)
+set_target_properties(wine_tests PROPERTIES CROSSCOMPILING_EMULATOR "${CMAKE_CROSSCOMPILING_EMULATOR}")
+foreach(f IN LISTS wine_test_sources)
+  get_filename_component(stem ${f} NAME_WE)
+  if(NOT stem STREQUAL "WineMain" AND NOT stem MATCHES "Support$")
+    add_test(NAME wine_${stem} COMMAND wine_tests --gtest_brief=1 --gtest_filter=${stem}*)
+  endif()
+endforeach()
+
+# A small tool for the run script: closes a running clock with WM_CLOSE.
+add_executable(wmclose ${PROJECT_SOURCE_DIR}/tools/wmclose/wmclose.cpp)
+target_compile_definitions(wmclose PRIVATE UNICODE _UNICODE)
+target_link_options(wmclose PRIVATE -static -municode)

@@ -1,0 +1,100 @@
+// Resource IDs of ぽこみ. Shared by the resource script and the C++ code.
+#pragma once
+
+// Dialog templates
+#define IDD_ABOUT                 100
+#define IDD_CLOCK                 102
+#define IDD_MESSAGE               177
+
+// Menus
+#define IDR_CLOCK_MENU            134
+#define IDR_MESSAGE_MENU          135
+
+// Icons
+#define IDI_TRAY_NORMAL           133
+#define IDI_TRAY_DIALOG           173
+#define IDI_TRAY_MINIMIZED        175
+#define IDI_CLOSE                 139
+#define IDI_TOPMOST_ON            140
+#define IDI_MINIMIZE              141
+#define IDI_TOPMOST_OFF           142
+#define IDI_HOME_POSITION         164
+#define IDI_EVASION               163
+#define IDI_PLAY                  165
+#define IDI_BALLOON               166
+#define IDI_BALLOON_SOUND         168
+#define IDI_WINDOW                169
+#define IDI_SPEAKER               170
+#define IDI_STOP                  171
+
+// Bitmaps
+#define IDB_ABOUT_TITLE           140
+#define IDB_ABOUT_LINK            141
+#define IDB_OPTION_PICTURE        143
+#define IDB_WEEKDAY_FRI           144
+#define IDB_DIGIT_1               145
+#define IDB_DIGIT_2               146
+#define IDB_DIGIT_3               147
+#define IDB_DIGIT_4               148
+#define IDB_DIGIT_5               149
+#define IDB_DIGIT_6               150
+#define IDB_DIGIT_7               151
+#define IDB_DIGIT_8               152
+#define IDB_DIGIT_9               153
+#define IDB_DATE_SEPARATOR        154
+#define IDB_DIGIT_0               155
+#define IDB_WEEKDAY_MON           156
+#define IDB_WEEKDAY_SAT           157
+#define IDB_WEEKDAY_SUN           158
+#define IDB_WEEKDAY_THU           159
+#define IDB_WEEKDAY_TUE           160
+#define IDB_WEEKDAY_WED           161
+#define IDB_FALLBACK_ILLUSTRATION 175
+#define IDB_CORNER_BOTTOM_RIGHT   178
+#define IDB_CORNER_BOTTOM_LEFT    179
+#define IDB_CORNER_TOP_RIGHT      180
+#define IDB_CORNER_TOP_LEFT       181
+#define IDB_MESSAGE_CLOSE         182
+#define IDB_WIZARD_PAGE1          183
+#define IDB_WIZARD_PAGE3          184
+#define IDB_WIZARD_PAGE2          185
+#define IDB_CHARACTER             188
+
+// Toolbar (resource type 241)
+#define IDR_MESSAGE_TOOLBAR       182
+#define RT_TOOLBAR_DATA           241
+
+// Strings
+#define IDS_CLOSE_TIP             1
+#define IDS_ABOUT                 101
+#define IDS_TOPMOST               102
+#define IDS_MINIMIZE              103
+#define IDS_CLOSE                 104
+#define IDS_MOVE                  105
+#define IDS_RESTORE               106
+#define IDS_OPTIONS               107
+#define IDS_PROPERTY_SHEET        117
+
+// Commands (menu items and caption buttons)
+#define ID_CMD_ABOUT              101
+#define ID_CMD_TOPMOST            102
+#define ID_CMD_MINIMIZE           103
+#define ID_CMD_CLOSE              104
+#define ID_CMD_MOVE               105
+#define ID_CMD_RESTORE            106
+#define ID_CMD_OPTIONS            107
+#define ID_CMD_UNUSED             108
+
+// Controls of the clock window
+#define IDC_CLOCK_CLOSE           104
+#define IDC_CLOCK_TOPMOST         102
+#define IDC_CLOCK_MINIMIZE        103
+#define IDC_CLOCK_LABEL           1046
+
+// Controls of the message window
+#define IDC_MESSAGE_NEXT          1040
+#define IDC_MESSAGE_PREVIOUS      1041
+#define IDC_MESSAGE_TITLE         1042
+#define IDC_MESSAGE_LINE          1043
+#define IDC_MESSAGE_CAPTION       1044
+#define IDC_MESSAGE_TEXT          1011

@@ -1,0 +1,49 @@
+#include "app/Environment.h"
+
+#include <vector>
+
+std::wstring GetProgramFolder() {
+    std::vector<wchar_t> path(MAX_PATH);
+    for (;;) {
+        DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) return L".\\";
+        if (length < path.size()) {
+            std::wstring full(path.data(), length);
+            size_t slash = full.find_last_of(L"\\/");
+            return slash == std::wstring::npos ? L".\\" : full.substr(0, slash + 1);
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+LocalTime ReadLocalTime() {
+    SYSTEMTIME st;
+    GetLocalTime(&st);
+    LocalTime t;
+    t.year = st.wYear;
+    t.month = st.wMonth;
+    t.day = st.wDay;
+    t.weekday = st.wDayOfWeek;
+    t.hour = st.wHour;
+    t.minute = st.wMinute;
+    t.second = st.wSecond;
+    return t;
+}
+
+Environment MakeSystemEnvironment() {
+    Environment env;
+    env.programFolder = GetProgramFolder();
+    env.profilePath = env.programFolder + L"pokomi.ini";
+    env.now = &ReadLocalTime;
+    env.notifyIcon = [](DWORD message, NOTIFYICONDATAW* data) { return Shell_NotifyIconW(message, data); };
+    env.messageBox = [](HWND owner, const std::wstring& text, const std::wstring& caption, UINT type) {
+        return MessageBoxW(owner, text.c_str(), caption.c_str(), type);
+    };
+    env.setTimer = [](HWND hwnd, UINT_PTR id, UINT period) { return SetTimer(hwnd, id, period, nullptr); };
+    env.leftButtonDown = [] { return (GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0; };
+    env.trackPopupMenu = [](HMENU menu, UINT flags, int x, int y, HWND owner) {
+        return TrackPopupMenu(menu, flags, x, y, 0, owner, nullptr);
+    };
+    env.findTaskbar = [] { return FindWindowW(L"Shell_TrayWnd", nullptr); };
+    return env;
+}

@@ -1,0 +1,32 @@
+// What the top-level windows take from the world: the program folder, the
+// local time, the random seed and the few system calls tests need to replace.
+#pragma once
+#include <windows.h>
+#include <shellapi.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "clock/LocalTime.h"
+
+struct Environment {
+    std::wstring programFolder;  // ends with a backslash; data lives in programFolder + L"dat\\"
+    std::wstring profilePath;    // pokomi.ini beside the program
+    std::function<LocalTime()> now;
+    std::optional<unsigned> randomSeed;  // none: seeded with the current time in seconds
+
+    std::function<BOOL(DWORD, NOTIFYICONDATAW*)> notifyIcon;
+    std::function<int(HWND, const std::wstring&, const std::wstring&, UINT)> messageBox;
+    std::function<UINT_PTR(HWND, UINT_PTR, UINT)> setTimer;
+    std::function<bool()> leftButtonDown;
+    std::function<BOOL(HMENU, UINT, int, int, HWND)> trackPopupMenu;
+    std::function<HWND()> findTaskbar;
+    bool endsMessageLoop = true;  // closing the main window ends the program
+};
+
+// The program folder of the running executable, ending with a backslash.
+std::wstring GetProgramFolder();
+LocalTime ReadLocalTime();
+// The environment of the real program: everything from the system.
+Environment MakeSystemEnvironment();

@@ -1,0 +1,145 @@
+// The clock window: a borderless, rounded modeless dialog showing the face.
+#pragma once
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "alarms/AlarmEntry.h"
+#include "app/Environment.h"
+#include "clock/ClockSettings.h"
+#include "clock/Geometry.h"
+#include "clock/Random.h"
+#include "clock/TimeText.h"
+#include "content/SoundTable.h"
+#include "controls/CHoverButton.h"
+#include "controls/CTextLabel.h"
+#include "ui/Dialog.h"
+#include "ui/Gdi.h"
+#include "ui/IniProfile.h"
+
+class CClockTrayWnd;
+
+class CClockDialog : public ui::Dialog {
+public:
+    static constexpr UINT_PTR kSecondTimer = 1;
+    static constexpr UINT_PTR kQuickTimer = 123456;
+    static constexpr int kWidth = 165;
+    static constexpr int kHeight = 422;
+
+    CClockDialog(const Environment& env, CClockTrayWnd* tray);
+    ~CClockDialog() override;
+
+    bool Create(HWND parent);  // modeless, from the clock's template
+    void SaveAll();
+    void ShowContextMenu(int x, int y);
+    // The context menu's pop-up with its checks, grayed items and default item set.
+    ui::gdi::Menu BuildContextMenu() const;
+    void ToggleMinimized();
+
+    void RebuildDueList();
+
+    const ClockSettings& Settings() const { return m_settings; }
+    const std::vector<std::wstring>& IllustrationNames() const { return m_illustrationNames; }
+    const std::vector<int>& ShownFlags() const { return m_shownFlags; }
+    const SoundTable& Sounds() const { return m_sounds; }
+    const AlarmList& Alarms() const { return m_alarms; }
+    const AlarmList& DueList() const { return m_dueList; }
+    int IllustrationIndex() const { return m_illustrationIndex; }
+    POINT RestorePosition() const { return m_restorePosition; }
+    int ClosingFlag() const { return m_closing; }
+    HWND Tooltip() const { return m_tooltip; }
+
+protected:
+    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    BOOL OnInitDialog() override;
+    void DoDataExchange(ui::DataExchange& exchange) override;
+    bool OnCommand(WORD id, WORD code, HWND control) override;
+    bool PreTranslateMessage(MSG& msg) override;
+    void OnFinalDestroyed() override;
+
+private:
+    // Start-up
+    void SetUpCaptionButtons();
+    void SetUpLabel();
+    void CreateImageList();
+    void PlaceWindow();
+    void ApplyTopMost();
+    void ApplyWindowShape();
+    void CreateTooltip();
+    void CreateLabelFont();
+    bool StartTimers();
+    void StartMinimized();
+
+    // Face (drawing)
+    void SelectClockMapping(HDC dc) const;
+    void DrawFace(HDC dc) const;
+    void DrawNumerals(HDC dc) const;
+    void DrawHand(HDC dc, int length, int divisor, int angle) const;
+    void DrawSecondHand(HDC dc, int length, int divisor, int angle) const;
+    void DrawBitmap(HDC dc, ui::gdi::Bitmap bitmap, pokomi::Point at) const;  // consumes the bitmap
+    ui::gdi::Bitmap LoadIllustration(const std::wstring& path) const;
+    LOGFONTW DialLogFont() const;
+    void RedrawCaptionControls(bool withLabel) const;
+
+    // Tick
+    static DayPeriodWords DayPeriods();
+    void CountQuietTime();
+    void AdvancePictureChange();
+    void MinuteRefresh(HDC dc, const LocalTime& now);
+    void SecondStep(HDC dc, const LocalTime& now);
+    void SetTooltipText(const std::wstring& text);
+    void ShowDueMessages(const AlarmList& entries);
+
+    // Sounds and window commands
+    bool PlayEventSound(SoundEvent event);
+    void ReturnHome();
+
+    // Data folder
+    std::wstring DataPath(const wchar_t* name) const;
+    void LoadDataFiles();
+    bool SaveDataFiles();  // reports a failure itself
+
+    // Commands and messages
+    void OnClose();
+    bool ExitSoundPending();
+    LRESULT OnNcHitTest(LPARAM lParam);
+    void OnContextMenu(LPARAM lParam);
+    void OnTimer(UINT_PTR id);
+    void OnPaint();
+
+    int ShowMessage(const std::wstring& text, const std::wstring& caption, UINT type);
+    RECT WorkArea() const;
+
+    Environment m_env;
+    CClockTrayWnd* m_tray;
+    ui::IniProfile m_profile;
+
+    int m_soundPlaying = 0;
+    int m_closing = 0;
+    POINT m_restorePosition{0, 0};
+    ClockSettings m_settings;
+    int m_returnHomeCount = 0;
+    int m_illustrationIndex = 0;
+    int m_pictureChangeCount = 0;
+    HIMAGELIST m_imageList = nullptr;
+    std::vector<std::wstring> m_illustrationNames;
+    std::vector<int> m_shownFlags;
+    SoundTable m_sounds;
+    AlarmList m_alarms;
+    AlarmList m_dueList;
+    RandomGenerator m_random;
+    int m_lastSecond = 0;
+    int m_lastMinute = 0;
+    int m_lastHour = 0;
+
+    CTextLabel m_label;
+    CHoverButton m_closeButton;
+    CHoverButton m_topMostButton;
+    CHoverButton m_minimizeButton;
+    ui::gdi::Font m_labelFont;
+    HWND m_tooltip = nullptr;
+    std::wstring m_tooltipText;
+    bool m_hideAfterCreate = false;
+};

@@ -1,0 +1,110 @@
+// The timer tick: everything that depends on the time of day.
+#include "clock/CClockDialog.h"
+
+#include "alarms/AlarmRules.h"
+#include "clock/FaceGeometry.h"
+#include "clock/IllustrationPick.h"
+#include "clock/TimeText.h"
+
+using namespace pokomi;
+
+namespace {
+
+constexpr UINT kRedrawNow = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW;
+constexpr int kQuietTicksBeforeReturn = 10;  // 3 seconds of the 300 ms timer
+
+std::wstring LocaleText(LCTYPE type, const wchar_t* fallback) {
+    wchar_t buffer[32] = {};
+    int length = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, type, buffer, 32);
+    return length > 1 ? std::wstring(buffer) : std::wstring(fallback);
+}
+
+}  // namespace
+
+DayPeriodWords CClockDialog::DayPeriods() {
+    static const DayPeriodWords words{LocaleText(LOCALE_S1159, L"AM"), LocaleText(LOCALE_S2359, L"PM")};
+    return words;
+}
+
+void CClockDialog::OnTimer(UINT_PTR id) {
+    if (id == kQuickTimer) CountQuietTime();
+    LocalTime now = m_env.now();
+    int hour12 = now.Hour12();
+    bool newHour = hour12 != m_lastHour;
+    bool newMinute = now.minute != m_lastMinute;
+    if (newHour) RebuildDueList();
+    if (newMinute && !m_dueList.IsEmpty()) {
+        AlarmList firing = SelectDueThisMinute(m_dueList, now.minute);
+        if (!firing.IsEmpty()) ShowDueMessages(firing);
+    }
+    if (newHour && now.minute == 0) PlayEventSound(SoundEvent::Time);
+    if (now.second == m_lastSecond && !newMinute && !newHour) return;
+    if (m_settings.Minimize) {
+        m_lastSecond = now.second;
+        m_lastMinute = now.minute;
+        m_lastHour = hour12;
+        return;
+    }
+    ui::gdi::ClientDC dc(m_hwnd);
+    SelectClockMapping(dc.Get());
+    if (newMinute) MinuteRefresh(dc.Get(), now);
+    if (now.second != m_lastSecond) SecondStep(dc.Get(), now);
+}
+
+// Counts 300 ms ticks without movement; the tenth one sends the window home.
+void CClockDialog::CountQuietTime() {
+    if (IsWindowEnabled(m_hwnd) && !m_env.leftButtonDown()) {
+        if (++m_returnHomeCount == kQuietTicksBeforeReturn) ReturnHome();
+    } else {
+        m_returnHomeCount = 0;
+    }
+}
+
+void CClockDialog::AdvancePictureChange() {
+    if (m_settings.UpdateIllust) ++m_pictureChangeCount;
+    if (m_pictureChangeCount != m_settings.UpdateElapse) return;
+    IllustrationChange change = PickNextIllustration(static_cast<int>(m_illustrationNames.size()), m_shownFlags,
+                                                     m_illustrationIndex, m_random);
+    m_illustrationIndex = change.index;
+    if (change.changed) PlayEventSound(SoundEvent::Update);
+    m_pictureChangeCount = 0;
+}
+
+void CClockDialog::MinuteRefresh(HDC dc, const LocalTime& now) {
+    AdvancePictureChange();
+    DrawFace(dc);
+    HandAngles angles = HandAnglesFor(now.Hour12(), now.minute, m_lastSecond);
+    DrawHand(dc, kHourHand.length, kHourHand.divisor, angles.hour);
+    DrawHand(dc, kMinuteHand.length, kMinuteHand.divisor, angles.minute);
+    DrawSecondHand(dc, kSecondHand.length, kSecondHand.divisor, angles.second);
+    m_lastMinute = now.minute;
+    m_lastHour = now.Hour12();
+    RedrawCaptionControls(false);
+}
+
+void CClockDialog::SecondStep(HDC dc, const LocalTime& now) {
+    bool withSeconds = m_settings.SecondHand != 0;
+    std::wstring name = static_cast<size_t>(m_illustrationIndex) < m_illustrationNames.size()
+                            ? m_illustrationNames[static_cast<size_t>(m_illustrationIndex)]
+                            : std::wstring();
+    SetTooltipText(FormatTooltipText(now, withSeconds, DayPeriods(), name));
+    SetWindowTextW(m_label.Handle(), FormatTimeText(now, withSeconds, DayPeriods()).c_str());
+    RedrawWindow(m_label.Handle(), nullptr, nullptr, kRedrawNow);
+    if (!withSeconds) return;
+    DrawSecondHand(dc, kSecondHand.length, kSecondHand.divisor, m_lastSecond * 6);
+    DrawSecondHand(dc, kSecondHand.length, kSecondHand.divisor, now.second * 6);
+    m_lastSecond = now.second;
+}
+
+void CClockDialog::SetTooltipText(const std::wstring& text) {
+    if (!m_tooltip) return;
+    m_tooltipText = text;
+    TOOLINFOW info{};
+    info.cbSize = sizeof(info);
+    info.uFlags = TTF_IDISHWND;
+    info.hwnd = m_hwnd;
+    info.uId = reinterpret_cast<UINT_PTR>(m_hwnd);
+    info.lpszText = m_tooltipText.data();
+    SendMessageW(m_tooltip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
+    SendMessageW(m_tooltip, TTM_UPDATE, 0, 0);
+}

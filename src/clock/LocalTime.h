@@ -1,0 +1,14 @@
+// A reading of the local clock, as the clock window uses it.
+#pragma once
+
+struct LocalTime {
+    int year = 2000;
+    int month = 1;    // 1-12
+    int day = 1;      // 1-31
+    int weekday = 6;  // 0 = Sunday ... 6 = Saturday
+    int hour = 0;     // 0-23
+    int minute = 0;
+    int second = 0;
+
+    int Hour12() const { return hour % 12; }
+};

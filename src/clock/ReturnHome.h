@@ -1,0 +1,46 @@
+// The clock window's glide back to its home position, screen pixels.
+#pragma once
+
+#include "clock/Geometry.h"
+
+#include <optional>
+#include <vector>
+
+namespace pokomi {
+
+// Values of the Home setting.
+inline constexpr int kHomeNone = 0;
+inline constexpr int kHomeCentre = 1;
+inline constexpr int kHomePoint = 2;
+
+inline constexpr int kReturnHomeMoves = 30;
+
+struct ReturnHomeInput {
+    int homeMode;
+    Point homePoint;  // HomeX, HomeY
+    bool minimized;
+    Rect window;
+    Rect workArea;
+};
+
+struct ReturnHomePlan {
+    // false: no home, minimised, or already home; no sound and no move.
+    bool move = false;
+    Point target;
+    // kReturnHomeMoves top-left positions; the first is the start, the last the target.
+    std::vector<Point> path;
+};
+
+// Top-left that centres the 165 x 422 window in the work area.
+Point CentreTarget(const Rect& workArea);
+
+// The top-left the window returns to; none for home mode 0 or an unknown mode.
+std::optional<Point> HomeTarget(int homeMode, Point homePoint, const Rect& workArea);
+
+// Steps of (target - start) / 30, truncated toward zero, from the start; the last move
+// lands on the target exactly.
+std::vector<Point> ReturnHomePath(Point start, Point target);
+
+ReturnHomePlan PlanReturnHome(const ReturnHomeInput& input);
+
+}  // namespace pokomi

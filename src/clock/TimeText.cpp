@@ -1,0 +1,23 @@
+#include "clock/TimeText.h"
+
+namespace {
+
+std::wstring TwoDigits(int value) {
+    value = ((value % 100) + 100) % 100;
+    return std::wstring{static_cast<wchar_t>(L'0' + value / 10), static_cast<wchar_t>(L'0' + value % 10)};
+}
+
+}  // namespace
+
+std::wstring FormatTimeText(const LocalTime& time, bool withSeconds, const DayPeriodWords& words) {
+    int hour12 = time.hour % 12 == 0 ? 12 : time.hour % 12;
+    std::wstring text = (time.hour < 12 ? words.morning : words.afternoon) + L" " + TwoDigits(hour12) + L":" +
+                        TwoDigits(time.minute);
+    if (withSeconds) text += L":" + TwoDigits(time.second);
+    return text;
+}
+
+std::wstring FormatTooltipText(const LocalTime& time, bool withSeconds, const DayPeriodWords& words,
+                               const std::wstring& illustrationName) {
+    return FormatTimeText(time, withSeconds, words) + L" - " + illustrationName;
+}

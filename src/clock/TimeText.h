@@ -1,0 +1,16 @@
+// The clock's digital time texts: "<designator> hh:mm[:ss]" on a 12-hour clock.
+#pragma once
+#include <string>
+
+#include "clock/LocalTime.h"
+
+struct DayPeriodWords {
+    std::wstring morning = L"AM";
+    std::wstring afternoon = L"PM";
+};
+
+// The label text, e.g. "午後 03:04:05", or "午後 03:04" without seconds.
+std::wstring FormatTimeText(const LocalTime& time, bool withSeconds, const DayPeriodWords& words);
+// The tooltip text: the time, " - ", and the name of the illustration shown.
+std::wstring FormatTooltipText(const LocalTime& time, bool withSeconds, const DayPeriodWords& words,
+                               const std::wstring& illustrationName);

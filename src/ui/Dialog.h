@@ -1,0 +1,63 @@
+// Modal and modeless dialogs from resource templates. One static procedure binds
+// the object at WM_INITDIALOG (kept in DWLP_USER) and calls its message handler.
+#pragma once
+#include <windows.h>
+
+#include "ui/DataExchange.h"
+
+namespace ui {
+
+class Control;
+
+class Dialog {
+public:
+    explicit Dialog(UINT templateId) : m_templateId(templateId) {}
+    Dialog(const Dialog&) = delete;
+    Dialog& operator=(const Dialog&) = delete;
+    virtual ~Dialog();
+
+    bool Create(HWND parent);       // modeless
+    INT_PTR DoModal(HWND parent);   // modal; returns the EndDialog result, -1 on failure
+    HWND Handle() const { return m_hwnd; }
+    HWND Item(int id) const { return GetDlgItem(m_hwnd, id); }
+    bool UpdateData(bool saving);
+
+    // Called by the message loop for messages of this dialog or its children;
+    // true means the message was consumed.
+    virtual bool PreTranslateMessage(MSG& msg);
+
+protected:
+    // The dialog's message map. Return TRUE when handled; call the base for the rest.
+    virtual INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    virtual BOOL OnInitDialog();
+    virtual void DoDataExchange(DataExchange&) {}
+    virtual bool OnCommand(WORD id, WORD code, HWND control);
+    virtual void OnOK();
+    virtual void OnCancel();
+    // Called after WM_NCDESTROY, when the HWND is gone. Self-deleting dialogs delete here.
+    virtual void OnFinalDestroyed() {}
+
+    void Close(INT_PTR result);  // EndDialog when modal, DestroyWindow when modeless
+    void SetResult(LRESULT result) { SetWindowLongPtrW(m_hwnd, DWLP_MSGRESULT, result); }
+    bool IsModal() const { return m_modal; }
+
+    HWND m_hwnd = nullptr;
+
+private:
+    static INT_PTR CALLBACK StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+
+    UINT m_templateId;
+    bool m_modal = false;
+    int m_depth = 0;  // handlers of this dialog now on the stack
+    bool m_destroyed = false;
+};
+
+// The message loop of the program, and a pump for tests. Modeless dialogs get
+// their PreTranslateMessage (tooltip relay, keyboard navigation) before dispatch.
+void RegisterModeless(Dialog* dialog);
+void UnregisterModeless(Dialog* dialog);
+int RunMessageLoop();
+void PumpMessages();  // handles every message waiting now, then returns
+
+}  // namespace ui

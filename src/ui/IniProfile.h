@@ -1,0 +1,30 @@
+// The profile as a private .ini file of one section, stored UTF-16 so that any
+// font name survives.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "clock/ProfileStore.h"
+
+namespace ui {
+
+class IniProfile : public ProfileStore {
+public:
+    IniProfile(std::wstring path, std::wstring section);
+
+    int GetInt(const wchar_t* key, int defaultValue) override;
+    std::wstring GetString(const wchar_t* key, const std::wstring& defaultValue) override;
+    bool WriteInt(const wchar_t* key, int value) override;
+    bool WriteString(const wchar_t* key, const std::wstring& value) override;
+
+    const std::wstring& Path() const { return m_path; }
+
+private:
+    bool EnsureUnicodeFile();
+
+    std::wstring m_path;
+    std::wstring m_section;
+};
+
+}  // namespace ui

@@ -1,0 +1,24 @@
+#include "ui/Resources.h"
+
+namespace ui {
+
+HINSTANCE Instance() { return GetModuleHandleW(nullptr); }
+
+std::wstring LoadStringResource(UINT id) {
+    const wchar_t* text = nullptr;
+    int length = LoadStringW(Instance(), id, reinterpret_cast<LPWSTR>(&text), 0);
+    return length > 0 && text ? std::wstring(text, static_cast<size_t>(length)) : std::wstring();
+}
+
+gdi::Icon LoadIconResource(UINT id, int size) {
+    return gdi::Icon(static_cast<HICON>(LoadImageW(Instance(), MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, 0)));
+}
+
+gdi::Bitmap LoadBitmapResource(UINT id) {
+    return gdi::Bitmap(
+        static_cast<HBITMAP>(LoadImageW(Instance(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+}
+
+gdi::Menu LoadMenuResource(UINT id) { return gdi::Menu(LoadMenuW(Instance(), MAKEINTRESOURCEW(id))); }
+
+}  // namespace ui

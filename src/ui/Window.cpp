@@ -1,0 +1,93 @@
+#include "ui/Window.h"
+
+#include <exception>
+#include <string>
+
+namespace ui {
+
+namespace {
+
+bool RegisterPlainClass(const wchar_t* className, WNDPROC proc) {
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof(existing);
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    if (GetClassInfoExW(instance, className, &existing)) return true;
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = proc;
+    wc.hInstance = instance;
+    wc.lpszClassName = className;
+    return RegisterClassExW(&wc) != 0;
+}
+
+}  // namespace
+
+void ReportUnexpected(const char* where) noexcept {
+    try {
+        std::string text = std::string("pokomi: unexpected error in ") + where + "\n";
+        OutputDebugStringA(text.c_str());
+    } catch (...) {
+    }
+}
+
+Window::~Window() {
+    if (m_hwnd) {
+        SetWindowLongPtrW(m_hwnd, GWLP_USERDATA, 0);
+        HWND hwnd = m_hwnd;
+        m_hwnd = nullptr;
+        DestroyWindow(hwnd);
+    }
+}
+
+bool Window::CreateWindowObject(const WindowCreateArgs& args) {
+    if (!RegisterPlainClass(args.className, &Window::StaticProc)) return false;
+    HWND hwnd = CreateWindowExW(args.exStyle, args.className, args.title, args.style, args.rect.left,
+                                args.rect.top, args.rect.right - args.rect.left,
+                                args.rect.bottom - args.rect.top, args.parent, nullptr,
+                                GetModuleHandleW(nullptr), this);
+    m_created = hwnd != nullptr;
+    return m_created;
+}
+
+LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    return Default(message, wParam, lParam);
+}
+
+LRESULT Window::Default(UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcW(m_hwnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK Window::StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        auto* bound = static_cast<Window*>(create->lpCreateParams);
+        bound->m_hwnd = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(bound));
+    }
+    auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
+    ++self->m_depth;
+    LRESULT result = 0;
+    try {
+        result = self->HandleMessage(message, wParam, lParam);
+    } catch (...) {
+        ReportUnexpected("window procedure");
+        result = DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->m_hwnd = nullptr;
+        self->m_destroyed = true;
+    }
+    // The object may delete itself only once no handler of its own is running.
+    if (--self->m_depth == 0 && self->m_destroyed && self->m_created) {
+        try {
+            self->OnFinalDestroyed();
+        } catch (...) {
+            ReportUnexpected("final destroy");
+        }
+    }
+    return result;
+}
+
+}  // namespace ui

@@ -1,0 +1,224 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <vector>
+
+#include "alarms/AlarmRules.h"
+
+namespace {
+
+AlarmEntry Entry(std::wstring_view dateUnit, const wchar_t* dateDetail, std::wstring_view timeUnit,
+                 const wchar_t* timeDetail, const wchar_t* subject = L"件名")
+{
+    return AlarmEntry{subject,   L"NULL",  L"",        std::wstring(dateUnit), dateDetail,
+                      std::wstring(timeUnit), timeDetail};
+}
+
+LocalDateHour At(int month, int day, int weekday, int hour)
+{
+    return LocalDateHour{month, day, weekday, hour};
+}
+
+// Every real date of a year at the given hour.
+std::vector<LocalDateHour> DaysOfYear(int year, int hour)
+{
+    using namespace std::chrono;
+    std::vector<LocalDateHour> result;
+    const sys_days first = std::chrono::year{year} / January / 1;
+    const sys_days end = std::chrono::year{year + 1} / January / 1;
+    for (sys_days d = first; d < end; d += days{1}) {
+        const year_month_day ymd{d};
+        result.push_back(LocalDateHour{static_cast<int>(static_cast<unsigned>(ymd.month())),
+                                     static_cast<int>(static_cast<unsigned>(ymd.day())),
+                                     static_cast<int>(weekday{d}.c_encoding()), hour});
+    }
+    return result;
+}
+
+int CountDueDays(const AlarmEntry& entry, int year, int hour)
+{
+    int count = 0;
+    for (const LocalDateHour& day : DaysOfYear(year, hour)) {
+        count += IsDueThisHour(entry, day) ? 1 : 0;
+    }
+    return count;
+}
+
+AlarmList ListOf(std::initializer_list<AlarmEntry> entries)
+{
+    AlarmList list;
+    for (const AlarmEntry& entry : entries) {
+        list.Append(entry);
+    }
+    return list;
+}
+
+} // namespace
+
+TEST(AlarmRulesTest, YearlyMatchesMonthDayAndHour)
+{
+    const AlarmEntry entry = Entry(kDateUnitYearly, L"12/24", kTimeUnitAtTime, L"18:5");
+    EXPECT_TRUE(IsDueThisHour(entry, At(12, 24, 3, 18)));
+    EXPECT_FALSE(IsDueThisHour(entry, At(12, 24, 3, 17)));
+    EXPECT_FALSE(IsDueThisHour(entry, At(12, 25, 4, 18)));
+    EXPECT_FALSE(IsDueThisHour(entry, At(11, 24, 3, 18)));
+    EXPECT_EQ(CountDueDays(entry, 2023, 18), 1);
+}
+
+TEST(AlarmRulesTest, LeapDayFiresOnlyInLeapYears)
+{
+    const AlarmEntry entry = Entry(kDateUnitYearly, L"2/29", kTimeUnitAtTime, L"9:0");
+    EXPECT_EQ(CountDueDays(entry, 2023, 9), 0);
+    EXPECT_EQ(CountDueDays(entry, 2100, 9), 0);
+    EXPECT_EQ(CountDueDays(entry, 2024, 9), 1);
+    EXPECT_EQ(CountDueDays(entry, 2000, 9), 1);
+}
+
+TEST(AlarmRulesTest, MonthlyDay31FiresOnlyInLongMonths)
+{
+    const AlarmEntry entry = Entry(kDateUnitMonthly, L"31", kTimeUnitAtTime, L"8:0");
+    EXPECT_EQ(CountDueDays(entry, 2023, 8), 7);
+    for (int month : {2, 4, 6, 9, 11}) {
+        EXPECT_FALSE(IsDateDue(entry, At(month, 30, 0, 8)));
+        EXPECT_FALSE(IsDateDue(entry, At(month + 1, 1, 0, 8)));
+    }
+    EXPECT_TRUE(IsDateDue(entry, At(1, 31, 0, 8)));
+}
+
+TEST(AlarmRulesTest, MonthlyDay30SkipsFebruary)
+{
+    const AlarmEntry entry = Entry(kDateUnitMonthly, L"30", kTimeUnitHourly, L"0");
+    EXPECT_EQ(CountDueDays(entry, 2024, 0), 11);
+}
+
+TEST(AlarmRulesTest, WeeklyUsesSundayZeroToSaturdaySix)
+{
+    const AlarmEntry sunday = Entry(kDateUnitWeekly, L"0", kTimeUnitAtTime, L"7:30");
+    const AlarmEntry saturday = Entry(kDateUnitWeekly, L"6", kTimeUnitAtTime, L"7:30");
+    int sundays = 0;
+    int saturdays = 0;
+    for (const LocalDateHour& day : DaysOfYear(2024, 7)) {
+        EXPECT_EQ(IsDueThisHour(sunday, day), day.Weekday == 0);
+        EXPECT_EQ(IsDueThisHour(saturday, day), day.Weekday == 6);
+        sundays += day.Weekday == 0 ? 1 : 0;
+        saturdays += day.Weekday == 6 ? 1 : 0;
+    }
+    EXPECT_EQ(sundays, 52);
+    EXPECT_EQ(saturdays, 52);
+    // 2024-06-02 was a Sunday.
+    EXPECT_TRUE(IsDueThisHour(sunday, At(6, 2, 0, 7)));
+}
+
+TEST(AlarmRulesTest, DailyMatchesEveryDate)
+{
+    const AlarmEntry entry = Entry(kDateUnitDaily, L"NULL", kTimeUnitAtTime, L"0:0");
+    EXPECT_EQ(CountDueDays(entry, 2024, 0), 366);
+    EXPECT_EQ(CountDueDays(entry, 2024, 1), 0);
+}
+
+TEST(AlarmRulesTest, HourlyIsDueInEveryHourOfAMatchingDay)
+{
+    const AlarmEntry entry = Entry(kDateUnitWeekly, L"1", kTimeUnitHourly, L"0");
+    for (int hour = 0; hour < 24; ++hour) {
+        EXPECT_TRUE(IsDueThisHour(entry, At(6, 3, 1, hour)));
+        EXPECT_FALSE(IsDueThisHour(entry, At(6, 4, 2, hour)));
+    }
+}
+
+TEST(AlarmRulesTest, UnknownUnitsNeverFire)
+{
+    const LocalDateHour now = At(1, 1, 1, 0);
+    EXPECT_FALSE(IsDueThisHour(Entry(L"", L"NULL", kTimeUnitHourly, L"0"), now));
+    EXPECT_FALSE(IsDueThisHour(Entry(L"毎日 ", L"NULL", kTimeUnitHourly, L"0"), now));
+    EXPECT_FALSE(IsDueThisHour(Entry(kDateUnitDaily, L"NULL", L"", L"0"), now));
+    EXPECT_FALSE(IsDueThisHour(Entry(kDateUnitDaily, L"NULL", L"毎分", L"0"), now));
+    EXPECT_EQ(DueMinuteOf(Entry(kDateUnitDaily, L"NULL", L"", L"0")), std::nullopt);
+}
+
+TEST(AlarmRulesTest, YearlyWithoutSlashNeverFires)
+{
+    const AlarmEntry entry = Entry(kDateUnitYearly, L"1224", kTimeUnitHourly, L"0");
+    EXPECT_EQ(CountDueDays(entry, 2024, 0), 0);
+}
+
+TEST(AlarmRulesTest, AtTimeWithoutColonIsHourZeroAtThatMinute)
+{
+    const AlarmEntry entry = Entry(kDateUnitDaily, L"NULL", kTimeUnitAtTime, L"30");
+    EXPECT_TRUE(IsDueThisHour(entry, At(1, 1, 0, 0)));
+    EXPECT_FALSE(IsDueThisHour(entry, At(1, 1, 0, 30)));
+    EXPECT_EQ(DueMinuteOf(entry), 30);
+}
+
+TEST(AlarmRulesTest, OutOfRangeValuesNeverMatch)
+{
+    EXPECT_EQ(CountDueDays(Entry(kDateUnitMonthly, L"40", kTimeUnitHourly, L"0"), 2024, 0), 0);
+    const AlarmEntry hour24 = Entry(kDateUnitDaily, L"NULL", kTimeUnitAtTime, L"24:0");
+    for (int hour = 0; hour < 24; ++hour) {
+        EXPECT_FALSE(IsDueThisHour(hour24, At(1, 1, 0, hour)));
+    }
+    const AlarmList minute75 = ListOf({Entry(kDateUnitDaily, L"NULL", kTimeUnitAtTime, L"7:75"),
+                                       Entry(kDateUnitDaily, L"NULL", kTimeUnitHourly, L"75")});
+    EXPECT_EQ(SelectDueThisHour(minute75, At(1, 1, 0, 7)).Count(), 2u);
+    for (int minute = 0; minute < 60; ++minute) {
+        EXPECT_TRUE(SelectDueThisMinute(minute75, minute).IsEmpty());
+    }
+}
+
+TEST(AlarmRulesTest, HourlySelectionKeepsListOrderAndDuplicates)
+{
+    const AlarmEntry twin = Entry(kDateUnitDaily, L"NULL", kTimeUnitAtTime, L"9:0", L"twin");
+    const AlarmList all = ListOf({
+        Entry(kDateUnitDaily, L"NULL", kTimeUnitHourly, L"5", L"a"),
+        Entry(kDateUnitDaily, L"NULL", kTimeUnitAtTime, L"10:0", L"later"),
+        twin,
+        Entry(kDateUnitWeekly, L"3", kTimeUnitHourly, L"5", L"b"),
+        twin,
+    });
+    const AlarmList due = SelectDueThisHour(all, At(5, 1, 3, 9));
+    ASSERT_EQ(due.Count(), 4u);
+    EXPECT_EQ(due.At(0).Subject, L"a");
+    EXPECT_EQ(due.At(1), twin);
+    EXPECT_EQ(due.At(2).Subject, L"b");
+    EXPECT_EQ(due.At(3), twin);
+}
+
+TEST(AlarmRulesTest, MinuteCheckPicksEntriesOfThatMinuteInOrder)
+{
+    const AlarmList due = ListOf({
+        Entry(kDateUnitDaily, L"NULL", kTimeUnitAtTime, L"9:15", L"a"),
+        Entry(kDateUnitDaily, L"NULL", kTimeUnitHourly, L"16", L"b"),
+        Entry(kDateUnitDaily, L"NULL", kTimeUnitHourly, L"15", L"c"),
+        Entry(kDateUnitDaily, L"NULL", kTimeUnitAtTime, L"9:15", L"a"),
+    });
+    const AlarmList firing = SelectDueThisMinute(due, 15);
+    ASSERT_EQ(firing.Count(), 3u);
+    EXPECT_EQ(firing.At(0).Subject, L"a");
+    EXPECT_EQ(firing.At(1).Subject, L"c");
+    EXPECT_EQ(firing.At(2).Subject, L"a");
+    EXPECT_TRUE(SelectDueThisMinute(due, 14).IsEmpty());
+    EXPECT_TRUE(SelectDueThisMinute(AlarmList(), 15).IsEmpty());
+}
+
+TEST(AlarmRulesTest, HourlyAtMinuteZeroFiresAtTheStartOfEveryHour)
+{
+    const AlarmList all = ListOf({Entry(kDateUnitDaily, L"NULL", kTimeUnitHourly, L"0")});
+    for (int hour = 0; hour < 24; ++hour) {
+        const AlarmList due = SelectDueThisHour(all, At(2, 29, 4, hour));
+        EXPECT_EQ(SelectDueThisMinute(due, 0).Count(), 1u);
+        EXPECT_TRUE(SelectDueThisMinute(due, 1).IsEmpty());
+    }
+}
+
+TEST(AlarmRulesTest, AtTimeEntryFiresOnlyInItsHourAndMinute)
+{
+    const AlarmList all = ListOf({Entry(kDateUnitWeekly, L"1", kTimeUnitAtTime, L"7:30")});
+    int firings = 0;
+    for (int hour = 0; hour < 24; ++hour) {
+        const AlarmList due = SelectDueThisHour(all, At(6, 3, 1, hour));
+        for (int minute = 0; minute < 60; ++minute) {
+            firings += static_cast<int>(SelectDueThisMinute(due, minute).Count());
+        }
+    }
+    EXPECT_EQ(firings, 1);
+    EXPECT_EQ(SelectDueThisMinute(SelectDueThisHour(all, At(6, 3, 1, 7)), 30).Count(), 1u);
+}

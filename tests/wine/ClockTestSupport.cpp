@@ -1,0 +1,176 @@
+#include "ClockTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "app/CClockApp.h"
+#include "app/CClockTrayWnd.h"
+#include "clock/CClockDialog.h"
+#include "ui/Dialog.h"
+#include "ui/IniProfile.h"
+#include "ui/Text.h"
+
+namespace {
+
+void RemoveTree(const std::wstring& folder) {
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((folder + L"*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            std::wstring name = found.cFileName;
+            if (name == L"." || name == L"..") continue;
+            std::wstring path = folder + name;
+            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(path + L"\\");
+            else
+                DeleteFileW(path.c_str());
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    SetFileAttributesW(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
+    RemoveDirectoryW(folder.c_str());
+}
+
+}  // namespace
+
+TempFolder::TempFolder() {
+    wchar_t base[MAX_PATH];
+    GetTempPathW(MAX_PATH, base);
+    static int counter = 0;
+    m_path = std::wstring(base) + L"pokomi-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+             std::to_wstring(++counter) + L"\\";
+    RemoveTree(m_path);
+    CreateDirectoryW(m_path.c_str(), nullptr);
+    CreateDirectoryW((m_path + L"dat").c_str(), nullptr);
+}
+
+TempFolder::~TempFolder() { RemoveTree(m_path); }
+
+void TempFolder::WriteData(const std::wstring& name, const std::string& bytes) const {
+    std::ofstream out(DataPath(name).c_str(), std::ios::binary);
+    out << bytes;
+}
+
+std::string TempFolder::ReadData(const std::wstring& name) const {
+    std::ifstream in(DataPath(name).c_str(), std::ios::binary);
+    std::stringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+bool TempFolder::DataExists(const std::wstring& name) const {
+    return GetFileAttributesW(DataPath(name).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+TestWorld::TestWorld() {
+    time.year = 2026;
+    time.month = 12;
+    time.day = 7;
+    time.weekday = 1;
+    time.hour = 10;
+    time.minute = 30;
+    time.second = 15;
+}
+
+Environment TestWorld::MakeEnvironment() {
+    Environment env;
+    env.programFolder = folder.Path();
+    env.profilePath = folder.Path() + L"pokomi.ini";
+    env.now = [this] { return time; };
+    env.randomSeed = 12345u;
+    env.notifyIcon = [this](DWORD message, NOTIFYICONDATAW* data) {
+        notifications.push_back({message, data->uFlags, (data->uFlags & NIF_ICON) ? data->hIcon : nullptr,
+                                 (data->uFlags & NIF_TIP) ? std::wstring(data->szTip) : std::wstring()});
+        return TRUE;
+    };
+    env.messageBox = [this](HWND, const std::wstring& text, const std::wstring& caption, UINT type) {
+        messageBoxes.push_back({text, caption, type});
+        return IDOK;
+    };
+    env.setTimer = [this](HWND hwnd, UINT_PTR id, UINT period) -> UINT_PTR {
+        if (timerFails(id)) return 0;
+        return SetTimer(hwnd, id, period, nullptr);
+    };
+    env.leftButtonDown = [this] { return leftButton; };
+    env.trackPopupMenu = [this](HMENU menu, UINT, int x, int y, HWND) {
+        TrackedMenu tracked{{}, GetMenuDefaultItem(menu, FALSE, 0), x, y};
+        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+            UINT id = GetMenuItemID(menu, i);
+            tracked.items.push_back({id, GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION)});
+        }
+        menus.push_back(tracked);
+        return TRUE;
+    };
+    env.findTaskbar = [this] { return taskbar; };
+    env.endsMessageLoop = false;
+    return env;
+}
+
+void TestWorld::WriteProfile(const std::wstring& key, const std::wstring& value) const {
+    ui::IniProfile profile(folder.Path() + L"pokomi.ini", kProfileSection);
+    profile.WriteString(key.c_str(), value);
+}
+
+std::wstring TestWorld::ReadProfile(const std::wstring& key) const {
+    ui::IniProfile profile(folder.Path() + L"pokomi.ini", kProfileSection);
+    return profile.GetString(key.c_str(), L"");
+}
+
+RunningClock::RunningClock(TestWorld& world) {
+    CClockApp app(world.MakeEnvironment());
+    EXPECT_TRUE(app.InitInstance());
+    m_tray = app.MainWindow() ? app.MainWindow()->Handle() : nullptr;
+    Pump();
+}
+
+RunningClock::~RunningClock() {
+    if (IsWindow(m_tray)) {
+        if (CClockDialog* dialog = Dialog()) DestroyWindow(dialog->Handle());
+        DestroyWindow(m_tray);
+    }
+    Pump();
+}
+
+CClockTrayWnd* RunningClock::Tray() const { return IsWindow(m_tray) ? CClockTrayWnd::Instance() : nullptr; }
+
+CClockDialog* RunningClock::Dialog() const {
+    CClockTrayWnd* tray = Tray();
+    return tray ? tray->ClockDialog() : nullptr;
+}
+
+HWND RunningClock::Hwnd() const {
+    CClockDialog* dialog = Dialog();
+    return dialog ? dialog->Handle() : nullptr;
+}
+
+bool RunningClock::Alive() const { return Hwnd() != nullptr && IsWindow(Hwnd()); }
+
+void RunningClock::Pump() const { ui::PumpMessages(); }
+
+void RunningClock::Tick(UINT_PTR timer) const {
+    SendMessageW(Hwnd(), WM_TIMER, timer, 0);
+    Pump();
+}
+
+RECT WindowRectOf(HWND hwnd) {
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    return r;
+}
+
+RECT ChildRectInParent(HWND parent, int id) {
+    RECT r = WindowRectOf(GetDlgItem(parent, id));
+    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+std::string Utf8(const std::wstring& text) {
+    int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr,
+                                   nullptr);
+    std::string out(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(), size, nullptr, nullptr);
+    return out;
+}

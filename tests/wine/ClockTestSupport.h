@@ -1,0 +1,100 @@
+// What the clock window tests share: a data folder of their own, a settable
+// clock, recorded system calls, and the running clock.
+#pragma once
+#include <windows.h>
+#include <shellapi.h>
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/Environment.h"
+
+class CClockDialog;
+class CClockTrayWnd;
+
+// A fresh folder under %TEMP% holding dat\, removed again at the end of the test.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::wstring& Path() const { return m_path; }  // ends with a backslash
+    std::wstring DataPath(const std::wstring& name) const { return m_path + L"dat\\" + name; }
+    void WriteData(const std::wstring& name, const std::string& bytes) const;
+    std::string ReadData(const std::wstring& name) const;
+    bool DataExists(const std::wstring& name) const;
+
+private:
+    std::wstring m_path;
+};
+
+struct NotifyCall {
+    DWORD message;
+    UINT flags;
+    HICON icon;
+    std::wstring tip;
+};
+
+struct MessageBoxCall {
+    std::wstring text;
+    std::wstring caption;
+    UINT type;
+};
+
+struct MenuState {
+    UINT command;
+    UINT state;  // MF_CHECKED, MF_GRAYED bits from GetMenuState
+};
+
+struct TrackedMenu {
+    std::vector<MenuState> items;
+    UINT defaultCommand;
+    int x;
+    int y;
+};
+
+// Builds an environment whose outside world is recorded and controlled by the test.
+class TestWorld {
+public:
+    TestWorld();
+
+    Environment MakeEnvironment();
+    void WriteProfile(const std::wstring& key, const std::wstring& value) const;
+    std::wstring ReadProfile(const std::wstring& key) const;  // "" when missing
+
+    TempFolder folder;
+    LocalTime time;
+    bool leftButton = false;
+    HWND taskbar = nullptr;  // the window taken for the taskbar; none by default
+    std::function<bool(UINT_PTR)> timerFails = [](UINT_PTR) { return false; };
+    std::vector<NotifyCall> notifications;
+    std::vector<MessageBoxCall> messageBoxes;
+    std::vector<TrackedMenu> menus;
+};
+
+// Starts the program as its entry point does and pumps until it settles.
+class RunningClock {
+public:
+    explicit RunningClock(TestWorld& world);
+    ~RunningClock();
+    RunningClock(const RunningClock&) = delete;
+    RunningClock& operator=(const RunningClock&) = delete;
+
+    CClockTrayWnd* Tray() const;
+    CClockDialog* Dialog() const;
+    HWND Hwnd() const;
+    bool Alive() const;  // the clock window still exists
+    void Pump() const;
+    void Tick(UINT_PTR timer = 1) const;  // one WM_TIMER from the given timer
+
+private:
+    HWND m_tray = nullptr;
+};
+
+RECT WindowRectOf(HWND hwnd);
+RECT ChildRectInParent(HWND parent, int id);
+std::string Utf8(const std::wstring& text);

@@ -1,0 +1,321 @@
+// The clock window's lifecycle: start-up, shape, settings, menu and close.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "ClockTestSupport.h"
+#include "app/CClockTrayWnd.h"
+#include "clock/CClockDialog.h"
+#include "resource.h"
+
+namespace {
+
+RECT WorkArea() {
+    RECT area{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    return area;
+}
+
+bool InRegion(HWND hwnd, int x, int y) {
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    GetWindowRgn(hwnd, region);
+    bool inside = PtInRegion(region, x, y) != FALSE;
+    DeleteObject(region);
+    return inside;
+}
+
+TEST(ClockWindowTest, FirstStartUsesTheDefaultsAndTheWorkAreaCentre) {
+    TestWorld world;
+    RunningClock clock(world);
+    ASSERT_TRUE(clock.Alive());
+    RECT area = WorkArea();
+    RECT r = WindowRectOf(clock.Hwnd());
+    EXPECT_EQ(r.left, (area.right - area.left) / 2 - 183);
+    EXPECT_EQ(r.top, (area.bottom - area.top) / 2 - 211);
+    EXPECT_EQ(r.right - r.left, 165);
+    EXPECT_EQ(r.bottom - r.top, 422);
+
+    const ClockSettings& s = clock.Dialog()->Settings();
+    EXPECT_EQ(s.fillColour, RGB(179, 158, 93));
+    EXPECT_EQ(s.shadowColour, RGB(59, 52, 31));
+    EXPECT_EQ(s.lineColour, RGB(0, 0, 0));
+    EXPECT_EQ(s.Height, 220);
+    EXPECT_EQ(s.SecondHand, 1);
+    EXPECT_EQ(s.CaptionClock, 0);
+    EXPECT_EQ(s.TitleFace, 0);
+    EXPECT_EQ(s.TopMost, 0);
+    EXPECT_EQ(s.Minimize, 0);
+    EXPECT_EQ(s.UpdateElapse, 1);
+    EXPECT_EQ(s.dialFont.faceName, L"Times New Roman");
+    EXPECT_EQ(s.dialFont.height, 20);
+    EXPECT_EQ(s.dialFont.weight, 700);
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(clock.Hwnd(), IDC_CLOCK_LABEL)));
+    EXPECT_TRUE(world.messageBoxes.empty());
+
+    ASSERT_FALSE(world.notifications.empty());
+    EXPECT_EQ(world.notifications[0].message, static_cast<DWORD>(NIM_ADD));
+    EXPECT_EQ(world.notifications[0].tip, L"ぽこみ");
+}
+
+TEST(ClockWindowTest, ShapeIsRoundedAndControlsSitAlongTheTop) {
+    TestWorld world;
+    RunningClock clock(world);
+    HWND hwnd = clock.Hwnd();
+    EXPECT_TRUE(InRegion(hwnd, 82, 211));
+    EXPECT_TRUE(InRegion(hwnd, 0, 211));
+    EXPECT_TRUE(InRegion(hwnd, 164, 211));
+    EXPECT_TRUE(InRegion(hwnd, 82, 0));
+    EXPECT_TRUE(InRegion(hwnd, 82, 421));
+    EXPECT_FALSE(InRegion(hwnd, 0, 0));      // the corners are cut
+    EXPECT_FALSE(InRegion(hwnd, 164, 0));
+    EXPECT_FALSE(InRegion(hwnd, 0, 421));
+    EXPECT_FALSE(InRegion(hwnd, 164, 421));
+    EXPECT_FALSE(InRegion(hwnd, 165, 211));  // nothing outside the window
+
+    struct Expected { int id; RECT rect; };
+    const Expected controls[] = {
+        {IDC_CLOCK_MINIMIZE, {108, 3, 124, 16}},
+        {IDC_CLOCK_TOPMOST, {124, 3, 140, 16}},
+        {IDC_CLOCK_CLOSE, {140, 3, 156, 16}},
+        {IDC_CLOCK_LABEL, {10, 1, 100, 15}},
+    };
+    for (const Expected& c : controls) {
+        RECT r = ChildRectInParent(hwnd, c.id);
+        EXPECT_EQ(r.left, c.rect.left) << c.id;
+        EXPECT_EQ(r.top, c.rect.top) << c.id;
+        EXPECT_EQ(r.right, c.rect.right) << c.id;
+        EXPECT_EQ(r.bottom, c.rect.bottom) << c.id;
+    }
+    for (int hidden : {IDOK, IDCANCEL, IDCLOSE, IDYES, IDNO}) EXPECT_FALSE(IsWindowVisible(GetDlgItem(hwnd, hidden)));
+}
+
+TEST(ClockWindowTest, DraggingByTheFaceOnlyWhileTheLeftButtonIsDown) {
+    TestWorld world;
+    RunningClock clock(world);
+    RECT r = WindowRectOf(clock.Hwnd());
+    LPARAM inside = MAKELPARAM(r.left + 80, r.top + 300);
+    world.leftButton = false;
+    EXPECT_EQ(SendMessageW(clock.Hwnd(), WM_NCHITTEST, 0, inside), HTCLIENT);
+    world.leftButton = true;
+    EXPECT_EQ(SendMessageW(clock.Hwnd(), WM_NCHITTEST, 0, inside), HTCAPTION);
+}
+
+TEST(ClockWindowTest, EveryProfileKeyRoundTrips) {
+    TestWorld world;
+    const std::pair<const wchar_t*, const wchar_t*> keys[] = {
+        {L"X", L"-40"},         {L"Y", L"25"},        {L"Home", L"2"},          {L"HomeX", L"300"},
+        {L"HomeY", L"-7"},      {L"BrushR", L"12"},   {L"BrushG", L"200"},      {L"BrushB", L"99"},
+        {L"LineR", L"1"},       {L"LineG", L"2"},     {L"LineB", L"250"},       {L"Minimize", L"0"},
+        {L"UpdateIllust", L"0"}, {L"UpdateElapse", L"7"}, {L"Escape", L"1"},    {L"Height", L"180"},
+        {L"TitleFace", L"1"},   {L"TopMost", L"1"},   {L"SecondHand", L"0"},    {L"CaptionClock", L"1"},
+        {L"FontSize", L"-16"},  {L"Bold", L"400"},    {L"Italic", L"1"},        {L"FontFace", L"ＭＳ 明朝"},
+    };
+    for (auto [key, value] : keys) world.WriteProfile(key, value);
+    {
+        RunningClock clock(world);
+        const ClockSettings& s = clock.Dialog()->Settings();
+        EXPECT_EQ(s.fillColour, RGB(12, 200, 99));
+        EXPECT_EQ(s.shadowColour, RGB(4, 66, 33));
+        EXPECT_EQ(s.lineColour, RGB(1, 2, 250));
+        EXPECT_EQ(s.dialFont.faceName, L"ＭＳ 明朝");
+        EXPECT_TRUE(IsWindowVisible(GetDlgItem(clock.Hwnd(), IDC_CLOCK_LABEL)));
+        for (auto [key, value] : keys) world.WriteProfile(key, L"");  // prove SaveAll writes each again
+        clock.Dialog()->SaveAll();
+    }
+    for (auto [key, value] : keys) EXPECT_EQ(world.ReadProfile(key), value) << Utf8(key);
+}
+
+TEST(ClockWindowTest, ColourComponentsAreCutTo8BitsAndTheShadowIsDerived) {
+    TestWorld world;
+    world.WriteProfile(L"BrushR", L"300");
+    world.WriteProfile(L"BrushG", L"90");
+    world.WriteProfile(L"BrushB", L"3");
+    world.WriteProfile(L"LineR", L"511");
+    RunningClock clock(world);
+    const ClockSettings& s = clock.Dialog()->Settings();
+    EXPECT_EQ(s.fillColour, RGB(44, 90, 3));
+    EXPECT_EQ(s.shadowColour, RGB(100, 30, 1));
+    EXPECT_EQ(s.lineColour, RGB(255, 0, 0));
+    clock.Dialog()->SaveAll();
+    EXPECT_EQ(world.ReadProfile(L"BrushR"), L"44");
+    EXPECT_EQ(world.ReadProfile(L"LineR"), L"255");
+}
+
+TEST(ClockWindowTest, AnOverlongFontFaceIsCutToFit) {
+    TestWorld world;
+    world.WriteProfile(L"FontFace", std::wstring(40, L'あ'));
+    RunningClock clock(world);
+    EXPECT_EQ(clock.Dialog()->Settings().dialFont.faceName, std::wstring(31, L'あ'));
+}
+
+TEST(ClockWindowTest, EnterAndTheHiddenYesNoButtonsLeaveTheWindowOpen) {
+    TestWorld world;
+    RunningClock clock(world);
+    for (int id : {IDOK, IDYES, IDNO}) {
+        SendMessageW(clock.Hwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+        clock.Pump();
+        EXPECT_TRUE(clock.Alive()) << id;
+    }
+}
+
+struct CloseCase {
+    const char* name;
+    UINT message;
+    WPARAM wParam;
+};
+
+class ClockWindowCloseTest : public testing::TestWithParam<CloseCase> {};
+
+TEST_P(ClockWindowCloseTest, ClosesSavesAndEndsTheMainWindow) {
+    TestWorld world;
+    RunningClock clock(world);
+    HWND tray = clock.Tray()->Handle();
+    SetWindowPos(clock.Hwnd(), nullptr, 123, 45, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SendMessageW(clock.Hwnd(), GetParam().message, GetParam().wParam, 0);
+    clock.Pump();
+    EXPECT_FALSE(clock.Alive());
+    EXPECT_FALSE(IsWindow(tray));
+    EXPECT_EQ(world.ReadProfile(L"X"), L"123");
+    EXPECT_EQ(world.ReadProfile(L"Y"), L"45");
+    ASSERT_FALSE(world.notifications.empty());
+    EXPECT_EQ(world.notifications.back().message, static_cast<DWORD>(NIM_DELETE));
+    // With no sounds the data files are written at once, empty but valid.
+    EXPECT_TRUE(world.folder.DataExists(L"Message.ini"));
+}
+
+INSTANTIATE_TEST_SUITE_P(ClockWindowTest, ClockWindowCloseTest,
+                         testing::Values(CloseCase{"CloseButton", WM_COMMAND, ID_CMD_CLOSE},
+                                         CloseCase{"HiddenClose", WM_COMMAND, IDCLOSE},
+                                         CloseCase{"Escape", WM_COMMAND, IDCANCEL},
+                                         CloseCase{"AltF4", WM_SYSCOMMAND, SC_CLOSE},
+                                         CloseCase{"WmClose", WM_CLOSE, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ClockWindowTest, EscapeKeyClosesThroughTheMessageLoop) {
+    TestWorld world;
+    RunningClock clock(world);
+    HWND hwnd = clock.Hwnd();
+    PostMessageW(hwnd, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+    clock.Pump();
+    EXPECT_FALSE(clock.Alive());
+}
+
+std::map<UINT, UINT> StatesById(const TrackedMenu& menu) {
+    std::map<UINT, UINT> states;
+    for (const MenuState& item : menu.items) states[item.command] = item.state;
+    return states;
+}
+
+TEST(ClockWindowTest, ContextMenuWhenShown) {
+    TestWorld world;
+    world.WriteProfile(L"TopMost", L"1");
+    RunningClock clock(world);
+    SendMessageW(clock.Hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(clock.Hwnd()), MAKELPARAM(200, 300));
+    ASSERT_EQ(world.menus.size(), 1u);
+    const TrackedMenu& menu = world.menus[0];
+    EXPECT_EQ(menu.x, 200);
+    EXPECT_EQ(menu.y, 300);
+    EXPECT_EQ(menu.items.size(), 12u);
+    auto states = StatesById(menu);
+    EXPECT_TRUE(states[ID_CMD_TOPMOST] & MF_CHECKED);
+    EXPECT_TRUE(states[ID_CMD_RESTORE] & MF_GRAYED);
+    EXPECT_FALSE(states[ID_CMD_MINIMIZE] & MF_GRAYED);
+    EXPECT_FALSE(states[ID_CMD_MOVE] & MF_GRAYED);
+    EXPECT_TRUE(states[ID_CMD_UNUSED] & MF_GRAYED);
+    EXPECT_EQ(menu.defaultCommand, static_cast<UINT>(ID_CMD_CLOSE));
+}
+
+// Creates a stand-in taskbar: Wine without a virtual desktop has none.
+class FakeTaskbar {
+public:
+    explicit FakeTaskbar(RECT rect) {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = DefWindowProcW;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"Shell_TrayWnd";
+        RegisterClassW(&wc);
+        m_hwnd = CreateWindowExW(WS_EX_TOOLWINDOW, L"Shell_TrayWnd", L"", WS_POPUP, rect.left, rect.top,
+                                 rect.right - rect.left, rect.bottom - rect.top, nullptr, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+    }
+    ~FakeTaskbar() { DestroyWindow(m_hwnd); }
+    HWND Handle() const { return m_hwnd; }
+
+private:
+    HWND m_hwnd = nullptr;
+};
+
+TEST(ClockWindowTest, StartsMinimisedIntoTheNotificationArea) {
+    FakeTaskbar taskbar({0, 570, 800, 600});
+    TestWorld world;
+    world.taskbar = taskbar.Handle();
+    world.WriteProfile(L"Minimize", L"1");
+    world.WriteProfile(L"X", L"300");
+    world.WriteProfile(L"Y", L"200");
+    RunningClock clock(world);
+    ASSERT_TRUE(clock.Alive());
+    EXPECT_FALSE(IsWindowVisible(clock.Hwnd()));
+    RECT r = WindowRectOf(clock.Hwnd());
+    EXPECT_EQ(r.left, 750);
+    EXPECT_EQ(r.top, 570);
+    EXPECT_EQ(r.right - r.left, 0);
+    EXPECT_EQ(clock.Dialog()->RestorePosition().x, 300);
+    EXPECT_EQ(clock.Dialog()->RestorePosition().y, 200);
+    EXPECT_TRUE(world.messageBoxes.empty());
+    // The icon added is the minimised one; no second icon change follows for it.
+    ASSERT_FALSE(world.notifications.empty());
+    HICON minimized = world.notifications[0].icon;
+    EXPECT_NE(minimized, nullptr);
+    for (size_t i = 1; i < world.notifications.size(); ++i) EXPECT_EQ(world.notifications[i].flags & NIF_ICON, 0u);
+
+    SendMessageW(clock.Hwnd(), WM_CONTEXTMENU, 0, MAKELPARAM(10, 10));
+    ASSERT_EQ(world.menus.size(), 1u);
+    auto states = StatesById(world.menus[0]);
+    EXPECT_TRUE(states[ID_CMD_MINIMIZE] & MF_GRAYED);
+    EXPECT_TRUE(states[ID_CMD_MOVE] & MF_GRAYED);
+    EXPECT_FALSE(states[ID_CMD_RESTORE] & MF_GRAYED);
+    EXPECT_FALSE(states[ID_CMD_TOPMOST] & MF_CHECKED);
+    EXPECT_EQ(world.menus[0].defaultCommand, static_cast<UINT>(ID_CMD_RESTORE));
+
+    // Saved while minimised: the position from before, not the hidden one.
+    clock.Dialog()->SaveAll();
+    EXPECT_EQ(world.ReadProfile(L"X"), L"300");
+    EXPECT_EQ(world.ReadProfile(L"Y"), L"200");
+    EXPECT_EQ(world.ReadProfile(L"Minimize"), L"1");
+}
+
+TEST(ClockWindowTest, StartMinimisedWithoutATaskbarSaysSoAndStaysShown) {
+    TestWorld world;
+    world.WriteProfile(L"Minimize", L"1");
+    world.WriteProfile(L"X", L"300");
+    world.WriteProfile(L"Y", L"200");
+    RunningClock clock(world);
+    ASSERT_EQ(world.messageBoxes.size(), 1u);
+    EXPECT_EQ(world.messageBoxes[0].text, L"タスクバーの取得に失敗しました。");
+    EXPECT_TRUE(IsWindowVisible(clock.Hwnd()));
+    EXPECT_EQ(WindowRectOf(clock.Hwnd()).left, 300);
+    EXPECT_EQ(clock.Dialog()->Settings().Minimize, 0);
+}
+
+class TimerFailureTest : public testing::TestWithParam<UINT_PTR> {};
+
+TEST_P(TimerFailureTest, AFailedTimerIsReportedAndTheWindowStays) {
+    FakeTaskbar taskbar({0, 570, 800, 600});
+    TestWorld world;
+    world.taskbar = taskbar.Handle();
+    world.WriteProfile(L"Minimize", L"1");
+    UINT_PTR failing = GetParam();
+    world.timerFails = [failing](UINT_PTR id) { return id == failing; };
+    RunningClock clock(world);
+    ASSERT_EQ(world.messageBoxes.size(), 1u);
+    EXPECT_EQ(world.messageBoxes[0].text, L"タイマーの設定に失敗しました。");
+    EXPECT_EQ(world.messageBoxes[0].caption, L"エラー");
+    EXPECT_EQ(world.messageBoxes[0].type, static_cast<UINT>(MB_ICONHAND));
+    EXPECT_TRUE(clock.Alive());
+    EXPECT_TRUE(IsWindowVisible(clock.Hwnd()));  // the start-minimised step was skipped
+}
+
+INSTANTIATE_TEST_SUITE_P(ClockWindowTest, TimerFailureTest,
+                         testing::Values(CClockDialog::kSecondTimer, CClockDialog::kQuickTimer));
+
+}  // namespace

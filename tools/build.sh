@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Configures (once) and builds both builds: build/host (native: platform-free
+# library and its tests) and build/win (mingw-w64: pokomi.exe and the Wine tests).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+jobs=${POKOMI_JOBS:-$(nproc)}
+
+configure() {  # dir [cmake args]
+  local dir=$1; shift
+  [ -f "$root/$dir/CMakeCache.txt" ] || cmake -S "$root" -B "$root/$dir" -G "Unix Makefiles" "$@" >/dev/null
+}
+
+configure build/host
+configure build/win -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake"
+
+cmake --build "$root/build/host" -j "$jobs" -- --no-print-directory "${@}"
+cmake --build "$root/build/win" -j "$jobs" -- --no-print-directory "${@}"
+
+# The program as it ships: pokomi.exe with the sample data folder beside it.
+dist="$root/build/dist/pokomi"
+mkdir -p "$dist"
+cp -u "$root/build/win/pokomi.exe" "$dist/"
+if [ ! -d "$dist/dat" ]; then cp -r "$root/dat" "$dist/dat"; fi

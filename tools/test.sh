@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Runs every test: host tests (native, sanitizers), Wine tests of the windows
+# and dialogs, and a bounded fuzz run of the data-file readers.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+
+"$root/tools/setup.sh"
+"$root/tools/build.sh"
+
+# One virtual screen for all Wine tests.
+if [ -z "${DISPLAY:-}" ]; then
+  exec 9< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null & echo "pid $!"; wait)
+  read -r _ xvfb_pid <&9
+  read -r display <&9
+  export DISPLAY=":$display"
+  trap 'kill $xvfb_pid 2>/dev/null || true' EXIT
+fi
+
+status=0
+ctest --test-dir "$root/build/host" --output-on-failure || status=1
+ctest --test-dir "$root/build/win" --output-on-failure || status=1
+if [ -x "$root/tools/run-fuzz.sh" ]; then
+  "$root/tools/run-fuzz.sh" "${POKOMI_FUZZ_SECONDS:-20}" || status=1
+fi
+exit $status
