@@ -61,6 +61,7 @@ INT_PTR CClockDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_NCHITTEST: SetResult(OnNcHitTest(lParam)); return TRUE;
     case WM_TIMER: OnTimer(wParam); return TRUE;
     case WM_MOVE: m_returnHomeCount = 0; return FALSE;
+    case MM_MCINOTIFY: OnMciNotify(wParam, lParam); return TRUE;
     default: return ui::Dialog::HandleMessage(message, wParam, lParam);
     }
 }

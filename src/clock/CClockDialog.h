@@ -12,6 +12,7 @@
 #include "clock/Geometry.h"
 #include "clock/Random.h"
 #include "clock/TimeText.h"
+#include "content/CWavePlayer.h"
 #include "content/SoundTable.h"
 #include "controls/CHoverButton.h"
 #include "controls/CTextLabel.h"
@@ -39,6 +40,12 @@ public:
     void ToggleMinimized();
 
     void RebuildDueList();
+
+    // Sounds: one player for the whole program; a request while a sound plays is dropped.
+    bool PlayEventSound(SoundEvent event);
+    bool PlaySoundFile(const std::wstring& path);
+    void StopEventSound();
+    bool SoundPlaying() const { return m_soundPlaying != 0; }
 
     const ClockSettings& Settings() const { return m_settings; }
     const std::vector<std::wstring>& IllustrationNames() const { return m_illustrationNames; }
@@ -93,7 +100,7 @@ private:
     void ShowDueMessages(const AlarmList& entries);
 
     // Sounds and window commands
-    bool PlayEventSound(SoundEvent event);
+    void OnMciNotify(WPARAM flags, LPARAM deviceId);
     void ReturnHome();
 
     // Data folder
@@ -116,6 +123,7 @@ private:
     CClockTrayWnd* m_tray;
     ui::IniProfile m_profile;
 
+    CWavePlayer m_player;
     int m_soundPlaying = 0;
     int m_closing = 0;
     POINT m_restorePosition{0, 0};

@@ -1,7 +1,10 @@
-// Event sounds of the clock window and the messages it opens.
+// Event sounds of the clock window.
 #include "clock/CClockDialog.h"
 
 bool CClockDialog::PlayEventSound(SoundEvent) { return false; }
+bool CClockDialog::PlaySoundFile(const std::wstring&) { return false; }
+void CClockDialog::StopEventSound() {}
+void CClockDialog::OnMciNotify(WPARAM, LPARAM) {}
 
 bool CClockDialog::ExitSoundPending() {
     if (m_sounds.List(SoundEvent::Exit).empty() || m_closing) return false;
@@ -9,5 +12,3 @@ bool CClockDialog::ExitSoundPending() {
     // A close whose exit sound cannot start goes ahead at once.
     return PlayEventSound(SoundEvent::Exit);
 }
-
-void CClockDialog::ShowDueMessages(const AlarmList&) {}
