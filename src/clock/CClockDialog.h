@@ -40,6 +40,10 @@ public:
     void ToggleMinimized();
 
     void RebuildDueList();
+    // The lists the options sheet hands back; saved by the next SaveAll.
+    void SetShownFlags(std::vector<int> flags) { m_shownFlags = std::move(flags); }
+    void SetSounds(SoundTable sounds) { m_sounds = std::move(sounds); }
+    void SetAlarms(AlarmList alarms) { m_alarms = std::move(alarms); }
 
     // Sounds: one player for the whole program; a request while a sound plays is dropped.
     bool PlayEventSound(SoundEvent event);

@@ -15,8 +15,10 @@ Colour ReadShadow(ProfileStore& profile, Colour fallbackFill) {
     auto third = [&](const wchar_t* key, unsigned fallback) {
         return static_cast<unsigned>(profile.GetInt(key, static_cast<int>(fallback))) / 3u;
     };
-    return MakeColour(third(L"BrushR", RedOf(fallbackFill)), third(L"BrushG", GreenOf(fallbackFill)),
-                      third(L"BrushB", BlueOf(fallbackFill)));
+    unsigned red = third(L"BrushR", RedOf(fallbackFill));
+    unsigned green = third(L"BrushG", GreenOf(fallbackFill));
+    unsigned blue = third(L"BrushB", BlueOf(fallbackFill));
+    return MakeColour(red, green, blue);
 }
 
 }  // namespace

@@ -1,0 +1,30 @@
+#include "controls/CBufferDC.h"
+
+namespace {
+
+bool IsPrinter(HDC dc) { return GetDeviceCaps(dc, TECHNOLOGY) == DT_RASPRINTER; }
+
+}  // namespace
+
+CBufferDC::CBufferDC(HDC target) : m_target(target), m_buffered(target && !IsPrinter(target)) {
+    if (!m_buffered) return;
+    GetClipBox(target, &m_rect);
+    m_memory.emplace(target);
+    m_bitmap = ui::gdi::Bitmap(CreateCompatibleBitmap(target, m_rect.right - m_rect.left, m_rect.bottom - m_rect.top));
+    if (!m_memory->Get() || !m_bitmap) {
+        // Out of resources: paint straight into the target rather than not at all.
+        m_bitmap.Reset();
+        m_memory.reset();
+        m_buffered = false;
+        return;
+    }
+    m_previousBitmap = SelectObject(m_memory->Get(), m_bitmap.Get());
+    SetWindowOrgEx(m_memory->Get(), m_rect.left, m_rect.top, nullptr);
+}
+
+CBufferDC::~CBufferDC() {
+    if (!m_buffered) return;
+    BitBlt(m_target, m_rect.left, m_rect.top, m_rect.right - m_rect.left, m_rect.bottom - m_rect.top, m_memory->Get(),
+           m_rect.left, m_rect.top, SRCCOPY);
+    SelectObject(m_memory->Get(), m_previousBitmap);
+}

@@ -1,0 +1,146 @@
+// The clock window's data folder: what it reads at start and writes on save.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "ClockTestSupport.h"
+#include "clock/CClockDialog.h"
+#include "ui/Text.h"
+
+namespace {
+
+std::string Cp932(const std::wstring& text) { return *ui::NarrowExact(text, 932); }
+
+const char kBom[] = "\xEF\xBB\xBF";
+
+AlarmEntry Entry(std::wstring subject, std::wstring sound, std::wstring message, std::wstring dateUnit,
+                 std::wstring dateDetail, std::wstring timeUnit, std::wstring timeDetail) {
+    return AlarmEntry{subject, sound, message, dateUnit, dateDetail, timeUnit, timeDetail};
+}
+
+void WriteSampleFolder(const TempFolder& folder) {
+    folder.WriteData(L"Illust.ini", Cp932(L"春の桜\r\n夏の海\r\n秋の紅葉\r\n"));
+    folder.WriteData(L"Show.ini", "0\r\n1\r\n");  // one flag short: the missing one reads as shown
+    folder.WriteData(L"Sound.ini", Cp932(L"[Boot]\r\nC:\\音\\起動.wav\r\n[Exit]\r\n[Time]\r\nchime.wav\r\n"
+                                         L"[Away]\r\n[Alarm]\r\n[Return]\r\n[Minimize]\r\n[Restore]\r\n[Update]\r\n"));
+    folder.WriteData(L"Message.ini", Cp932(L"朝会\r\nNULL\r\n[\r\n会議室へ\r\n資料を持参\r\n]\r\n毎週\r\n1\r\n"
+                                           L"指定の時刻\r\n9:30\r\n"
+                                           L"休憩\r\nbell.wav\r\n[\r\n\r\n]\r\n毎日\r\nNULL\r\n毎時\r\n0\r\n"));
+}
+
+TEST(DataFolderTest, ReadsTheFourFilesAtStart) {
+    TestWorld world;
+    WriteSampleFolder(world.folder);
+    RunningClock clock(world);
+    CClockDialog* dialog = clock.Dialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->IllustrationNames(), (std::vector<std::wstring>{L"春の桜", L"夏の海", L"秋の紅葉"}));
+    EXPECT_EQ(dialog->ShownFlags(), (std::vector<int>{0, 1, 1}));
+    EXPECT_NE(dialog->IllustrationIndex(), 0);  // only shown pictures are picked
+    EXPECT_EQ(dialog->Sounds().List(SoundEvent::Boot), (std::vector<std::wstring>{L"C:\\音\\起動.wav"}));
+    EXPECT_EQ(dialog->Sounds().List(SoundEvent::Time), (std::vector<std::wstring>{L"chime.wav"}));
+    ASSERT_EQ(dialog->Alarms().Count(), 2u);
+    EXPECT_EQ(dialog->Alarms().At(0),
+              Entry(L"朝会", L"NULL", L"会議室へ\r\n資料を持参", L"毎週", L"1", L"指定の時刻", L"9:30"));
+    EXPECT_EQ(dialog->Alarms().At(1), Entry(L"休憩", L"bell.wav", L"", L"毎日", L"NULL", L"毎時", L"0"));
+    // 7 December 2026 is a Monday, 10 o'clock: only the hourly entry can fire this hour.
+    ASSERT_EQ(dialog->DueList().Count(), 1u);
+    EXPECT_EQ(dialog->DueList().At(0).Subject, L"休憩");
+}
+
+TEST(DataFolderTest, AnEmptyFolderLeavesFourEmptyFiles) {
+    TestWorld world;
+    RunningClock clock(world);
+    EXPECT_TRUE(clock.Dialog()->IllustrationNames().empty());
+    EXPECT_EQ(clock.Dialog()->IllustrationIndex(), 0);
+    EXPECT_TRUE(clock.Dialog()->Alarms().IsEmpty());
+    for (const wchar_t* name : {L"Illust.ini", L"Show.ini", L"Sound.ini", L"Message.ini"}) {
+        EXPECT_TRUE(world.folder.DataExists(name)) << Utf8(name);
+        EXPECT_EQ(world.folder.ReadData(name), "") << Utf8(name);
+    }
+}
+
+TEST(DataFolderTest, NoShownIllustrationStillStarts) {
+    TestWorld world;
+    world.folder.WriteData(L"Illust.ini", "a\r\nb\r\nc\r\n");
+    world.folder.WriteData(L"Show.ini", "0\r\n0\r\n0\r\n");
+    RunningClock clock(world);
+    ASSERT_TRUE(clock.Alive());
+    EXPECT_EQ(clock.Dialog()->IllustrationIndex(), 0);
+}
+
+TEST(DataFolderTest, SaveAllWritesWhatIsInMemory) {
+    TestWorld world;
+    WriteSampleFolder(world.folder);
+    RunningClock clock(world);
+    CClockDialog* dialog = clock.Dialog();
+    SoundTable sounds = dialog->Sounds();
+    sounds.List(SoundEvent::Exit).push_back(L"bye.wav");
+    dialog->SetSounds(sounds);
+    dialog->SetShownFlags({1, 0, 1});
+    AlarmList alarms;
+    alarms.Append(Entry(L"誕生日", L"", L"おめでとう\r\n🎂", L"毎年", L"12/24", L"指定の時刻", L"18:5"));
+    dialog->SetAlarms(alarms);
+    dialog->SaveAll();
+    EXPECT_TRUE(world.messageBoxes.empty());
+
+    EXPECT_EQ(world.folder.ReadData(L"Show.ini"), "1\r\n0\r\n1\r\n");
+    EXPECT_EQ(world.folder.ReadData(L"Sound.ini"),
+              Cp932(L"[Boot]\r\nC:\\音\\起動.wav\r\n[Exit]\r\nbye.wav\r\n[Time]\r\nchime.wav\r\n[Away]\r\n[Alarm]\r\n"
+                    L"[Return]\r\n[Minimize]\r\n[Restore]\r\n[Update]\r\n"));
+    // The cake is outside code page 932: the file is kept whole as UTF-8 with a byte-order mark.
+    std::string message = world.folder.ReadData(L"Message.ini");
+    ASSERT_EQ(message.rfind(kBom, 0), 0u);
+    EXPECT_EQ(ui::Widen(message.substr(3), CP_UTF8),
+              L"誕生日\r\nNULL\r\n[\r\nおめでとう\r\n🎂\r\n]\r\n毎年\r\n12/24\r\n指定の時刻\r\n18:5\r\n");
+    EXPECT_EQ(world.folder.ReadData(L"Illust.ini"), Cp932(L"春の桜\r\n夏の海\r\n秋の紅葉\r\n"));  // never written
+
+    // A second start reads back exactly what was saved (the empty sound as "NULL").
+    clock.Dialog()->SaveAll();
+    RunningClock again(world);
+    ASSERT_EQ(again.Dialog()->Alarms().Count(), 1u);
+    EXPECT_EQ(again.Dialog()->Alarms().At(0),
+              Entry(L"誕生日", L"NULL", L"おめでとう\r\n🎂", L"毎年", L"12/24", L"指定の時刻", L"18:5"));
+    EXPECT_EQ(again.Dialog()->Sounds(), sounds);
+}
+
+TEST(DataFolderTest, AFailedSaveIsReportedOnceAndMemoryIsKept) {
+    TestWorld world;
+    WriteSampleFolder(world.folder);
+    RunningClock clock(world);
+    CClockDialog* dialog = clock.Dialog();
+    AlarmList alarms = dialog->Alarms();
+    alarms.Append(Entry(L"新しい", L"NULL", L"x", L"毎日", L"NULL", L"毎時", L"15"));
+    dialog->SetAlarms(alarms);
+    std::string before = world.folder.ReadData(L"Message.ini");
+    // Wine as root writes through read-only attributes; a folder in the way of
+    // each save's temporary file makes every write fail the same way instead.
+    for (const wchar_t* name : {L"Show.ini", L"Sound.ini", L"Message.ini"})
+        CreateDirectoryW((world.folder.DataPath(name) + L".saving").c_str(), nullptr);
+
+    dialog->SaveAll();
+    ASSERT_EQ(world.messageBoxes.size(), 1u);
+    EXPECT_NE(world.messageBoxes[0].text.find(L"Message.ini"), std::wstring::npos);
+    EXPECT_EQ(dialog->Alarms(), alarms);
+    EXPECT_EQ(world.folder.ReadData(L"Message.ini"), before);  // the old file is whole
+
+    // Once the folder can be written again, the kept lists are saved.
+    for (const wchar_t* name : {L"Show.ini", L"Sound.ini", L"Message.ini"})
+        RemoveDirectoryW((world.folder.DataPath(name) + L".saving").c_str());
+    dialog->SaveAll();
+    EXPECT_EQ(world.messageBoxes.size(), 1u);
+    EXPECT_NE(world.folder.ReadData(L"Message.ini").find(Cp932(L"新しい")), std::string::npos);
+}
+
+TEST(DataFolderTest, AMissingDataFolderIsReportedOnSave) {
+    TestWorld world;
+    RunningClock clock(world);
+    std::wstring dat = world.folder.Path() + L"dat";
+    for (const wchar_t* name : {L"Illust.ini", L"Show.ini", L"Sound.ini", L"Message.ini"})
+        DeleteFileW(world.folder.DataPath(name).c_str());
+    ASSERT_TRUE(RemoveDirectoryW(dat.c_str()));
+    clock.Dialog()->SaveAll();
+    EXPECT_EQ(world.messageBoxes.size(), 1u);
+}
+
+}  // namespace
