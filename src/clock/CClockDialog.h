@@ -38,6 +38,10 @@ public:
     // The context menu's pop-up with its checks, grayed items and default item set.
     ui::gdi::Menu BuildContextMenu() const;
     void ToggleMinimized();
+    // The face, hands and second hand as the last drawn time shows them, into any DC.
+    void PaintFace(HDC dc) const;
+    // The second step alone, into any DC: the old second hand off, the new one on.
+    void StepSecondHand(HDC dc, int oldSecond, int newSecond) const;
 
     void RebuildDueList();
     // The lists the options sheet hands back; saved by the next SaveAll.
@@ -60,6 +64,15 @@ public:
     int IllustrationIndex() const { return m_illustrationIndex; }
     POINT RestorePosition() const { return m_restorePosition; }
     int ClosingFlag() const { return m_closing; }
+    int PictureChangeCount() const { return m_pictureChangeCount; }
+    int ReturnHomeCount() const { return m_returnHomeCount; }
+    LocalTime LastDrawnTime() const {
+        LocalTime t;
+        t.hour = m_lastHour;
+        t.minute = m_lastMinute;
+        t.second = m_lastSecond;
+        return t;
+    }
     HWND Tooltip() const { return m_tooltip; }
 
 protected:
@@ -104,6 +117,7 @@ private:
     void ShowDueMessages(const AlarmList& entries);
 
     // Sounds and window commands
+    bool StartSound(const std::wstring& path);  // resolves the path; true when it plays
     void OnMciNotify(WPARAM flags, LPARAM deviceId);
     void ReturnHome();
 

