@@ -62,6 +62,7 @@ INT_PTR CClockDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_TIMER: OnTimer(wParam); return TRUE;
     case WM_MOVE: m_returnHomeCount = 0; return FALSE;
     case MM_MCINOTIFY: OnMciNotify(wParam, lParam); return TRUE;
+    case WM_MOUSEMOVE: OnMouseMove(wParam, lParam); return FALSE;
     default: return ui::Dialog::HandleMessage(message, wParam, lParam);
     }
 }
@@ -74,6 +75,10 @@ bool CClockDialog::OnCommand(WORD id, WORD, HWND) {
     case IDOK:
     case IDYES:
     case IDNO: return true;  // Enter and the hidden buttons leave the clock alone
+    case ID_CMD_TOPMOST: ToggleTopMost(); return true;
+    case ID_CMD_MINIMIZE: MinimizeToTray(); return true;
+    case ID_CMD_MOVE: PostMessageW(m_hwnd, WM_SYSCOMMAND, SC_MOVE, 0); return true;
+    case ID_CMD_RESTORE: RestoreFromTray(); return true;
     default: return false;
     }
 }

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -74,6 +75,7 @@ public:
         return t;
     }
     HWND Tooltip() const { return m_tooltip; }
+    const CHoverButton& TopMostButton() const { return m_topMostButton; }
 
 protected:
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -119,7 +121,13 @@ private:
     // Sounds and window commands
     bool StartSound(const std::wstring& path);  // resolves the path; true when it plays
     void OnMciNotify(WPARAM flags, LPARAM deviceId);
+    void OnMouseMove(WPARAM flags, LPARAM point);
     void ReturnHome();
+    void ToggleTopMost();
+    void MinimizeToTray();
+    void RestoreFromTray();
+    std::optional<pokomi::Rect> FindTaskbar();  // says so when there is none
+    pokomi::Rect WindowRect() const;
 
     // Data folder
     std::wstring DataPath(const wchar_t* name) const;

@@ -1,5 +1,120 @@
-// Window commands of the clock: minimise, restore, always on top, move, return home.
+// Window commands of the clock: evasion, return home, always on top, minimise and restore.
 #include "clock/CClockDialog.h"
 
-void CClockDialog::ToggleMinimized() {}
-void CClockDialog::ReturnHome() {}
+#include "app/CClockTrayWnd.h"
+#include "clock/Evasion.h"
+#include "clock/ReturnHome.h"
+#include "clock/TrayGlide.h"
+#include "resource.h"
+
+using namespace pokomi;
+
+namespace {
+
+constexpr UINT kRedrawNow = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW;
+
+Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+void MoveTo(HWND hwnd, Point p) { SetWindowPos(hwnd, nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER); }
+
+void PlaceStep(HWND hwnd, const WindowStep& step) {
+    SetWindowPos(hwnd, nullptr, step.x, step.y, step.width, step.height, SWP_NOZORDER);
+}
+
+}  // namespace
+
+pokomi::Rect CClockDialog::WindowRect() const {
+    RECT r{};
+    GetWindowRect(m_hwnd, &r);
+    return ToRect(r);
+}
+
+// ---- Evasion and the return home ---------------------------------------------------------
+
+void CClockDialog::OnMouseMove(WPARAM flags, LPARAM point) {
+    EvasionInput input{m_settings.Escape != 0, static_cast<int>(flags),
+                       {static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point))}, WindowRect(),
+                       ToRect(WorkArea())};
+    EvasionPlan plan = PlanEvasion(input);
+    if (!plan.active) return;
+    MoveTo(m_hwnd, plan.pullTo);
+    if (plan.glide == Glide::None) return;
+    PlayEventSound(SoundEvent::Away);
+    for (Point step : plan.glidePath) MoveTo(m_hwnd, step);
+}
+
+void CClockDialog::ReturnHome() {
+    ReturnHomeInput input{m_settings.Home, {m_settings.HomeX, m_settings.HomeY}, m_settings.Minimize != 0,
+                          WindowRect(), ToRect(WorkArea())};
+    ReturnHomePlan plan = PlanReturnHome(input);
+    if (!plan.move) return;
+    PlayEventSound(SoundEvent::Return);
+    for (Point step : plan.path) MoveTo(m_hwnd, step);
+    m_returnHomeCount = 0;
+}
+
+// ---- Always on top --------------------------------------------------------------------------
+
+void CClockDialog::ToggleTopMost() {
+    bool topMost = m_settings.TopMost == 0;
+    SetWindowPos(m_hwnd, topMost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+    m_topMostButton.SetIcons(topMost ? IDI_TOPMOST_ON : IDI_TOPMOST_OFF);
+    m_topMostButton.SetChecked(topMost);
+    RedrawWindow(m_topMostButton.Handle(), nullptr, nullptr, kRedrawNow);
+    m_settings.TopMost = topMost ? 1 : 0;
+    m_profile.WriteInt(L"TopMost", m_settings.TopMost);
+}
+
+// ---- Minimise into the notification area and back ----------------------------------------
+
+std::optional<pokomi::Rect> CClockDialog::FindTaskbar() {
+    HWND taskbar = m_env.findTaskbar();
+    if (!taskbar) {
+        ShowMessage(L"タスクバーの取得に失敗しました。", L"ぽこみ", MB_OK);
+        return std::nullopt;
+    }
+    RECT r{};
+    GetWindowRect(taskbar, &r);
+    return ToRect(r);
+}
+
+void CClockDialog::ToggleMinimized() {
+    if (m_settings.Minimize)
+        RestoreFromTray();
+    else
+        MinimizeToTray();
+}
+
+// The profile learns the new state only once the window has taken it.
+void CClockDialog::MinimizeToTray() {
+    if (m_settings.Minimize) return;
+    std::optional<Rect> taskbar = FindTaskbar();
+    if (!taskbar) return;
+    m_profile.WriteInt(L"Minimize", 1);
+    PlayEventSound(SoundEvent::Minimize);
+    Rect window = WindowRect();
+    m_restorePosition = {window.left, window.top};
+    SetWindowPos(m_hwnd, nullptr, 0, 0, kMinimizedStripSize.width, kMinimizedStripSize.height,
+                 SWP_NOMOVE | SWP_NOZORDER);
+    for (const WindowStep& step : MinimizeGlide({window.left, window.top}, *taskbar).steps) PlaceStep(m_hwnd, step);
+    ShowWindow(m_hwnd, SW_HIDE);
+    if (m_tray) m_tray->SetTrayIcon(IDI_TRAY_MINIMIZED);
+    m_settings.Minimize = 1;
+}
+
+// Without a taskbar to glide from, the window still comes back, in one step.
+void CClockDialog::RestoreFromTray() {
+    if (!m_settings.Minimize) return;
+    m_profile.WriteInt(L"Minimize", 0);
+    ShowWindow(m_hwnd, SW_SHOW);
+    BringWindowToTop(m_hwnd);
+    Point restore{m_restorePosition.x, m_restorePosition.y};
+    if (std::optional<Rect> taskbar = FindTaskbar()) {
+        PlayEventSound(SoundEvent::Restore);
+        for (const WindowStep& step : RestoreGlide(restore, *taskbar).steps) PlaceStep(m_hwnd, step);
+    } else {
+        SetWindowPos(m_hwnd, nullptr, restore.x, restore.y, kWidth, kHeight, SWP_NOZORDER);
+    }
+    if (m_tray) m_tray->SetTrayIcon(IDI_TRAY_NORMAL);
+    m_settings.Minimize = 0;
+}
