@@ -4,7 +4,7 @@
 #pragma once
 #include <windows.h>
 
-#include <cstdint>
+#include <string>
 #include <vector>
 
 #include "ui/Control.h"

@@ -1,103 +1,439 @@
 #include "controls/CHoverButton.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
+#include "controls/CBufferDC.h"
 #include "ui/Resources.h"
+#include "ui/Text.h"
 
 namespace {
-constexpr COLORREF kCheckedBackground = RGB(230, 188, 156);
+
 constexpr COLORREF kLightEdge = RGB(230, 188, 156);
 constexpr COLORREF kDarkEdge = RGB(182, 124, 30);
+constexpr COLORREF kCheckedBackground = RGB(230, 188, 156);
+constexpr UINT_PTR kToolId = 1;
+
+int Width(const RECT& r) { return r.right - r.left; }
+int Height(const RECT& r) { return r.bottom - r.top; }
+
+// A one-pixel line through the given points (the last point itself is not drawn).
+void DrawLine(HDC dc, COLORREF colour, std::initializer_list<POINT> points) {
+    ui::gdi::Pen pen = ui::gdi::MakePen(PS_SOLID, 0, colour);
+    ui::gdi::Select select(dc, pen.Get());
+    auto point = points.begin();
+    MoveToEx(dc, point->x, point->y, nullptr);
+    for (++point; point != points.end(); ++point) LineTo(dc, point->x, point->y);
+}
+
+void FrameWith(HDC dc, const RECT& r, COLORREF colour) {
+    ui::gdi::Brush brush = ui::gdi::MakeSolidBrush(colour);
+    FrameRect(dc, &r, brush.Get());
+}
+
+// Top and left edges in one colour, bottom and right in another.
+void DrawEdges(HDC dc, const RECT& r, COLORREF topLeft, COLORREF bottomRight) {
+    DrawLine(dc, topLeft, {{r.left, r.bottom - 1}, {r.left, r.top}, {r.right, r.top}});
+    DrawLine(dc, bottomRight, {{r.left, r.bottom - 1}, {r.right - 1, r.bottom - 1}, {r.right - 1, r.top - 1}});
+}
+
 }  // namespace
 
-void CHoverButton::SetIcons(UINT iconId) {
-    m_iconId = iconId;
-    m_icon = ui::LoadIconResource(iconId, 16);
-    if (m_hwnd) InvalidateRect(m_hwnd, nullptr, TRUE);
+// The parent's pixels under the button, taken once for the transparent look.
+struct CHoverButton::BackgroundCopy {
+    explicit BackgroundCopy(HDC compatible) : dc(compatible) {}
+    BackgroundCopy(const BackgroundCopy&) = delete;
+    BackgroundCopy& operator=(const BackgroundCopy&) = delete;
+    ~BackgroundCopy() {
+        if (previous) SelectObject(dc.Get(), previous);
+    }
+    ui::gdi::MemoryDC dc;
+    ui::gdi::Bitmap bitmap;
+    HGDIOBJ previous = nullptr;
+};
+
+CHoverButton::CHoverButton()
+    : m_normalBackground(GetSysColor(COLOR_BTNFACE)),
+      m_normalText(GetSysColor(COLOR_BTNTEXT)),
+      m_hoverBackgroundColour(GetSysColor(COLOR_BTNFACE)),
+      m_hoverText(GetSysColor(COLOR_BTNTEXT)) {}
+
+CHoverButton::~CHoverButton() {
+    m_background.reset();
+    if (m_tooltip) DestroyWindow(m_tooltip);
+}
+
+// ---- Taking over the button --------------------------------------------------------------
+
+bool CHoverButton::Attach(HWND dialog, int id) { return AttachHandle(GetDlgItem(dialog, id)); }
+
+bool CHoverButton::AttachHandle(HWND hwnd) {
+    if (!ui::Control::AttachHandle(hwnd)) return false;
+    PreSubclassWindow();
+    return true;
+}
+
+void CHoverButton::PreSubclassWindow() {
+    LONG_PTR style = GetWindowLongPtrW(m_hwnd, GWL_STYLE);
+    m_default = (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+    SendMessageW(m_hwnd, BM_SETSTYLE, static_cast<WPARAM>((style & ~BS_TYPEMASK) | BS_OWNERDRAW), TRUE);
+}
+
+// ---- Settings ----------------------------------------------------------------------------
+
+void CHoverButton::SetIcons(UINT hoverIconId, UINT normalIconId) {
+    auto load = [](UINT id) {
+        return ui::gdi::Icon(static_cast<HICON>(
+            LoadImageW(ui::Instance(), MAKEINTRESOURCEW(id), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR)));
+    };
+    m_hoverIconId = hoverIconId;
+    m_hoverIcon = load(hoverIconId);
+    m_normalIcon = normalIconId != 0 ? load(normalIconId) : ui::gdi::Icon();
+    m_iconWidth = m_iconHeight = 0;
+    ICONINFO info{};
+    if (m_hoverIcon && GetIconInfo(m_hoverIcon.Get(), &info)) {
+        ui::gdi::Bitmap mask(info.hbmMask), colour(info.hbmColor);  // ours to delete
+        m_iconWidth = static_cast<BYTE>(info.xHotspot * 2);
+        m_iconHeight = static_cast<BYTE>(info.yHotspot * 2);
+    }
+    if (m_hwnd) RedrawWindow(m_hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+void CHoverButton::SetTooltipText(UINT stringId, bool activate) {
+    SetTooltipText(ui::LoadStringResource(stringId), activate);
 }
 
 void CHoverButton::SetTooltipText(const std::wstring& text, bool activate) {
-    m_tooltipText = text;
+    if (text.empty() || !m_hwnd) return;
     EnsureTooltip();
     if (!m_tooltip) return;
     TOOLINFOW info{};
     info.cbSize = sizeof(info);
     info.hwnd = m_hwnd;
-    info.uId = reinterpret_cast<UINT_PTR>(m_hwnd);
-    info.lpszText = m_tooltipText.data();
+    info.uId = kToolId;
+    info.lpszText = const_cast<wchar_t*>(text.c_str());
+    if (SendMessageW(m_tooltip, TTM_GETTOOLCOUNT, 0, 0) == 0) {
+        GetClientRect(m_hwnd, &info.rect);
+        SendMessageW(m_tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    }
     SendMessageW(m_tooltip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
     SendMessageW(m_tooltip, TTM_ACTIVATE, activate ? TRUE : FALSE, 0);
 }
 
+std::wstring CHoverButton::TooltipText() const {
+    if (!m_tooltip) return {};
+    wchar_t buffer[256] = L"";
+    TOOLINFOW info{};
+    info.cbSize = sizeof(info);
+    info.hwnd = m_hwnd;
+    info.uId = kToolId;
+    info.lpszText = buffer;
+    SendMessageW(m_tooltip, TTM_GETTEXTW, sizeof(buffer) / sizeof(buffer[0]), reinterpret_cast<LPARAM>(&info));
+    return buffer;
+}
+
 void CHoverButton::SetNormalBackground(COLORREF colour, bool redraw) {
     m_normalBackground = colour;
-    if (redraw && m_hwnd) InvalidateRect(m_hwnd, nullptr, TRUE);
+    Redraw(redraw);
 }
 
 void CHoverButton::SetHoverBackground(COLORREF colour, bool redraw) {
-    m_hoverBackground = colour;
-    if (redraw && m_hwnd) InvalidateRect(m_hwnd, nullptr, TRUE);
+    m_hoverBackgroundColour = colour;
+    Redraw(redraw);
+}
+
+void CHoverButton::SetNormalTextColour(COLORREF colour, bool redraw) {
+    m_normalText = colour;
+    Redraw(redraw);
+}
+
+void CHoverButton::SetHoverTextColour(COLORREF colour, bool redraw) {
+    m_hoverText = colour;
+    Redraw(redraw);
 }
 
 void CHoverButton::SetChecked(bool checked, bool redraw) {
     m_checked = checked;
-    if (redraw && m_hwnd) InvalidateRect(m_hwnd, nullptr, TRUE);
+    Redraw(redraw);
 }
 
-void CHoverButton::EnsureTooltip() {
-    if (m_tooltip || !m_hwnd) return;
-    m_tooltip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                                CW_USEDEFAULT, CW_USEDEFAULT, m_hwnd, nullptr, GetModuleHandleW(nullptr), nullptr);
-    if (!m_tooltip) return;
-    TOOLINFOW info{};
-    info.cbSize = sizeof(info);
-    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    info.hwnd = m_hwnd;
-    info.uId = reinterpret_cast<UINT_PTR>(m_hwnd);
-    info.lpszText = m_tooltipText.data();
-    SendMessageW(m_tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+void CHoverButton::SetFlat(bool flat, bool redraw) {
+    m_flat = flat;
+    Redraw(redraw);
 }
+
+void CHoverButton::SetHoverBorder(bool border, bool redraw) {
+    m_hoverBorder = border;
+    Redraw(redraw);
+}
+
+void CHoverButton::SetFocusInFlat(bool focus, bool redraw) {
+    m_focusInFlat = focus;
+    Redraw(redraw);
+}
+
+void CHoverButton::SetShowText(bool show, bool redraw) {
+    m_showText = show;
+    Redraw(redraw);
+}
+
+void CHoverButton::SetLayout(Layout layout, bool redraw) {
+    m_layout = layout;
+    Redraw(redraw);
+}
+
+void CHoverButton::SetTransparent(bool transparent, bool redraw) {
+    m_transparent = transparent;
+    if (!transparent) m_background.reset();
+    Redraw(redraw);
+}
+
+void CHoverButton::SetButtonCursor(HCURSOR cursor) { m_cursor = cursor; }
+
+void CHoverButton::Redraw(bool redraw) {
+    if (redraw && m_hwnd) InvalidateRect(m_hwnd, nullptr, FALSE);
+}
+
+// ---- Messages ----------------------------------------------------------------------------
 
 bool CHoverButton::OnReflected(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
     if (message != WM_DRAWITEM) return false;
-    Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+    DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
     result = TRUE;
     return true;
 }
 
 LRESULT CHoverButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) RelayToTooltip(message, wParam, lParam);
     switch (message) {
-    case WM_ERASEBKGND: return TRUE;  // the draw fills every pixel
+    case WM_MOUSEMOVE: {
+        LRESULT result = Default(message, wParam, lParam);
+        OnMouseMove(wParam, lParam);
+        return result;
+    }
+    // A double click is two clicks, not a BN_DOUBLECLICKED.
+    case WM_LBUTTONDBLCLK: return Default(WM_LBUTTONDOWN, wParam, lParam);
+    case WM_KEYDOWN: return 0;  // the keyboard never presses the button
+    case WM_SETCURSOR: return OnSetCursor() ? TRUE : Default(message, wParam, lParam);
+    case WM_KILLFOCUS: OnKillFocus(wParam, lParam); return 0;
+    case WM_CAPTURECHANGED:
+        OnCaptureChanged(reinterpret_cast<HWND>(lParam));
+        return Default(message, wParam, lParam);
+    case WM_ERASEBKGND: return TRUE;  // the owner draw covers every pixel
+    case WM_SIZE:
+        OnSize();
+        return Default(message, wParam, lParam);
     case WM_DESTROY:
-        if (m_tooltip) DestroyWindow(m_tooltip);
-        m_tooltip = nullptr;
+        OnDestroy();
         return Default(message, wParam, lParam);
     default: return Default(message, wParam, lParam);
     }
 }
 
-void CHoverButton::Draw(const DRAWITEMSTRUCT& item) const {
-    HDC dc = item.hDC;
+void CHoverButton::EnsureTooltip() {
+    if (m_tooltip || !m_hwnd) return;
+    m_tooltip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                                CW_USEDEFAULT, CW_USEDEFAULT, m_hwnd, nullptr, ui::Instance(), nullptr);
+    if (m_tooltip) SendMessageW(m_tooltip, TTM_ACTIVATE, FALSE, 0);
+}
+
+void CHoverButton::RelayToTooltip(UINT message, WPARAM wParam, LPARAM lParam) {
+    EnsureTooltip();
+    if (!m_tooltip) return;
+    MSG msg{m_hwnd, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};
+    DWORD pos = GetMessagePos();
+    msg.pt = {GET_X_LPARAM(pos), GET_Y_LPARAM(pos)};
+    SendMessageW(m_tooltip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
+}
+
+bool CHoverButton::IsUnderPoint(POINT client) const {
+    POINT screen = client;
+    ClientToScreen(m_hwnd, &screen);
+    return WindowFromPoint(screen) == m_hwnd;
+}
+
+void CHoverButton::OnMouseMove(WPARAM flags, LPARAM point) {
+    // A drag that started elsewhere does not light the button.
+    if ((flags & MK_LBUTTON) && !m_hover) return;
+    if (!m_flat) return;
+    POINT p{GET_X_LPARAM(point), GET_Y_LPARAM(point)};
+    HWND owner = GetWindow(m_hwnd, GW_OWNER);
+    if (!owner) owner = GetParent(m_hwnd);
+    if (GetCapture() != m_hwnd && GetActiveWindow() && owner) {
+        SetCapture(m_hwnd);
+        if (IsUnderPoint(p) && !m_checked) m_hover = true;
+        InvalidateRect(m_hwnd, nullptr, FALSE);
+        return;
+    }
+    if (IsUnderPoint(p)) return;
+    if (m_hover) {
+        m_hover = false;
+        InvalidateRect(m_hwnd, nullptr, FALSE);
+    }
+    if (!(flags & MK_LBUTTON) && GetCapture() == m_hwnd) ReleaseCapture();
+}
+
+void CHoverButton::OnKillFocus(WPARAM wParam, LPARAM lParam) {
+    Default(WM_KILLFOCUS, wParam, lParam);
+    if (m_flat && m_hover) {
+        m_hover = false;
+        InvalidateRect(m_hwnd, nullptr, FALSE);
+    }
+}
+
+// The capture went elsewhere: the button no longer hears the pointer leave, so it
+// stops hovering. Taking the capture back from its new holder would break that
+// window's own tracking, so it is left alone.
+void CHoverButton::OnCaptureChanged(HWND newCapture) {
+    if (newCapture == m_hwnd || !m_hover) return;
+    m_hover = false;
+    InvalidateRect(m_hwnd, nullptr, FALSE);
+}
+
+// The tool keeps covering the whole button when it is resized after the text was set.
+void CHoverButton::OnSize() {
+    if (!m_tooltip) return;
+    TOOLINFOW info{};
+    info.cbSize = sizeof(info);
+    info.hwnd = m_hwnd;
+    info.uId = kToolId;
+    GetClientRect(m_hwnd, &info.rect);
+    SendMessageW(m_tooltip, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+void CHoverButton::OnDestroy() {
+    if (m_tooltip) DestroyWindow(m_tooltip);
+    m_tooltip = nullptr;
+}
+
+bool CHoverButton::OnSetCursor() {
+    if (!m_cursor) return false;
+    ::SetCursor(m_cursor);
+    return true;
+}
+
+// ---- Drawing -----------------------------------------------------------------------------
+
+void CHoverButton::DrawItem(const DRAWITEMSTRUCT& item) {
+    CBufferDC buffer(item.hDC);
+    HDC dc = buffer.Get();
+
+    POINT cursor{};
+    if (GetCursorPos(&cursor) && WindowFromPoint(cursor) == m_hwnd) m_hover = true;
+
+    ItemState state{};
+    state.pressed = (item.itemState & ODS_SELECTED) || m_checked;
+    state.focused = (item.itemState & ODS_FOCUS) != 0;
+    state.disabled = (item.itemState & ODS_DISABLED) != 0;
+    state.lit = m_hover || state.pressed;
     RECT r = item.rcItem;
-    bool pressed = (item.itemState & ODS_SELECTED) != 0;
-    bool sunken = pressed || m_checked;
-    COLORREF background = m_checked ? kCheckedBackground : m_normalBackground;
-    ui::gdi::Brush fill = ui::gdi::MakeSolidBrush(background);
-    FillRect(dc, &r, fill.Get());
-    if (sunken) {
-        ui::gdi::Brush dark = ui::gdi::MakeSolidBrush(kDarkEdge);
-        ui::gdi::Brush light = ui::gdi::MakeSolidBrush(kLightEdge);
-        RECT top{r.left, r.top, r.right, r.top + 1}, left{r.left, r.top, r.left + 1, r.bottom};
-        RECT bottom{r.left, r.bottom - 1, r.right, r.bottom}, right{r.right - 1, r.top, r.right, r.bottom};
-        FillRect(dc, &top, dark.Get());
-        FillRect(dc, &left, dark.Get());
-        FillRect(dc, &bottom, light.Get());
-        FillRect(dc, &right, light.Get());
+
+    if (!m_flat && (state.focused || m_default)) {
+        FrameWith(dc, r, RGB(0, 0, 0));
+        InflateRect(&r, -1, -1);
     }
-    if (m_icon) {
-        int shift = sunken ? 1 : 0;
-        int x = r.left + (r.right - r.left - 16) / 2 + shift;
-        int y = r.top + (r.bottom - r.top - 16) / 2 + shift;
-        DrawIconEx(dc, x, y, m_icon.Get(), 16, 16, 0, nullptr, DI_NORMAL);
+    DrawBackground(dc, r, state);
+    DrawBorder(dc, r, state);
+
+    std::wstring text = m_showText ? ui::WindowText(m_hwnd) : std::wstring();
+    RECT caption = item.rcItem;
+    if (m_hoverIcon) DrawIcon(dc, item.rcItem, !text.empty(), state, caption);
+    if (!text.empty()) DrawCaption(dc, text, caption, state);
+
+    if (state.focused && (!m_flat || m_focusInFlat)) {
+        RECT focus = r;
+        InflateRect(&focus, -3, -3);
+        DrawFocusRect(dc, &focus);
     }
+}
+
+void CHoverButton::DrawBackground(HDC dc, const RECT& r, const ItemState& state) {
+    if (m_transparent) {
+        RECT client{};
+        GetClientRect(m_hwnd, &client);
+        CopyParentBackground(dc, r, client);
+        return;
+    }
+    COLORREF colour = m_checked ? kCheckedBackground : state.lit ? m_hoverBackgroundColour : m_normalBackground;
+    ui::gdi::Brush brush = ui::gdi::MakeSolidBrush(colour);
+    FillRect(dc, &r, brush.Get());
+}
+
+void CHoverButton::DrawBorder(HDC dc, const RECT& r, const ItemState& state) const {
+    if (m_flat) {
+        if (!m_hoverBorder) return;
+        if (state.pressed)
+            DrawEdges(dc, r, kDarkEdge, kLightEdge);
+        else if (m_hover)
+            DrawEdges(dc, r, kLightEdge, kDarkEdge);
+        return;
+    }
+    if (state.pressed) {
+        FrameWith(dc, r, kDarkEdge);
+        return;
+    }
+    // The 3D look shows its edges whether or not the pointer is over it.
+    DrawLine(dc, kLightEdge, {{r.left, r.bottom - 1}, {r.left, r.top}, {r.right, r.top}});
+    DrawLine(dc, kLightEdge, {{r.left + 1, r.bottom - 1}, {r.left + 1, r.top + 1}, {r.right, r.top + 1}});
+    DrawLine(dc, GetSysColor(COLOR_3DDKSHADOW),
+             {{r.left, r.bottom - 1}, {r.right - 1, r.bottom - 1}, {r.right - 1, r.top - 1}});
+    DrawLine(dc, kDarkEdge, {{r.left + 1, r.bottom - 2}, {r.right - 2, r.bottom - 2}, {r.right - 2, r.top}});
+}
+
+void CHoverButton::DrawIcon(HDC dc, const RECT& item, bool hasText, const ItemState& state, RECT& caption) const {
+    RECT i = item;
+    if (m_layout == kIconLeft) {
+        if (hasText) {
+            i.left += 3;
+            caption.left += m_iconWidth + 3;
+        } else {
+            i.left += (Width(item) - m_iconWidth) / 2;
+        }
+        i.top += (Height(item) - m_iconHeight) / 2;
+    } else {
+        i.left += (Width(item) - m_iconWidth) / 2;
+        if (hasText)
+            caption.top += m_iconHeight;
+        else
+            i.top += (Height(item) - m_iconHeight) / 2;
+    }
+    if (state.pressed) OffsetRect(&i, 1, 1);
+    HICON icon = state.lit ? m_hoverIcon.Get() : NormalIcon();
+    DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(icon), 0, i.left, i.top, Width(i), Height(i),
+               DST_ICON | (state.disabled ? DSS_DISABLED : 0));
+}
+
+void CHoverButton::DrawCaption(HDC dc, const std::wstring& text, RECT caption, const ItemState& state) const {
+    if (state.pressed) OffsetRect(&caption, 1, 1);
+    HFONT font = reinterpret_cast<HFONT>(SendMessageW(m_hwnd, WM_GETFONT, 0, 0));
+    HGDIOBJ oldFont = SelectObject(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT));
+    SetTextColor(dc, state.lit ? m_hoverText : m_normalText);
+    SetBkColor(dc, state.lit ? m_hoverBackgroundColour : m_normalBackground);
+
+    RECT centred = caption;
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &centred, DT_SINGLELINE | DT_CALCRECT);
+    OffsetRect(&centred, (Width(caption) - Width(centred)) / 2, (Height(caption) - Height(centred)) / 2);
+    SetBkMode(dc, TRANSPARENT);
+    DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(text.c_str()), static_cast<WPARAM>(text.size()),
+               centred.left, centred.top, Width(centred), Height(centred),
+               DST_PREFIXTEXT | (state.disabled ? DSS_DISABLED : 0));
+    SelectObject(dc, oldFont);
+}
+
+void CHoverButton::CopyParentBackground(HDC dc, const RECT& r, const RECT& client) {
+    if (!m_background) {
+        HWND parent = GetParent(m_hwnd);
+        ui::gdi::ClientDC parentDc(parent);
+        RECT window{};
+        GetWindowRect(m_hwnd, &window);
+        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&window), 2);
+        auto copy = std::make_unique<BackgroundCopy>(parentDc.Get());
+        copy->bitmap = ui::gdi::Bitmap(CreateCompatibleBitmap(parentDc.Get(), Width(client), Height(client)));
+        if (!copy->dc.Get() || !copy->bitmap) return;
+        copy->previous = SelectObject(copy->dc.Get(), copy->bitmap.Get());
+        BitBlt(copy->dc.Get(), 0, 0, Width(client), Height(client), parentDc.Get(), window.left, window.top, SRCCOPY);
+        m_background = std::move(copy);
+    }
+    BitBlt(dc, r.left, r.top, Width(r), Height(r), m_background->dc.Get(), r.left - client.left, r.top - client.top,
+           SRCCOPY);
 }

@@ -73,6 +73,8 @@ private:
     void OnKillFocus(WPARAM wParam, LPARAM lParam);
     void OnCaptureChanged(HWND newCapture);
     bool OnSetCursor();
+    void OnSize();
+    void OnDestroy();
 
     void DrawItem(const DRAWITEMSTRUCT& item);
     void DrawBackground(HDC dc, const RECT& r, const ItemState& state);

@@ -37,6 +37,7 @@ int CTextLabel::MeasureTextHeight() {
 LRESULT CTextLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT: OnPaint(); return 0;
+    case WM_PRINTCLIENT: Paint(reinterpret_cast<HDC>(wParam)); return 0;
     case WM_ERASEBKGND: return TRUE;  // the paint fills every pixel
     default: return Default(message, wParam, lParam);
     }
@@ -44,7 +45,10 @@ LRESULT CTextLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void CTextLabel::OnPaint() {
     ui::gdi::PaintDC paint(m_hwnd);
-    HDC dc = paint.Get();
+    Paint(paint.Get());
+}
+
+void CTextLabel::Paint(HDC dc) {
     RECT bounds{};
     GetClientRect(m_hwnd, &bounds);
     {

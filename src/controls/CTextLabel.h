@@ -29,6 +29,7 @@ protected:
 
 private:
     void OnPaint();
+    void Paint(HDC dc);
     int DrawLabelText(HDC dc, RECT bounds, UINT format);
 
     int m_textHeight = 0;

@@ -1,0 +1,352 @@
+#include "alarms/CMessageDialog.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "app/CClockTrayWnd.h"
+#include "clock/CClockDialog.h"
+#include "resource.h"
+#include "ui/Resources.h"
+#include "ui/Text.h"
+
+namespace {
+
+constexpr UINT kRedrawNow = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW;
+constexpr UINT kMessageFormat = DT_WORDBREAK | DT_NOPREFIX;
+constexpr DWORD kToolBarStyle =
+    WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NODIVIDER | CCS_NOPARENTALIGN | CCS_NORESIZE;
+// The close button keeps to the top-right corner: (305, 3)-(321, 19) in a window 327 pixels wide,
+// the width the template has with its intended font; other fonts give other widths.
+constexpr int kToolBarRightMargin = 6;
+constexpr int kToolBarTop = 3;
+constexpr int kToolBarSize = 16;
+constexpr int kCornerSize = 10;
+constexpr POINT kCharacterPosition{8, 55};
+constexpr int kCharacterWidth = 100;
+constexpr wchar_t kTitleFace[] = L"ＭＳ Ｐゴシック";
+
+struct PagerState {
+    const wchar_t* nextText;
+    bool previousEnabled;
+};
+
+PagerState PagerFor(int index, int count) {
+    if (index == 0) return {L"次へ(&N)", false};
+    if (index == count - 1) return {L"完了(&F)", true};
+    return {L"次へ(&N)", true};
+}
+
+struct RegionPiece {
+    bool ellipse;
+    RECT bounds;
+};
+
+// Four corner ellipses and two rectangles make the rounded outline.
+std::vector<RegionPiece> OutlinePieces(int w, int h) {
+    return {
+        {true, {0, 0, 17, 17}},          {true, {w - 17, 0, w + 1, 17}},
+        {true, {0, h - 17, 17, h + 1}},  {true, {w - 17, h - 17, w + 1, h + 1}},
+        {false, {0, 6, w, h - 7}},       {false, {6, 0, w - 7, h}},
+    };
+}
+
+void FillSolidRect(HDC dc, int left, int top, int right, int bottom, COLORREF colour) {
+    RECT r{std::min(left, right), std::min(top, bottom), std::max(left, right), std::max(top, bottom)};
+    SetBkColor(dc, colour);
+    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
+}
+
+// A one-pixel frame of width x height: the top and left edges in one colour, the bottom and right in the other.
+void Draw3dRect(HDC dc, int x, int y, int width, int height, COLORREF topLeft, COLORREF bottomRight) {
+    FillSolidRect(dc, x, y, x + width - 1, y + 1, topLeft);
+    FillSolidRect(dc, x, y, x + 1, y + height - 1, topLeft);
+    FillSolidRect(dc, x + width - 1, y, x + width, y + height, bottomRight);
+    FillSolidRect(dc, x, y + height - 1, x + width, y + height, bottomRight);
+}
+
+// The artwork's grays, black, white and red stand for the system's 3D colours.
+ui::gdi::Bitmap LoadMappedBitmap(UINT id) {
+    COLORMAP map[] = {
+        {RGB(0, 0, 0), GetSysColor(COLOR_3DDKSHADOW)},       {RGB(128, 128, 128), GetSysColor(COLOR_BTNSHADOW)},
+        {RGB(192, 192, 192), GetSysColor(COLOR_BTNFACE)},    {RGB(255, 0, 0), GetSysColor(COLOR_3DLIGHT)},
+        {RGB(255, 255, 255), GetSysColor(COLOR_BTNHIGHLIGHT)},
+    };
+    return ui::gdi::Bitmap(CreateMappedBitmap(ui::Instance(), static_cast<INT_PTR>(id), 0, map, 5));
+}
+
+RECT ChildRect(HWND parent, HWND child) {
+    RECT r{};
+    GetWindowRect(child, &r);
+    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+}  // namespace
+
+CMessageDialog::CMessageDialog() : CMessageDialog(MakeSystemEnvironment()) {}
+
+CMessageDialog::CMessageDialog(Environment env) : ui::Dialog(IDD_MESSAGE), m_env(std::move(env)) {}
+
+HWND CMessageDialog::Open(const AlarmList& entries, Environment env) {
+    auto* dialog = new CMessageDialog(std::move(env));
+    for (const AlarmEntry& entry : entries) dialog->Append(entry);
+    if (!dialog->Create(nullptr)) {
+        delete dialog;  // never bound to a window, so nothing else will
+        return nullptr;
+    }
+    return dialog->Handle();
+}
+
+void CMessageDialog::OnFinalDestroyed() { delete this; }
+
+void CMessageDialog::DoDataExchange(ui::DataExchange& exchange) {
+    if (exchange.Saving() || m_messageLabel.Handle()) return;
+    m_messageLabel.Attach(m_hwnd, IDC_MESSAGE_TEXT);
+}
+
+INT_PTR CMessageDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_PAINT: OnPaint(); return TRUE;
+    case WM_NCHITTEST: SetResult(OnNcHitTest(lParam)); return TRUE;
+    case WM_TIMER: OnSoundTimer(); return TRUE;
+    case WM_CONTEXTMENU: OnContextMenu(lParam); return TRUE;
+    default: return ui::Dialog::HandleMessage(message, wParam, lParam);
+    }
+}
+
+bool CMessageDialog::OnCommand(WORD id, WORD, HWND) {
+    switch (id) {
+    case IDOK: OnOK(); return true;
+    case IDCANCEL: OnCancel(); return true;
+    case IDC_MESSAGE_NEXT: OnNext(); return true;
+    case IDC_MESSAGE_PREVIOUS: OnPrevious(); return true;
+    case ID_CMD_MOVE: OnMove(); return true;
+    default: return false;
+    }
+}
+
+void CMessageDialog::OnOK() { Close(IDOK); }
+void CMessageDialog::OnCancel() { Close(IDCANCEL); }
+
+// ---- Start-up ------------------------------------------------------------------------------
+
+BOOL CMessageDialog::OnInitDialog() {
+    ui::Dialog::OnInitDialog();
+    SetWindowPos(m_hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    BringWindowToTop(m_hwnd);
+    CreateCloseToolBar();
+    CreateTitleFont();
+    KeepLabelClearOfPicture();
+    m_messageLabel.SetFormat(kMessageFormat);
+    m_messageLabel.SetBackgroundColour(GetSysColor(COLOR_BTNFACE));
+    if (m_entries.IsEmpty()) {
+        m_env.messageBox(m_hwnd, L"メッセージがありません。", L"ぽこみ", MB_OK | MB_ICONEXCLAMATION);
+        return FALSE;
+    }
+    m_currentIndex = 0;
+    ShowPagingButtons(m_entries.Count() > 1);
+    if (m_entries.Count() > 1) UpdatePager(0);
+    m_soundOnly = std::none_of(m_entries.begin(), m_entries.end(),
+                               [](const AlarmEntry& entry) { return !entry.Message.empty(); })
+                      ? 1
+                      : 0;
+    if (m_soundOnly) SetWindowPos(m_hwnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ShowEntry(m_entries.At(0));
+    return TRUE;
+}
+
+void CMessageDialog::CreateCloseToolBar() {
+    ToolBarCreateArgs args;
+    args.parent = m_hwnd;
+    args.style = kToolBarStyle;
+    RECT client{};
+    GetClientRect(m_hwnd, &client);
+    int right = client.right - kToolBarRightMargin;
+    args.rect = {right - kToolBarSize, kToolBarTop, right, kToolBarTop + kToolBarSize};
+    args.id = IDR_MESSAGE_TOOLBAR;
+    if (m_closeToolBar.Create(args)) m_closeToolBar.LoadToolBar(IDR_MESSAGE_TOOLBAR);
+}
+
+void CMessageDialog::CreateTitleFont() {
+    LOGFONTW font{};
+    font.lfHeight = 14;
+    font.lfWeight = FW_BOLD;
+    font.lfCharSet = SHIFTJIS_CHARSET;
+    lstrcpynW(font.lfFaceName, kTitleFace, LF_FACESIZE);
+    m_titleFont = ui::gdi::Font(CreateFontIndirectW(&font));
+    SendDlgItemMessageW(m_hwnd, IDC_MESSAGE_TITLE, WM_SETFONT, reinterpret_cast<WPARAM>(m_titleFont.Get()), FALSE);
+}
+
+// The text starts where the picture ends, as the template has it with its intended font;
+// a font with narrower dialog units would otherwise put the text over the picture.
+void CMessageDialog::KeepLabelClearOfPicture() {
+    RECT label = ChildRect(m_hwnd, m_messageLabel.Handle());
+    int left = kCharacterPosition.x + kCharacterWidth;
+    if (label.left >= left || label.right <= left) return;
+    SetWindowPos(m_messageLabel.Handle(), nullptr, left, label.top, label.right - left, label.bottom - label.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CMessageDialog::ShowPagingButtons(bool paging) {
+    ShowWindow(Item(IDOK), paging ? SW_HIDE : SW_SHOW);
+    ShowWindow(Item(IDC_MESSAGE_NEXT), paging ? SW_SHOW : SW_HIDE);
+    ShowWindow(Item(IDC_MESSAGE_PREVIOUS), paging ? SW_SHOW : SW_HIDE);
+}
+
+// ---- Pages ---------------------------------------------------------------------------------
+
+void CMessageDialog::ShowEntry(AlarmEntry entry) {
+    PlayEntrySound(entry);
+    if (m_soundOnly) m_env.setTimer(m_hwnd, kSoundTimer, kSoundPollMs);
+    SetDlgItemTextW(m_hwnd, IDC_MESSAGE_TITLE, entry.Subject.c_str());
+    SetWindowTextW(m_messageLabel.Handle(), entry.Message.c_str());
+    RedrawWindow(Item(IDC_MESSAGE_TITLE), nullptr, nullptr, kRedrawNow);
+    // Measured directly rather than by a paint: a window not yet shown gets no paint.
+    int textHeight = m_messageLabel.MeasureTextHeight();
+    RECT label = ChildRect(m_hwnd, m_messageLabel.Handle());
+    SetWindowPos(m_messageLabel.Handle(), nullptr, 0, 0, label.right - label.left, textHeight,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RedrawWindow(m_messageLabel.Handle(), nullptr, nullptr, kRedrawNow);
+    LayOut(std::max(textHeight, kMinimumTextHeight));
+    RebuildRegion();
+}
+
+// An entry without a sound of its own ("NULL", or empty as the data file may hold) gets an Alarm sound.
+void CMessageDialog::PlayEntrySound(const AlarmEntry& entry) {
+    CClockDialog* clock = ClockWindow();
+    if (!clock) return;
+    if (entry.Sound.empty() || entry.Sound == kNoValue)
+        clock->PlayEventSound(SoundEvent::Alarm);
+    else
+        clock->PlaySoundFile(entry.Sound);
+}
+
+void CMessageDialog::LayOut(int textHeight) {
+    RECT window{};
+    GetWindowRect(m_hwnd, &window);
+    SetWindowPos(m_hwnd, nullptr, 0, 0, window.right - window.left, textHeight + kWindowExtra,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    for (int id : {IDOK, IDC_MESSAGE_NEXT, IDC_MESSAGE_PREVIOUS}) {
+        RECT button = ChildRect(m_hwnd, Item(id));
+        SetWindowPos(Item(id), nullptr, button.left, textHeight + kButtonOffset, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+void CMessageDialog::RebuildRegion() {
+    RECT client{};
+    GetClientRect(m_hwnd, &client);
+    ui::gdi::Region shape(CreateRectRgn(0, 0, 0, 0));
+    for (const RegionPiece& piece : OutlinePieces(client.right, client.bottom)) {
+        const RECT& b = piece.bounds;
+        ui::gdi::Region part(piece.ellipse ? CreateEllipticRgn(b.left, b.top, b.right, b.bottom)
+                                           : CreateRectRgn(b.left, b.top, b.right, b.bottom));
+        CombineRgn(shape.Get(), shape.Get(), part.Get(), RGN_OR);
+    }
+    // The window owns the region from here on.
+    SetWindowRgn(m_hwnd, shape.Release(), TRUE);
+    ui::gdi::CountReleased();
+}
+
+void CMessageDialog::UpdatePager(int index) {
+    int count = static_cast<int>(m_entries.Count());
+    SetDlgItemTextW(m_hwnd, IDC_MESSAGE_CAPTION, ui::Format(L"メッセージ (%d/%d)", index + 1, count).c_str());
+    PagerState state = PagerFor(index, count);
+    SetDlgItemTextW(m_hwnd, IDC_MESSAGE_NEXT, state.nextText);
+    HWND previous = Item(IDC_MESSAGE_PREVIOUS);
+    // Keep the keyboard usable: focus does not stay on a button about to be disabled.
+    if (!state.previousEnabled && GetFocus() == previous)
+        SendMessageW(m_hwnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDC_MESSAGE_NEXT)), TRUE);
+    EnableWindow(previous, state.previousEnabled ? TRUE : FALSE);
+}
+
+bool CMessageDialog::IsLastPage() const { return m_currentIndex + 1 >= static_cast<int>(m_entries.Count()); }
+
+void CMessageDialog::OnNext() {
+    if (IsLastPage()) {
+        OnOK();
+        return;
+    }
+    ++m_currentIndex;
+    ShowEntry(m_entries.At(static_cast<size_t>(m_currentIndex)));
+    UpdatePager(m_currentIndex);
+}
+
+void CMessageDialog::OnPrevious() {
+    if (m_currentIndex <= 0) return;
+    --m_currentIndex;
+    ShowEntry(m_entries.At(static_cast<size_t>(m_currentIndex)));
+    UpdatePager(m_currentIndex);
+}
+
+// ---- Sound-only sequencing -------------------------------------------------------------
+
+CClockDialog* CMessageDialog::ClockWindow() {
+    CClockTrayWnd* mainWindow = CClockTrayWnd::Instance();
+    return mainWindow ? mainWindow->ClockDialog() : nullptr;
+}
+
+void CMessageDialog::OnSoundTimer() {
+    if (!m_soundOnly) return;  // a window that shows text never closes by itself
+    CClockDialog* clock = ClockWindow();
+    if (clock && clock->SoundPlaying()) return;
+    KillTimer(m_hwnd, kSoundTimer);
+    if (IsLastPage())
+        OnOK();
+    else
+        OnNext();
+}
+
+// ---- Frame, dragging, menu -----------------------------------------------------------------
+
+void CMessageDialog::OnPaint() {
+    ui::gdi::PaintDC paint(m_hwnd);
+    HDC dc = paint.Get();
+    RECT r{};
+    GetWindowRect(m_hwnd, &r);
+    MapWindowPoints(HWND_DESKTOP, m_hwnd, reinterpret_cast<POINT*>(&r), 2);
+    int w = r.right - r.left;
+    int h = r.bottom - r.top;
+    Draw3dRect(dc, r.left, r.top, w, h, GetSysColor(COLOR_3DLIGHT), GetSysColor(COLOR_3DDKSHADOW));
+    Draw3dRect(dc, 1, 1, w - 2, h - 2, GetSysColor(COLOR_BTNHIGHLIGHT), GetSysColor(COLOR_BTNSHADOW));
+    DrawMappedBitmap(dc, LoadMappedBitmap(IDB_CORNER_TOP_LEFT), 0, 0);
+    DrawMappedBitmap(dc, LoadMappedBitmap(IDB_CORNER_TOP_RIGHT), w - kCornerSize, 0);
+    DrawMappedBitmap(dc, LoadMappedBitmap(IDB_CORNER_BOTTOM_LEFT), 0, h - kCornerSize);
+    DrawMappedBitmap(dc, LoadMappedBitmap(IDB_CORNER_BOTTOM_RIGHT), w - kCornerSize, h - kCornerSize);
+    DrawMappedBitmap(dc, LoadMappedBitmap(IDB_CHARACTER), kCharacterPosition.x, kCharacterPosition.y);
+    InvalidateRect(m_messageLabel.Handle(), nullptr, TRUE);
+}
+
+void CMessageDialog::DrawMappedBitmap(HDC dc, ui::gdi::Bitmap bitmap, int x, int y) {
+    BITMAP info{};
+    if (!bitmap || !GetObjectW(bitmap.Get(), sizeof(info), &info)) return;
+    ui::gdi::MemoryDC memory(dc);
+    ui::gdi::Select select(memory.Get(), bitmap.Get());
+    BitBlt(dc, x, y, info.bmWidth, info.bmHeight, memory.Get(), 0, 0, SRCCOPY);
+}
+
+LRESULT CMessageDialog::OnNcHitTest(LPARAM lParam) {
+    LRESULT hit = DefWindowProcW(m_hwnd, WM_NCHITTEST, 0, lParam);
+    if (hit == HTCLIENT && m_env.leftButtonDown()) return HTCAPTION;
+    return hit;
+}
+
+void CMessageDialog::OnContextMenu(LPARAM lParam) {
+    ui::gdi::Menu menu = ui::LoadMenuResource(IDR_MESSAGE_MENU);
+    HMENU popup = menu.Get() ? GetSubMenu(menu.Get(), 0) : nullptr;
+    if (!popup) return;
+    POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    if (lParam == -1) {  // from the keyboard: open at the window's top-left corner
+        RECT window{};
+        GetWindowRect(m_hwnd, &window);
+        at = {window.left, window.top};
+    }
+    SetMenuDefaultItem(popup, IDOK, FALSE);
+    m_env.trackPopupMenu(popup, TPM_RIGHTBUTTON, at.x, at.y, GetAncestor(m_hwnd, GA_ROOT));
+}
+
+void CMessageDialog::OnMove() { PostMessageW(m_hwnd, WM_SYSCOMMAND, SC_MOVE, 0); }

@@ -1,0 +1,77 @@
+// The message window: a borderless, rounded, always-on-top pop-up that pages
+// through due alarms, showing each one's subject and text and playing its sound.
+// Without any text it stays invisible, plays the sounds in turn and closes itself.
+// It is modeless and deletes itself when its window is destroyed.
+#pragma once
+#include <windows.h>
+
+#include "alarms/AlarmEntry.h"
+#include "alarms/CTipToolBar.h"
+#include "app/Environment.h"
+#include "controls/CTextLabel.h"
+#include "ui/Dialog.h"
+#include "ui/Gdi.h"
+
+class CClockDialog;
+
+class CMessageDialog : public ui::Dialog {
+public:
+    static constexpr UINT_PTR kSoundTimer = 22222;
+    static constexpr UINT kSoundPollMs = 100;
+    static constexpr int kMinimumTextHeight = 100;
+    static constexpr int kWindowExtra = 90;   // window height = text height + this
+    static constexpr int kButtonOffset = 60;  // buttons' top = text height + this
+
+    CMessageDialog();
+    explicit CMessageDialog(Environment env);
+
+    // Opens a window holding copies of the entries, without parent. Returns its
+    // handle, or nullptr when it could not be created. The caller keeps no pointer.
+    static HWND Open(const AlarmList& entries, Environment env);
+
+    void Append(const AlarmEntry& entry) { m_entries.Append(entry); }
+    const AlarmList& Entries() const { return m_entries; }
+    int CurrentIndex() const { return m_currentIndex; }
+    bool IsSoundOnly() const { return m_soundOnly != 0; }
+
+protected:
+    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    BOOL OnInitDialog() override;
+    void DoDataExchange(ui::DataExchange& exchange) override;
+    bool OnCommand(WORD id, WORD code, HWND control) override;
+    void OnOK() override;
+    void OnCancel() override;
+    void OnFinalDestroyed() override;
+
+private:
+    void CreateCloseToolBar();
+    void CreateTitleFont();
+    void KeepLabelClearOfPicture();
+    void ShowPagingButtons(bool paging);
+
+    void ShowEntry(AlarmEntry entry);
+    void PlayEntrySound(const AlarmEntry& entry);
+    void LayOut(int textHeight);
+    void RebuildRegion();
+    void UpdatePager(int index);
+    bool IsLastPage() const;
+
+    void OnNext();
+    void OnPrevious();
+    void OnPaint();
+    LRESULT OnNcHitTest(LPARAM lParam);
+    void OnSoundTimer();
+    void OnContextMenu(LPARAM lParam);
+    void OnMove();
+
+    static void DrawMappedBitmap(HDC dc, ui::gdi::Bitmap bitmap, int x, int y);  // consumes the bitmap
+    static CClockDialog* ClockWindow();
+
+    Environment m_env;
+    AlarmList m_entries;
+    int m_currentIndex = 0;
+    int m_soundOnly = 0;
+    ui::gdi::Font m_titleFont;
+    CTipToolBar m_closeToolBar;
+    CTextLabel m_messageLabel;
+};
