@@ -49,3 +49,8 @@ endforeach()
 add_executable(wmclose ${PROJECT_SOURCE_DIR}/tools/wmclose/wmclose.cpp)
 target_compile_definitions(wmclose PRIVATE UNICODE _UNICODE)
 target_link_options(wmclose PRIVATE -static -municode)
+
+# The drawing benchmark run by tools/bench.sh (not a test).
+add_executable(pokomi_bench ${PROJECT_SOURCE_DIR}/tools/bench/bench.cpp ${resource_script})
+target_link_libraries(pokomi_bench PRIVATE pokomi_win)
+set_target_properties(pokomi_bench PROPERTIES EXCLUDE_FROM_ALL TRUE)

@@ -31,16 +31,29 @@ if [ -z "${DISPLAY:-}" ]; then
   export DISPLAY=":$display"
 fi
 
-# Make the prefix once; the lock keeps parallel tests from racing on it.
+# Make the prefix once (and again when its settings below change); the lock
+# keeps parallel tests from racing on it.
+prefix_version=3
 (
   flock 8
-  if [ ! -f "$prefix/.ready" ]; then
-    wineboot -i >/dev/null 2>&1 || true
+  if [ "$(cat "$prefix/.ready" 2>/dev/null)" != "$prefix_version" ]; then
+    [ -f "$prefix/system.reg" ] || wineboot -i >/dev/null 2>&1 || true
     # Unmanaged windows: without a window manager, hiding a managed window
     # waits two seconds for a state change that never comes.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+    # Japanese text in Latin fonts falls back to IPA Gothic, as font linking
+    # does on a Japanese Windows; the Japanese UI fonts map to their IPA likes.
+    link='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
+    for face in "Liberation Serif" "Liberation Sans" "Tahoma" "Microsoft Sans Serif"; do
+      wine reg add "$link" /v "$face" /t REG_MULTI_SZ /d 'ipag.ttf,IPAGothic' /f >/dev/null 2>&1 || true
+    done
+    replace='HKCU\Software\Wine\Fonts\Replacements'
+    wine reg add "$replace" /v 'ＭＳ Ｐゴシック' /d 'IPAPGothic' /f >/dev/null 2>&1 || true
+    wine reg add "$replace" /v 'ＭＳ ゴシック' /d 'IPAGothic' /f >/dev/null 2>&1 || true
+    wine reg add "$replace" /v 'MS UI Gothic' /d 'IPAPGothic' /f >/dev/null 2>&1 || true
+    wine reg add "$replace" /v 'ＭＳ 明朝' /d 'IPAMincho' /f >/dev/null 2>&1 || true
     wineserver -w
-    touch "$prefix/.ready"
+    echo "$prefix_version" > "$prefix/.ready"
   fi
 ) 8>"$prefix.lock"
 
