@@ -163,6 +163,69 @@ TEST(ClockTickTest, ANewHourRebuildsTheDueList) {
     EXPECT_TRUE(clock.Dialog()->DueList().IsEmpty());
 }
 
+// This thread's message windows, as (title, caption) pairs, in no particular order.
+std::vector<std::pair<std::wstring, std::wstring>> MessageWindows() {
+    std::vector<std::pair<std::wstring, std::wstring>> found;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND hwnd, LPARAM data) -> BOOL {
+            HWND title = GetDlgItem(hwnd, IDC_MESSAGE_TITLE);
+            if (title && IsWindowVisible(hwnd))
+                reinterpret_cast<std::vector<std::pair<std::wstring, std::wstring>>*>(data)->push_back(
+                    {ui::WindowText(title), ui::WindowText(GetDlgItem(hwnd, IDC_MESSAGE_CAPTION))});
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+void CloseMessageWindows() {
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND hwnd, LPARAM) -> BOOL {
+            if (GetDlgItem(hwnd, IDC_MESSAGE_TITLE)) PostMessageW(hwnd, WM_COMMAND, IDOK, 0);
+            return TRUE;
+        },
+        0);
+}
+
+TEST(ClockTickTest, AlarmsOfTheStartMinuteWaitForTheirNextTurn) {
+    TestWorld world;
+    // Two entries at 10:30 (the start minute) and two hourly ones at minute 31.
+    world.folder.WriteData(L"Message.ini",
+                           *ui::NarrowExact(L"今\r\nNULL\r\n[\r\nx\r\n]\r\n毎日\r\nNULL\r\n指定の時刻\r\n10:30\r\n"
+                                            L"毎時A\r\nNULL\r\n[\r\ny\r\n]\r\n毎日\r\nNULL\r\n毎時\r\n31\r\n"
+                                            L"毎時B\r\nNULL\r\n[\r\nz\r\n]\r\n毎週\r\n1\r\n毎時\r\n31\r\n",
+                                            932));
+    RunningClock clock(world);
+    for (int second = 16; second < 20; ++second) {
+        world.time.second = second;
+        clock.Tick();
+    }
+    EXPECT_TRUE(MessageWindows().empty());
+
+    world.time.minute = 31;
+    world.time.second = 0;
+    clock.Tick();
+    clock.Tick(CClockDialog::kQuickTimer);
+    auto windows = MessageWindows();
+    ASSERT_EQ(windows.size(), 1u);  // both entries of the minute share one window, in list order
+    EXPECT_EQ(windows[0].first, L"毎時A");
+    EXPECT_EQ(windows[0].second, L"メッセージ (1/2)");
+
+    // An open window does not hold back the next hour's firing.
+    world.time.hour = 11;
+    world.time.minute = 30;
+    clock.Tick();
+    EXPECT_EQ(MessageWindows().size(), 1u);
+    world.time.minute = 31;
+    clock.Tick();
+    EXPECT_EQ(MessageWindows().size(), 2u);
+    CloseMessageWindows();
+    clock.Pump();
+    EXPECT_TRUE(MessageWindows().empty());
+}
+
 TEST(ClockTickTest, ADayOfTicksRunsInSeconds) {
     TestWorld world;
     WriteIllustrations(world, "1\r\n1\r\n0\r\n1\r\n");
