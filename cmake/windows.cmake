@@ -42,6 +42,8 @@ foreach(f IN LISTS wine_test_sources)
   get_filename_component(stem ${f} NAME_WE)
   if(NOT stem STREQUAL "WineMain" AND NOT stem MATCHES "Support$")
     add_test(NAME wine_${stem} COMMAND wine_tests --gtest_brief=1 --gtest_filter=${stem}*)
+    # Sounds go through one audio device: their tests must not overlap. A hang fails, not blocks.
+    set_tests_properties(wine_${stem} PROPERTIES TIMEOUT 300 RESOURCE_LOCK wine_audio)
   endif()
 endforeach()
 

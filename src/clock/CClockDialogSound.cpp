@@ -1,11 +1,13 @@
 // Event sounds of the clock window: one player, one sound at a time.
 #include "clock/CClockDialog.h"
 
+#include "content/CWavePlayer.h"
+
 bool CClockDialog::PlayEventSound(SoundEvent event) {
     if (m_soundPlaying) return false;  // dropped, not queued
     const std::vector<std::wstring>& paths = m_sounds.List(event);
     if (paths.empty()) return false;
-    std::size_t index = 0;
+    std::size_t index = static_cast<std::size_t>(m_random.Next()) % paths.size();
     return StartSound(paths[index]);
 }
 
@@ -16,7 +18,7 @@ bool CClockDialog::PlaySoundFile(const std::wstring& path) {
 
 bool CClockDialog::StartSound(const std::wstring& path) {
     // A missing or unplayable file leaves the player idle and the event silent.
-    if (m_player.Play(m_hwnd, path) != 0) return false;
+    if (m_player.Play(m_hwnd, ResolveSoundPath(m_env.programFolder, path)) != 0) return false;
     m_soundPlaying = 1;
     return true;
 }
@@ -28,6 +30,7 @@ void CClockDialog::StopEventSound() {
 
 void CClockDialog::OnMciNotify(WPARAM flags, LPARAM deviceId) {
     // A late notice of a sound stopped earlier must not end the one playing now.
+    if (m_soundPlaying && !m_player.IsEndNotice(flags, deviceId)) return;
     StopEventSound();
     if (m_closing) OnClose();
 }
@@ -38,5 +41,5 @@ bool CClockDialog::ExitSoundPending() {
     // Dropped while another sound plays: the close then waits for that one to end.
     PlayEventSound(SoundEvent::Exit);
     // A close whose exit sound cannot start goes ahead at once.
-    return m_soundPlaying != 0 && false;
+    return m_soundPlaying != 0;
 }

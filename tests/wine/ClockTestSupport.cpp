@@ -1,7 +1,11 @@
 #include "ClockTestSupport.h"
 
+#include <mmsystem.h>
+
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
 #include <fstream>
 #include <sstream>
 
@@ -173,4 +177,62 @@ std::string Utf8(const std::wstring& text) {
     std::string out(static_cast<size_t>(size), '\0');
     WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(), size, nullptr, nullptr);
     return out;
+}
+
+std::string MakeWave(int milliseconds, int frequency) {
+    constexpr std::uint32_t kRate = 22050;
+    const std::uint32_t frames = kRate * static_cast<std::uint32_t>(milliseconds) / 1000;
+    std::string bytes;
+    auto put = [&bytes](std::uint32_t value, int size) {
+        for (int i = 0; i < size; ++i) bytes.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+    };
+    bytes += "RIFF";
+    put(36 + frames * 2, 4);
+    bytes += "WAVEfmt ";
+    put(16, 4);
+    put(1, 2);          // PCM
+    put(1, 2);          // mono
+    put(kRate, 4);
+    put(kRate * 2, 4);  // bytes per second
+    put(2, 2);          // block align
+    put(16, 2);         // bits per sample
+    bytes += "data";
+    put(frames * 2, 4);
+    for (std::uint32_t i = 0; i < frames; ++i) {
+        double sample = 6000.0 * std::sin(6.283185307179586 * frequency * i / kRate);
+        put(static_cast<std::uint16_t>(static_cast<std::int16_t>(sample)), 2);
+    }
+    return bytes;
+}
+
+std::vector<std::wstring> OpenMciDevices() {
+    DWORD count = 0;
+    MCI_SYSINFO_PARMSW quantity{};
+    quantity.lpstrReturn = reinterpret_cast<LPWSTR>(&count);
+    quantity.dwRetSize = sizeof(count);
+    quantity.wDeviceType = MCI_ALL_DEVICE_ID;
+    mciSendCommandW(MCI_ALL_DEVICE_ID, MCI_SYSINFO, MCI_SYSINFO_QUANTITY | MCI_SYSINFO_OPEN,
+                    reinterpret_cast<DWORD_PTR>(&quantity));
+    std::vector<std::wstring> names;
+    for (DWORD i = 1; i <= count; ++i) {
+        wchar_t name[MAX_PATH] = {};
+        MCI_SYSINFO_PARMSW query{};
+        query.lpstrReturn = name;
+        query.dwRetSize = MAX_PATH;
+        query.dwNumber = i;
+        query.wDeviceType = MCI_ALL_DEVICE_ID;
+        mciSendCommandW(MCI_ALL_DEVICE_ID, MCI_SYSINFO, MCI_SYSINFO_NAME | MCI_SYSINFO_OPEN,
+                        reinterpret_cast<DWORD_PTR>(&query));
+        names.emplace_back(name);
+    }
+    return names;
+}
+
+bool PumpUntil(const std::function<bool()>& done, int rounds) {
+    for (int i = 0; i < rounds; ++i) {
+        if (done()) return true;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+        ui::PumpMessages();
+    }
+    return done();
 }

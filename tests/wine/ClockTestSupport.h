@@ -98,3 +98,11 @@ private:
 RECT WindowRectOf(HWND hwnd);
 RECT ChildRectInParent(HWND parent, int id);
 std::string Utf8(const std::wstring& text);
+
+// Sounds: a 16-bit mono 22050 Hz PCM WAV file of a sine tone, and the MCI
+// devices this process has open (their element names, in MCI's order).
+std::string MakeWave(int milliseconds, int frequency = 660);
+std::vector<std::wstring> OpenMciDevices();
+// Handles messages until `done` holds, waiting at most 100 ms for each of at
+// most `rounds` batches of messages. Returns whether `done` held.
+bool PumpUntil(const std::function<bool()>& done, int rounds = 300);

@@ -226,6 +226,73 @@ TEST(ClockTickTest, AlarmsOfTheStartMinuteWaitForTheirNextTurn) {
     EXPECT_TRUE(MessageWindows().empty());
 }
 
+// A data folder whose only sound is the hourly chime.
+void WriteChime(TestWorld& world) {
+    world.folder.WriteData(L"chime.wav", MakeWave(30000));  // long: still playing when checked
+    world.folder.WriteData(L"Sound.ini", "[Boot]\r\n[Exit]\r\n[Time]\r\ndat\\chime.wav\r\n[Away]\r\n[Alarm]\r\n"
+                                         "[Return]\r\n[Minimize]\r\n[Restore]\r\n[Update]\r\n");
+}
+
+class ClockTickChimeTest : public testing::TestWithParam<int> {};
+
+TEST_P(ClockTickChimeTest, ChimesOnTheFullHour) {
+    TestWorld world;
+    WriteChime(world);
+    int hour = GetParam();
+    world.time.hour = (hour + 23) % 24;
+    world.time.minute = 59;
+    world.time.second = 58;
+    RunningClock clock(world);
+    world.time.second = 59;
+    clock.Tick();
+    EXPECT_FALSE(clock.Dialog()->SoundPlaying());
+    world.time.hour = hour;
+    world.time.minute = 0;
+    world.time.second = 0;
+    clock.Tick();
+    EXPECT_TRUE(clock.Dialog()->SoundPlaying());
+    clock.Dialog()->StopEventSound();
+    clock.Tick(CClockDialog::kQuickTimer);  // the same hour again: no second chime
+    EXPECT_FALSE(clock.Dialog()->SoundPlaying());
+}
+
+INSTANTIATE_TEST_SUITE_P(ClockTickTest, ClockTickChimeTest, testing::Values(0, 12, 7, 23));
+
+TEST(ClockTickTest, NoChimeInTheStartMinuteNorOffTheHour) {
+    TestWorld world;
+    WriteChime(world);
+    world.time.hour = 9;
+    world.time.minute = 0;
+    world.time.second = 10;
+    RunningClock clock(world);
+    world.time.second = 11;
+    clock.Tick();
+    EXPECT_FALSE(clock.Dialog()->SoundPlaying());
+    world.time.hour = 10;  // a new hour seen only at minute 1 (the machine slept)
+    world.time.minute = 1;
+    clock.Tick();
+    EXPECT_FALSE(clock.Dialog()->SoundPlaying());
+}
+
+TEST(ClockTickTest, ChimesAlsoWhileMinimised) {
+    TestWorld world;
+    WriteChime(world);
+    world.WriteProfile(L"Minimize", L"1");
+    HWND taskbar = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 570, 800, 30, nullptr, nullptr, nullptr, nullptr);
+    world.taskbar = taskbar;
+    world.time.hour = 11;
+    world.time.minute = 59;
+    RunningClock clock(world);
+    ASSERT_FALSE(IsWindowVisible(clock.Hwnd()));
+    world.time.hour = 12;
+    world.time.minute = 0;
+    world.time.second = 0;
+    clock.Tick();
+    EXPECT_TRUE(clock.Dialog()->SoundPlaying());
+    clock.Dialog()->StopEventSound();
+    DestroyWindow(taskbar);
+}
+
 TEST(ClockTickTest, ADayOfTicksRunsInSeconds) {
     TestWorld world;
     WriteIllustrations(world, "1\r\n1\r\n0\r\n1\r\n");
