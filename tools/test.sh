@@ -16,10 +16,14 @@ if [ -z "${DISPLAY:-}" ]; then
   trap 'kill $xvfb_pid 2>/dev/null || true' EXIT
 fi
 
-status=0
-ctest --test-dir "$root/build/host" --output-on-failure || status=1
-ctest --test-dir "$root/build/win" --output-on-failure || status=1
-if [ -x "$root/tools/run-fuzz.sh" ]; then
-  "$root/tools/run-fuzz.sh" "${POKOMI_FUZZ_SECONDS:-20}" || status=1
-fi
-exit $status
+passed=0
+failed=0
+step() {  # name command...: one group of tests
+  local name=$1; shift
+  if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $name" >&2; fi
+}
+step "host tests" ctest --test-dir "$root/build/host" --output-on-failure
+step "Wine tests" ctest --test-dir "$root/build/win" --output-on-failure
+step "fuzzing of the data-file readers" "$root/tools/run-fuzz.sh" "${POKOMI_FUZZ_SECONDS:-20}"
+echo "groups: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
