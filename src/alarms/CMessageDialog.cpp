@@ -11,6 +11,7 @@
 #include "clock/CClockDialog.h"
 #include "resource.h"
 #include "ui/Resources.h"
+#include "ui/Shape.h"
 #include "ui/Text.h"
 
 namespace {
@@ -40,13 +41,9 @@ PagerState PagerFor(int index, int count) {
     return {L"次へ(&N)", true};
 }
 
-struct RegionPiece {
-    bool ellipse;
-    RECT bounds;
-};
 
 // Four corner ellipses and two rectangles make the rounded outline.
-std::vector<RegionPiece> OutlinePieces(int w, int h) {
+std::vector<ui::ShapePiece> OutlinePieces(int w, int h) {
     return {
         {true, {0, 0, 17, 17}},          {true, {w - 17, 0, w + 1, 17}},
         {true, {0, h - 17, 17, h + 1}},  {true, {w - 17, h - 17, w + 1, h + 1}},
@@ -240,16 +237,7 @@ void CMessageDialog::LayOut(int textHeight) {
 void CMessageDialog::RebuildRegion() {
     RECT client{};
     GetClientRect(m_hwnd, &client);
-    ui::gdi::Region shape(CreateRectRgn(0, 0, 0, 0));
-    for (const RegionPiece& piece : OutlinePieces(client.right, client.bottom)) {
-        const RECT& b = piece.bounds;
-        ui::gdi::Region part(piece.ellipse ? CreateEllipticRgn(b.left, b.top, b.right, b.bottom)
-                                           : CreateRectRgn(b.left, b.top, b.right, b.bottom));
-        CombineRgn(shape.Get(), shape.Get(), part.Get(), RGN_OR);
-    }
-    // The window owns the region from here on.
-    SetWindowRgn(m_hwnd, shape.Release(), TRUE);
-    ui::gdi::CountReleased();
+    ui::SetWindowShape(m_hwnd, OutlinePieces(client.right, client.bottom));
 }
 
 void CMessageDialog::UpdatePager(int index) {

@@ -7,6 +7,7 @@
 #include "clock/IllustrationPick.h"
 #include "resource.h"
 #include "ui/Resources.h"
+#include "ui/Shape.h"
 
 namespace {
 
@@ -157,17 +158,12 @@ void CClockDialog::ApplyTopMost() {
 }
 
 void CClockDialog::ApplyWindowShape() {
-    ui::gdi::Region shape(CreateRectRgn(0, 0, 0, 0));
+    std::vector<ui::ShapePiece> pieces;
     for (const pokomi::RegionPiece& piece : pokomi::kWindowRegionPieces) {
         const pokomi::Rect& b = piece.bounds;
-        ui::gdi::Region part(piece.shape == pokomi::RegionShape::Ellipse
-                                 ? CreateEllipticRgn(b.left, b.top, b.right, b.bottom)
-                                 : CreateRectRgn(b.left, b.top, b.right, b.bottom));
-        CombineRgn(shape.Get(), shape.Get(), part.Get(), RGN_OR);
+        pieces.push_back({piece.shape == pokomi::RegionShape::Ellipse, {b.left, b.top, b.right, b.bottom}});
     }
-    // The window owns the region from here on.
-    SetWindowRgn(m_hwnd, shape.Release(), TRUE);
-    ui::gdi::CountReleased();
+    ui::SetWindowShape(m_hwnd, pieces);
 }
 
 void CClockDialog::CreateTooltip() {

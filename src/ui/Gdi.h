@@ -31,7 +31,11 @@ public:
 
     Handle Get() const { return m_handle; }
     explicit operator bool() const { return m_handle != nullptr; }
-    Handle Release() { return std::exchange(m_handle, nullptr); }  // caller takes ownership (uncounted)
+    // The caller (or the system, as SetWindowRgn does) takes the handle over; it is no longer counted.
+    Handle Release() {
+        if (m_handle) CountReleased();
+        return std::exchange(m_handle, nullptr);
+    }
     void Reset() {
         if (m_handle) {
             DeleteObject(m_handle);
