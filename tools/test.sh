@@ -23,7 +23,9 @@ step() {  # name command...: one group of tests
   if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $name" >&2; fi
 }
 step "host tests" ctest --test-dir "$root/build/host" --output-on-failure
-step "Wine tests" ctest --test-dir "$root/build/win" --output-on-failure
+# Wine's MCI playback thread has crashed, rarely, in the sound tests (never seen
+# twice in a row): a group that fails is run once more, and both runs are shown.
+step "Wine tests" ctest --test-dir "$root/build/win" --output-on-failure --repeat until-pass:2
 step "fuzzing of the data-file readers" "$root/tools/run-fuzz.sh" "${POKOMI_FUZZ_SECONDS:-20}"
 echo "groups: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
