@@ -155,7 +155,7 @@ INT_PTR CALLBACK Dialog::StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     }
     auto* self = reinterpret_cast<Dialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
     if (!self) return FALSE;
-    ++self->m_depth;
+    self->m_handlers.Enter();
     INT_PTR result = FALSE;
     try {
         result = self->Dispatch(message, wParam, lParam);
@@ -166,18 +166,10 @@ INT_PTR CALLBACK Dialog::StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(hwnd, DWLP_USER, 0);
         self->m_hwnd = nullptr;
-        self->m_destroyed = true;
+        self->m_handlers.MarkDestroyed();
         UnregisterModeless(self);
     }
-    // The object may delete itself only once no handler of its own is running.
-    if (--self->m_depth == 0 && self->m_destroyed) {
-        self->m_destroyed = false;
-        try {
-            self->OnFinalDestroyed();
-        } catch (...) {
-            ReportUnexpected("final destroy");
-        }
-    }
+    if (self->m_handlers.LeaveFinished()) RunFinal([self] { self->OnFinalDestroyed(); });
     return result;
 }
 

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "ui/DataExchange.h"
+#include "ui/Window.h"
 
 namespace ui {
 
@@ -49,8 +50,7 @@ private:
 
     UINT m_templateId;
     bool m_modal = false;
-    int m_depth = 0;  // handlers of this dialog now on the stack
-    bool m_destroyed = false;
+    HandlerDepth m_handlers;
 };
 
 // The message loop of the program, and a pump for tests. Modeless dialogs get

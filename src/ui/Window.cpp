@@ -66,7 +66,7 @@ LRESULT CALLBACK Window::StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     }
     auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
-    ++self->m_depth;
+    self->m_handlers.Enter();
     LRESULT result = 0;
     try {
         result = self->HandleMessage(message, wParam, lParam);
@@ -77,16 +77,9 @@ LRESULT CALLBACK Window::StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         self->m_hwnd = nullptr;
-        self->m_destroyed = true;
+        self->m_handlers.MarkDestroyed();
     }
-    // The object may delete itself only once no handler of its own is running.
-    if (--self->m_depth == 0 && self->m_destroyed && self->m_created) {
-        try {
-            self->OnFinalDestroyed();
-        } catch (...) {
-            ReportUnexpected("final destroy");
-        }
-    }
+    if (self->m_handlers.LeaveFinished() && self->m_created) RunFinal([self] { self->OnFinalDestroyed(); });
     return result;
 }
 

@@ -7,6 +7,9 @@
 
 namespace ui {
 
+// Reports a C++ exception caught before it could cross into Windows.
+void ReportUnexpected(const char* where) noexcept;
+
 struct WindowCreateArgs {
     const wchar_t* className = nullptr;  // registered on first use (no style, cursor, brush or icon)
     const wchar_t* title = L"";
@@ -15,6 +18,34 @@ struct WindowCreateArgs {
     RECT rect{0, 0, 0, 0};
     HWND parent = nullptr;
 };
+
+// Counts the handlers of one window object now on the stack, so that an object
+// that deletes itself once its window is gone waits for the outermost handler.
+class HandlerDepth {
+public:
+    void Enter() { ++m_depth; }
+    void MarkDestroyed() { m_destroyed = true; }
+    // Leaves a handler: true once, when the last one leaves after the window was destroyed.
+    bool LeaveFinished() {
+        if (--m_depth != 0 || !m_destroyed) return false;
+        m_destroyed = false;
+        return true;
+    }
+
+private:
+    int m_depth = 0;
+    bool m_destroyed = false;
+};
+
+// Runs an object's final step after its window is gone; nothing thrown gets out.
+template <class Final>
+void RunFinal(Final final) noexcept {
+    try {
+        final();
+    } catch (...) {
+        ReportUnexpected("final destroy");
+    }
+}
 
 class Window {
 public:
@@ -37,14 +68,10 @@ protected:
     HWND m_hwnd = nullptr;
 
 private:
-    int m_depth = 0;          // handlers of this window now on the stack
-    bool m_destroyed = false;
+    HandlerDepth m_handlers;
     bool m_created = false;   // a failed creation leaves deleting to the creator
 
     static LRESULT CALLBACK StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 };
-
-// Keeps a C++ exception from crossing into Windows: runs f, reports and swallows anything thrown.
-void ReportUnexpected(const char* where) noexcept;
 
 }  // namespace ui
