@@ -84,8 +84,6 @@ RECT ChildRect(HWND parent, HWND child) {
 
 }  // namespace
 
-CMessageDialog::CMessageDialog() : CMessageDialog(MakeSystemEnvironment()) {}
-
 CMessageDialog::CMessageDialog(Environment env) : ui::Dialog(IDD_MESSAGE), m_env(std::move(env)) {}
 
 HWND CMessageDialog::Open(const AlarmList& entries, Environment env) {
@@ -100,16 +98,10 @@ HWND CMessageDialog::Open(const AlarmList& entries, Environment env) {
 
 void CMessageDialog::OnFinalDestroyed() { delete this; }
 
-void CMessageDialog::DoDataExchange(ui::DataExchange& exchange) {
-    if (exchange.Saving() || m_messageLabel.Handle()) return;
-    m_messageLabel.Attach(m_hwnd, IDC_MESSAGE_TEXT);
-}
 
 INT_PTR CMessageDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_PAINT: OnPaint(); return TRUE;
     case WM_NCHITTEST: SetResult(OnNcHitTest(lParam)); return TRUE;
-    case WM_TIMER: OnSoundTimer(); return TRUE;
     case WM_CONTEXTMENU: OnContextMenu(lParam); return TRUE;
     default: return ui::Dialog::HandleMessage(message, wParam, lParam);
     }
@@ -132,6 +124,7 @@ void CMessageDialog::OnCancel() { Close(IDCANCEL); }
 // ---- Start-up ------------------------------------------------------------------------------
 
 BOOL CMessageDialog::OnInitDialog() {
+    m_messageLabel.Attach(m_hwnd, IDC_MESSAGE_TEXT);
     ui::Dialog::OnInitDialog();
     SetWindowPos(m_hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     BringWindowToTop(m_hwnd);
@@ -278,6 +271,11 @@ CClockDialog* CMessageDialog::ClockWindow() {
     return mainWindow ? mainWindow->ClockDialog() : nullptr;
 }
 
+bool CMessageDialog::OnTimer(UINT_PTR id) {
+    if (id == kSoundTimer) OnSoundTimer();
+    return true;
+}
+
 void CMessageDialog::OnSoundTimer() {
     if (!m_soundOnly) return;  // a window that shows text never closes by itself
     CClockDialog* clock = ClockWindow();
@@ -291,7 +289,7 @@ void CMessageDialog::OnSoundTimer() {
 
 // ---- Frame, dragging, menu -----------------------------------------------------------------
 
-void CMessageDialog::OnPaint() {
+bool CMessageDialog::OnPaint() {
     ui::gdi::PaintDC paint(m_hwnd);
     HDC dc = paint.Get();
     RECT r{};
@@ -307,6 +305,7 @@ void CMessageDialog::OnPaint() {
     DrawMappedBitmap(dc, LoadMappedBitmap(IDB_CORNER_BOTTOM_RIGHT), w - kCornerSize, h - kCornerSize);
     DrawMappedBitmap(dc, LoadMappedBitmap(IDB_CHARACTER), kCharacterPosition.x, kCharacterPosition.y);
     InvalidateRect(m_messageLabel.Handle(), nullptr, TRUE);
+    return true;
 }
 
 void CMessageDialog::DrawMappedBitmap(HDC dc, ui::gdi::Bitmap bitmap, int x, int y) {

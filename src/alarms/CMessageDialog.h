@@ -22,7 +22,6 @@ public:
     static constexpr int kWindowExtra = 90;   // window height = text height + this
     static constexpr int kButtonOffset = 60;  // buttons' top = text height + this
 
-    CMessageDialog();
     explicit CMessageDialog(Environment env);
 
     // Opens a window holding copies of the entries, without parent. Returns its
@@ -37,7 +36,8 @@ public:
 protected:
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnInitDialog() override;
-    void DoDataExchange(ui::DataExchange& exchange) override;
+    bool OnTimer(UINT_PTR id) override;
+    bool OnPaint() override;
     bool OnCommand(WORD id, WORD code, HWND control) override;
     void OnOK() override;
     void OnCancel() override;
@@ -58,7 +58,6 @@ private:
 
     void OnNext();
     void OnPrevious();
-    void OnPaint();
     LRESULT OnNcHitTest(LPARAM lParam);
     void OnSoundTimer();
     void OnContextMenu(LPARAM lParam);

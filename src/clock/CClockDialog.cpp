@@ -42,8 +42,7 @@ void CClockDialog::OnFinalDestroyed() {
     delete this;
 }
 
-void CClockDialog::DoDataExchange(ui::DataExchange& exchange) {
-    if (exchange.Saving() || m_label.Handle()) return;
+void CClockDialog::AttachControls() {
     m_label.Attach(m_hwnd, IDC_CLOCK_LABEL);
     m_topMostButton.Attach(m_hwnd, IDC_CLOCK_TOPMOST);
     m_minimizeButton.Attach(m_hwnd, IDC_CLOCK_MINIMIZE);
@@ -58,9 +57,7 @@ bool CClockDialog::PreTranslateMessage(MSG& msg) {
 INT_PTR CClockDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CONTEXTMENU: OnContextMenu(lParam); return TRUE;
-    case WM_PAINT: OnPaint(); return TRUE;
     case WM_NCHITTEST: SetResult(OnNcHitTest(lParam)); return TRUE;
-    case WM_TIMER: OnTimer(wParam); return TRUE;
     case WM_MOVE: m_returnHomeCount = 0; return FALSE;
     case MM_MCINOTIFY: OnMciNotify(wParam, lParam); return TRUE;
     case WM_MOUSEMOVE: OnMouseMove(wParam, lParam); return FALSE;
@@ -87,6 +84,7 @@ bool CClockDialog::OnCommand(WORD id, WORD, HWND) {
 // ---- Start-up ---------------------------------------------------------------------------
 
 BOOL CClockDialog::OnInitDialog() {
+    AttachControls();
     ui::Dialog::OnInitDialog();
     SetUpCaptionButtons();
     SetUpLabel();

@@ -80,13 +80,15 @@ public:
 protected:
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnInitDialog() override;
-    void DoDataExchange(ui::DataExchange& exchange) override;
     bool OnCommand(WORD id, WORD code, HWND control) override;
     bool PreTranslateMessage(MSG& msg) override;
+    bool OnTimer(UINT_PTR id) override;
+    bool OnPaint() override;
     void OnFinalDestroyed() override;
 
 private:
     // Start-up
+    void AttachControls();
     void SetUpCaptionButtons();
     void SetUpLabel();
     void CreateImageList();
@@ -110,6 +112,7 @@ private:
     void RedrawCaptionControls(bool withLabel) const;
 
     // Tick
+    void Tick(UINT_PTR timer);
     static DayPeriodWords DayPeriods();
     void CountQuietTime();
     void AdvancePictureChange();
@@ -139,8 +142,6 @@ private:
     bool ExitSoundPending();
     LRESULT OnNcHitTest(LPARAM lParam);
     void OnContextMenu(LPARAM lParam);
-    void OnTimer(UINT_PTR id);
-    void OnPaint();
 
     int ShowMessage(const std::wstring& text, const std::wstring& caption, UINT type);
     RECT WorkArea() const;

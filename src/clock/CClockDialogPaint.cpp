@@ -31,12 +31,13 @@ void CClockDialog::SelectClockMapping(HDC dc) const {
     SelectMapping(dc, ClockMapping(client.right, client.bottom, m_settings.Height));
 }
 
-void CClockDialog::OnPaint() {
+bool CClockDialog::OnPaint() {
     {
         ui::gdi::PaintDC paint(m_hwnd);
         PaintFace(paint.Get());
     }
     RedrawCaptionControls(true);
+    return true;
 }
 
 void CClockDialog::PaintFace(HDC dc) const {

@@ -26,7 +26,12 @@ DayPeriodWords CClockDialog::DayPeriods() {
     return words;
 }
 
-void CClockDialog::OnTimer(UINT_PTR id) {
+bool CClockDialog::OnTimer(UINT_PTR id) {
+    Tick(id);
+    return true;
+}
+
+void CClockDialog::Tick(UINT_PTR id) {
     if (id == kQuickTimer) CountQuietTime();
     LocalTime now = m_env.now();
     int hour12 = now.Hour12();

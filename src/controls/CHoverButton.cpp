@@ -65,15 +65,7 @@ CHoverButton::~CHoverButton() {
 
 // ---- Taking over the button --------------------------------------------------------------
 
-bool CHoverButton::Attach(HWND dialog, int id) { return AttachHandle(GetDlgItem(dialog, id)); }
-
-bool CHoverButton::AttachHandle(HWND hwnd) {
-    if (!ui::Control::AttachHandle(hwnd)) return false;
-    PreSubclassWindow();
-    return true;
-}
-
-void CHoverButton::PreSubclassWindow() {
+void CHoverButton::OnAttached() {
     LONG_PTR style = GetWindowLongPtrW(m_hwnd, GWL_STYLE);
     m_default = (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
     SendMessageW(m_hwnd, BM_SETSTYLE, static_cast<WPARAM>((style & ~BS_TYPEMASK) | BS_OWNERDRAW), TRUE);

@@ -19,10 +19,6 @@ public:
     CHoverButton();
     ~CHoverButton() override;
 
-    // Take over a button; it becomes owner-drawn and remembers BS_DEFPUSHBUTTON.
-    bool Attach(HWND dialog, int id);
-    bool AttachHandle(HWND hwnd);
-
     // Icon resources: the first is shown while hovered, pressed or checked, the
     // second otherwise (0: the first everywhere).
     void SetIcons(UINT hoverIconId, UINT normalIconId = 0);
@@ -52,6 +48,8 @@ public:
     bool OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 protected:
+    // The button taken over becomes owner-drawn and remembers BS_DEFPUSHBUTTON.
+    void OnAttached() override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
@@ -63,7 +61,6 @@ private:
     };
     struct BackgroundCopy;
 
-    void PreSubclassWindow();
     void RelayToTooltip(UINT message, WPARAM wParam, LPARAM lParam);
     void EnsureTooltip();
     void Redraw(bool redraw);

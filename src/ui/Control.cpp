@@ -21,6 +21,7 @@ bool Control::AttachHandle(HWND hwnd) {
         return false;
     SetPropW(hwnd, kControlProperty, this);
     m_hwnd = hwnd;
+    OnAttached();
     return true;
 }
 

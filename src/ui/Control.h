@@ -24,6 +24,8 @@ public:
     virtual bool OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
 protected:
+    // Runs once the control has taken over its window: a control class sets its styles here.
+    virtual void OnAttached() {}
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -109,6 +109,8 @@ void Dialog::OnOK() {
 
 void Dialog::OnCancel() { Close(IDCANCEL); }
 
+bool Dialog::OnNotify(NMHDR&, LRESULT&) { return false; }
+
 void Dialog::Close(INT_PTR result) {
     if (m_modal)
         EndDialog(m_hwnd, result);
@@ -121,6 +123,15 @@ INT_PTR Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_INITDIALOG: return OnInitDialog();
     case WM_COMMAND:
         return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)) ? TRUE : FALSE;
+    case WM_NOTIFY: {
+        LRESULT result = 0;
+        if (!OnNotify(*reinterpret_cast<NMHDR*>(lParam), result)) return FALSE;
+        SetResult(result);
+        return TRUE;
+    }
+    case WM_TIMER: return OnTimer(wParam) ? TRUE : FALSE;
+    case WM_PAINT: return OnPaint() ? TRUE : FALSE;
+    case WM_DESTROY: OnDestroy(); return FALSE;
     default: return FALSE;
     }
 }

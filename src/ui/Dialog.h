@@ -28,11 +28,18 @@ public:
     virtual bool PreTranslateMessage(MSG& msg);
 
 protected:
-    // The dialog's message map. Return TRUE when handled; call the base for the rest.
+    // The dialog's message map. Return TRUE when handled; call the base for the rest,
+    // which cracks the messages every dialog needs into the handlers below.
     virtual INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // Attach the controls first, then call this: it moves the fields into them.
     virtual BOOL OnInitDialog();
     virtual void DoDataExchange(DataExchange&) {}
     virtual bool OnCommand(WORD id, WORD code, HWND control);
+    // A notification from a child; `result` goes back through DWLP_MSGRESULT.
+    virtual bool OnNotify(NMHDR& header, LRESULT& result);
+    virtual bool OnTimer(UINT_PTR) { return false; }
+    virtual bool OnPaint() { return false; }  // true: painted (a PaintDC was used)
+    virtual void OnDestroy() {}
     virtual void OnOK();
     virtual void OnCancel();
     // Called after WM_NCDESTROY, when the HWND is gone. Self-deleting dialogs delete here.
