@@ -3,8 +3,7 @@
 #include <iterator>
 #include <utility>
 
-bool AlarmList::Replace(std::size_t index, AlarmEntry entry)
-{
+bool AlarmList::Replace(std::size_t index, AlarmEntry entry) {
     if (index >= m_entries.size()) {
         return false;
     }
@@ -12,8 +11,7 @@ bool AlarmList::Replace(std::size_t index, AlarmEntry entry)
     return true;
 }
 
-bool AlarmList::RemoveAt(std::size_t index)
-{
+bool AlarmList::RemoveAt(std::size_t index) {
     if (index >= m_entries.size()) {
         return false;
     }

@@ -18,12 +18,12 @@ inline constexpr std::wstring_view kNoValue = L"NULL";
 
 struct AlarmEntry {
     std::wstring Subject;
-    std::wstring Sound;      // WAV path, or "NULL" for the general alarm sound
-    std::wstring Message;    // lines joined by CR LF
+    std::wstring Sound;    // WAV path, or "NULL" for the general alarm sound
+    std::wstring Message;  // lines joined by CR LF
     std::wstring DateUnit;
-    std::wstring DateDetail; // "M/D", "D", weekday "0".."6", or "NULL"
+    std::wstring DateDetail;  // "M/D", "D", weekday "0".."6", or "NULL"
     std::wstring TimeUnit;
-    std::wstring TimeDetail; // "H:M" or the minute
+    std::wstring TimeDetail;  // "H:M" or the minute
 
     friend bool operator==(const AlarmEntry&, const AlarmEntry&) = default;
 };

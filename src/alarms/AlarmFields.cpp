@@ -5,23 +5,16 @@
 
 namespace {
 
-bool IsBlank(wchar_t c)
-{
-    return c == L' ' || c == L'\t' || c == L'\n' || c == L'\v' || c == L'\f' || c == L'\r';
-}
+bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\n' || c == L'\v' || c == L'\f' || c == L'\r'; }
 
-bool IsDigit(wchar_t c)
-{
-    return c >= L'0' && c <= L'9';
-}
+bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 
 // One past INT_MAX in magnitude is enough to saturate in both directions.
 constexpr std::int64_t kMagnitudeCap = static_cast<std::int64_t>(INT_MAX) + 1;
 
-} // namespace
+}  // namespace
 
-int ReadDecimalPrefix(std::wstring_view text)
-{
+int ReadDecimalPrefix(std::wstring_view text) {
     std::size_t pos = 0;
     while (pos < text.size() && IsBlank(text[pos])) {
         ++pos;
@@ -39,13 +32,12 @@ int ReadDecimalPrefix(std::wstring_view text)
         }
     }
     if (negative) {
-        return static_cast<int>(-magnitude); // -kMagnitudeCap is INT_MIN
+        return static_cast<int>(-magnitude);  // -kMagnitudeCap is INT_MIN
     }
     return magnitude > INT_MAX ? INT_MAX : static_cast<int>(magnitude);
 }
 
-FieldParts SplitAtFirst(std::wstring_view field, wchar_t separator)
-{
+FieldParts SplitAtFirst(std::wstring_view field, wchar_t separator) {
     const std::size_t pos = field.find(separator);
     if (pos == std::wstring_view::npos) {
         return {std::wstring_view{}, field};
@@ -53,22 +45,14 @@ FieldParts SplitAtFirst(std::wstring_view field, wchar_t separator)
     return {field.substr(0, pos), field.substr(pos + 1)};
 }
 
-int MonthOf(const AlarmEntry& entry)
-{
+int MonthOf(const AlarmEntry& entry) {
     return ReadDecimalPrefix(SplitAtFirst(entry.DateDetail, kDateSeparator).Before);
 }
 
-int DayOf(const AlarmEntry& entry)
-{
-    return ReadDecimalPrefix(SplitAtFirst(entry.DateDetail, kDateSeparator).After);
-}
+int DayOf(const AlarmEntry& entry) { return ReadDecimalPrefix(SplitAtFirst(entry.DateDetail, kDateSeparator).After); }
 
-int HourOf(const AlarmEntry& entry)
-{
-    return ReadDecimalPrefix(SplitAtFirst(entry.TimeDetail, kTimeSeparator).Before);
-}
+int HourOf(const AlarmEntry& entry) { return ReadDecimalPrefix(SplitAtFirst(entry.TimeDetail, kTimeSeparator).Before); }
 
-int MinuteOf(const AlarmEntry& entry)
-{
+int MinuteOf(const AlarmEntry& entry) {
     return ReadDecimalPrefix(SplitAtFirst(entry.TimeDetail, kTimeSeparator).After);
 }

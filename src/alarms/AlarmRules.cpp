@@ -2,8 +2,7 @@
 
 #include "alarms/AlarmFields.h"
 
-bool IsDateDue(const AlarmEntry& entry, const LocalDateHour& now)
-{
+bool IsDateDue(const AlarmEntry& entry, const LocalDateHour& now) {
     if (entry.DateUnit == kDateUnitYearly) {
         return MonthOf(entry) == now.Month && DayOf(entry) == now.Day;
     }
@@ -16,8 +15,7 @@ bool IsDateDue(const AlarmEntry& entry, const LocalDateHour& now)
     return entry.DateUnit == kDateUnitDaily;
 }
 
-bool IsDueThisHour(const AlarmEntry& entry, const LocalDateHour& now)
-{
+bool IsDueThisHour(const AlarmEntry& entry, const LocalDateHour& now) {
     if (!IsDateDue(entry, now)) {
         return false;
     }
@@ -27,8 +25,7 @@ bool IsDueThisHour(const AlarmEntry& entry, const LocalDateHour& now)
     return entry.TimeUnit == kTimeUnitHourly;
 }
 
-std::optional<int> DueMinuteOf(const AlarmEntry& entry)
-{
+std::optional<int> DueMinuteOf(const AlarmEntry& entry) {
     if (entry.TimeUnit == kTimeUnitAtTime) {
         return MinuteOf(entry);
     }
@@ -38,8 +35,7 @@ std::optional<int> DueMinuteOf(const AlarmEntry& entry)
     return std::nullopt;
 }
 
-AlarmList SelectDueThisHour(const AlarmList& all, const LocalDateHour& now)
-{
+AlarmList SelectDueThisHour(const AlarmList& all, const LocalDateHour& now) {
     AlarmList due;
     for (const AlarmEntry& entry : all) {
         if (IsDueThisHour(entry, now)) {
@@ -49,8 +45,7 @@ AlarmList SelectDueThisHour(const AlarmList& all, const LocalDateHour& now)
     return due;
 }
 
-AlarmList SelectDueThisMinute(const AlarmList& due, int minute)
-{
+AlarmList SelectDueThisMinute(const AlarmList& due, int minute) {
     AlarmList firing;
     for (const AlarmEntry& entry : due) {
         if (DueMinuteOf(entry) == minute) {

@@ -7,10 +7,10 @@
 
 // The local date and hour that the hourly selection is made for.
 struct LocalDateHour {
-    int Month = 1;   // 1-12
-    int Day = 1;     // 1-31
-    int Weekday = 0; // 0 = Sunday ... 6 = Saturday
-    int Hour = 0;    // 0-23
+    int Month = 1;    // 1-12
+    int Day = 1;      // 1-31
+    int Weekday = 0;  // 0 = Sunday ... 6 = Saturday
+    int Hour = 0;     // 0-23
 };
 
 // The date rule of the entry holds on this date.

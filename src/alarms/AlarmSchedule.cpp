@@ -8,20 +8,17 @@
 namespace {
 
 constexpr std::array<std::wstring_view, 7> kWeeklyTexts = {
-    L"毎週日曜日", L"毎週月曜日", L"毎週火曜日", L"毎週水曜日",
-    L"毎週木曜日", L"毎週金曜日", L"毎週土曜日",
+    L"毎週日曜日", L"毎週月曜日", L"毎週火曜日", L"毎週水曜日", L"毎週木曜日", L"毎週金曜日", L"毎週土曜日",
 };
 
-std::wstring Join(std::wstring_view a, std::wstring_view b, std::wstring_view c, std::wstring_view d)
-{
+std::wstring Join(std::wstring_view a, std::wstring_view b, std::wstring_view c, std::wstring_view d) {
     std::wstring text;
     text.reserve(a.size() + b.size() + c.size() + d.size());
     text.append(a).append(b).append(c).append(d);
     return text;
 }
 
-std::wstring FormatDatePart(const AlarmEntry& entry)
-{
+std::wstring FormatDatePart(const AlarmEntry& entry) {
     if (entry.DateUnit == kDateUnitYearly) {
         const FieldParts parts = SplitAtFirst(entry.DateDetail, kDateSeparator);
         return Join(parts.Before, L"月", parts.After, L"日");
@@ -42,8 +39,7 @@ std::wstring FormatDatePart(const AlarmEntry& entry)
     return {};
 }
 
-std::wstring FormatTimePart(const AlarmEntry& entry)
-{
+std::wstring FormatTimePart(const AlarmEntry& entry) {
     if (entry.TimeUnit == kTimeUnitAtTime) {
         const FieldParts parts = SplitAtFirst(entry.TimeDetail, kTimeSeparator);
         return Join(parts.Before, L"時", parts.After, L"分");
@@ -54,10 +50,9 @@ std::wstring FormatTimePart(const AlarmEntry& entry)
     return {};
 }
 
-} // namespace
+}  // namespace
 
-std::wstring FormatSchedule(const AlarmEntry& entry)
-{
+std::wstring FormatSchedule(const AlarmEntry& entry) {
     if (entry.DateUnit == kDateUnitDaily && entry.TimeUnit == kTimeUnitHourly) {
         return FormatTimePart(entry);
     }

@@ -41,13 +41,12 @@ PagerState PagerFor(int index, int count) {
     return {L"次へ(&N)", true};
 }
 
-
 // Four corner ellipses and two rectangles make the rounded outline.
 std::vector<ui::ShapePiece> OutlinePieces(int w, int h) {
     return {
-        {true, {0, 0, 17, 17}},          {true, {w - 17, 0, w + 1, 17}},
-        {true, {0, h - 17, 17, h + 1}},  {true, {w - 17, h - 17, w + 1, h + 1}},
-        {false, {0, 6, w, h - 7}},       {false, {6, 0, w - 7, h}},
+        {true, {0, 0, 17, 17}},         {true, {w - 17, 0, w + 1, 17}},
+        {true, {0, h - 17, 17, h + 1}}, {true, {w - 17, h - 17, w + 1, h + 1}},
+        {false, {0, 6, w, h - 7}},      {false, {6, 0, w - 7, h}},
     };
 }
 
@@ -68,8 +67,8 @@ void Draw3dRect(HDC dc, int x, int y, int width, int height, COLORREF topLeft, C
 // The artwork's grays, black, white and red stand for the system's 3D colours.
 ui::gdi::Bitmap LoadMappedBitmap(UINT id) {
     COLORMAP map[] = {
-        {RGB(0, 0, 0), GetSysColor(COLOR_3DDKSHADOW)},       {RGB(128, 128, 128), GetSysColor(COLOR_BTNSHADOW)},
-        {RGB(192, 192, 192), GetSysColor(COLOR_BTNFACE)},    {RGB(255, 0, 0), GetSysColor(COLOR_3DLIGHT)},
+        {RGB(0, 0, 0), GetSysColor(COLOR_3DDKSHADOW)},         {RGB(128, 128, 128), GetSysColor(COLOR_BTNSHADOW)},
+        {RGB(192, 192, 192), GetSysColor(COLOR_BTNFACE)},      {RGB(255, 0, 0), GetSysColor(COLOR_3DLIGHT)},
         {RGB(255, 255, 255), GetSysColor(COLOR_BTNHIGHLIGHT)},
     };
     return ui::gdi::Bitmap(CreateMappedBitmap(ui::Instance(), static_cast<INT_PTR>(id), 0, map, 5));
@@ -97,7 +96,6 @@ HWND CMessageDialog::Open(const AlarmList& entries, Environment env) {
 }
 
 void CMessageDialog::OnFinalDestroyed() { delete this; }
-
 
 INT_PTR CMessageDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -140,10 +138,10 @@ BOOL CMessageDialog::OnInitDialog() {
     m_currentIndex = 0;
     ShowPagingButtons(m_entries.Count() > 1);
     if (m_entries.Count() > 1) UpdatePager(0);
-    m_soundOnly = std::none_of(m_entries.begin(), m_entries.end(),
-                               [](const AlarmEntry& entry) { return !entry.Message.empty(); })
-                      ? 1
-                      : 0;
+    m_soundOnly =
+        std::none_of(m_entries.begin(), m_entries.end(), [](const AlarmEntry& entry) { return !entry.Message.empty(); })
+            ? 1
+            : 0;
     if (m_soundOnly) SetWindowPos(m_hwnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     ShowEntry(m_entries.At(0));
     return TRUE;

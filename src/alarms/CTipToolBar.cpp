@@ -41,9 +41,9 @@ bool ReadToolBarResource(UINT id, ToolBarResource& out) {
 
 bool CTipToolBar::Create(const ToolBarCreateArgs& args) {
     const RECT& r = args.rect;
-    HWND hwnd = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr, args.style | WS_CHILD, r.left, r.top,
-                                r.right - r.left, r.bottom - r.top, args.parent,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)), ui::Instance(), nullptr);
+    HWND hwnd = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr, args.style | WS_CHILD, r.left, r.top, r.right - r.left,
+                                r.bottom - r.top, args.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)),
+                                ui::Instance(), nullptr);
     if (!hwnd) return false;
     SendMessageW(hwnd, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     if (AttachHandle(hwnd)) return true;
@@ -56,8 +56,8 @@ bool CTipToolBar::LoadToolBar(UINT resourceId) {
     if (!m_hwnd || !ReadToolBarResource(resourceId, resource)) return false;
     // The image size must be known before the first bitmap is added.
     SendMessageW(m_hwnd, TB_SETBITMAPSIZE, 0, MAKELPARAM(resource.width, resource.height));
-    int images = static_cast<int>(std::count_if(resource.items.begin(), resource.items.end(),
-                                                [](UINT id) { return id != 0; }));
+    int images =
+        static_cast<int>(std::count_if(resource.items.begin(), resource.items.end(), [](UINT id) { return id != 0; }));
     TBADDBITMAP bitmap{ui::Instance(), resourceId};
     if (SendMessageW(m_hwnd, TB_ADDBITMAP, static_cast<WPARAM>(images), reinterpret_cast<LPARAM>(&bitmap)) < 0)
         return false;

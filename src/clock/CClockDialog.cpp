@@ -97,8 +97,7 @@ BOOL CClockDialog::OnInitDialog() {
     CreateLabelFont();
     LoadDataFiles();
     m_random.Seed(m_env.randomSeed.value_or(static_cast<unsigned>(time(nullptr))));
-    m_illustrationIndex =
-        PickFirstIllustration(static_cast<int>(m_illustrationNames.size()), m_shownFlags, m_random);
+    m_illustrationIndex = PickFirstIllustration(static_cast<int>(m_illustrationNames.size()), m_shownFlags, m_random);
     PlayEventSound(SoundEvent::Boot);
     RebuildDueList();
     if (!StartTimers()) return FALSE;

@@ -32,8 +32,10 @@ pokomi::Rect CClockDialog::WindowRect() const {
 // ---- Evasion and the return home ---------------------------------------------------------
 
 void CClockDialog::OnMouseMove(WPARAM flags, LPARAM point) {
-    EvasionInput input{m_settings.Escape != 0, static_cast<int>(flags),
-                       {static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point))}, WindowRect(),
+    EvasionInput input{m_settings.Escape != 0,
+                       static_cast<int>(flags),
+                       {static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point))},
+                       WindowRect(),
                        ToRect(WorkArea())};
     EvasionPlan plan = PlanEvasion(input);
     if (!plan.active) return;
@@ -44,8 +46,11 @@ void CClockDialog::OnMouseMove(WPARAM flags, LPARAM point) {
 }
 
 void CClockDialog::ReturnHome() {
-    ReturnHomeInput input{m_settings.Home, {m_settings.HomeX, m_settings.HomeY}, m_settings.Minimize != 0,
-                          WindowRect(), ToRect(WorkArea())};
+    ReturnHomeInput input{m_settings.Home,
+                          {m_settings.HomeX, m_settings.HomeY},
+                          m_settings.Minimize != 0,
+                          WindowRect(),
+                          ToRect(WorkArea())};
     ReturnHomePlan plan = PlanReturnHome(input);
     if (!plan.move) return;
     PlayEventSound(SoundEvent::Return);

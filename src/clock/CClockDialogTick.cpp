@@ -68,8 +68,8 @@ void CClockDialog::CountQuietTime() {
 void CClockDialog::AdvancePictureChange() {
     if (m_settings.UpdateIllust) ++m_pictureChangeCount;
     if (m_pictureChangeCount != m_settings.UpdateElapse) return;
-    IllustrationChange change = PickNextIllustration(static_cast<int>(m_illustrationNames.size()), m_shownFlags,
-                                                     m_illustrationIndex, m_random);
+    IllustrationChange change =
+        PickNextIllustration(static_cast<int>(m_illustrationNames.size()), m_shownFlags, m_illustrationIndex, m_random);
     m_illustrationIndex = change.index;
     if (change.changed) PlayEventSound(SoundEvent::Update);
     m_pictureChangeCount = 0;

@@ -17,24 +17,18 @@ struct CornerRule {
     Glide nearRight;
 };
 
-constexpr CornerRule kTopLeftRule{true, Glide::Right, Glide::Down, Glide::Right, Glide::Right,
-                                  Glide::Down};
-constexpr CornerRule kTopRightRule{true, Glide::Left, Glide::Down, Glide::Left, Glide::Down,
-                                   Glide::Left};
-constexpr CornerRule kBottomLeftRule{false, Glide::Right, Glide::Right, Glide::Up, Glide::Right,
-                                     Glide::Up};
-constexpr CornerRule kBottomRightRule{false, Glide::Left, Glide::Left, Glide::Up, Glide::Up,
-                                      Glide::Left};
+constexpr CornerRule kTopLeftRule{true, Glide::Right, Glide::Down, Glide::Right, Glide::Right, Glide::Down};
+constexpr CornerRule kTopRightRule{true, Glide::Left, Glide::Down, Glide::Left, Glide::Down, Glide::Left};
+constexpr CornerRule kBottomLeftRule{false, Glide::Right, Glide::Right, Glide::Up, Glide::Right, Glide::Up};
+constexpr CornerRule kBottomRightRule{false, Glide::Left, Glide::Left, Glide::Up, Glide::Up, Glide::Left};
 
-Glide CornerGlide(const CornerRule& rule, Point pointerClient, int pointerScreenY,
-                  const Rect& window, const Rect& workArea)
-{
+Glide CornerGlide(const CornerRule& rule, Point pointerClient, int pointerScreenY, const Rect& window,
+                  const Rect& workArea) {
     const PointerBands bands = EdgeBands(pointerClient);
     const int height = window.Height();
     const bool sideBand = bands.nearLeft || bands.nearRight;
     const bool underBothPlaces =
-        pointerScreenY < height &&
-        (!rule.topCorner || pointerScreenY > workArea.bottom - height);
+        pointerScreenY < height && (!rule.topCorner || pointerScreenY > workArea.bottom - height);
     if (sideBand && underBothPlaces) {
         return rule.sideways;
     }
@@ -54,8 +48,7 @@ Glide CornerGlide(const CornerRule& rule, Point pointerClient, int pointerScreen
 }
 
 // Away from the window's edges only a pointer first seen in the narrow outer bands counts.
-Glide FreeGlide(Point pointerClient)
-{
+Glide FreeGlide(Point pointerClient) {
     if (pointerClient.y < kFreeBand) {
         return Glide::Down;
     }
@@ -73,13 +66,9 @@ Glide FreeGlide(Point pointerClient)
 
 }  // namespace
 
-bool ModifiersHoldEvasion(int mouseFlags)
-{
-    return mouseFlags == kMouseFlagShift || mouseFlags == kMouseFlagControl;
-}
+bool ModifiersHoldEvasion(int mouseFlags) { return mouseFlags == kMouseFlagShift || mouseFlags == kMouseFlagControl; }
 
-Point PullIntoWorkArea(const Rect& window, const Rect& workArea)
-{
+Point PullIntoWorkArea(const Rect& window, const Rect& workArea) {
     Point topLeft{std::max(window.left, workArea.left), std::max(window.top, workArea.top)};
     if (window.right > workArea.right) {
         topLeft.x = workArea.right - window.Width();
@@ -90,8 +79,7 @@ Point PullIntoWorkArea(const Rect& window, const Rect& workArea)
     return topLeft;
 }
 
-WindowPlace ClassifyWindowPlace(const Rect& window, const Rect& workArea)
-{
+WindowPlace ClassifyWindowPlace(const Rect& window, const Rect& workArea) {
     const bool atLeft = window.left == 0;
     const bool atTop = window.top == 0;
     const bool atRight = window.right == workArea.right;
@@ -117,49 +105,39 @@ WindowPlace ClassifyWindowPlace(const Rect& window, const Rect& workArea)
     return WindowPlace::Free;
 }
 
-PointerBands EdgeBands(Point pointerClient)
-{
-    return {pointerClient.x < kEdgeBand, pointerClient.x > kNearRightX,
-            pointerClient.y < kEdgeBand, pointerClient.y > kNearBottomY};
+PointerBands EdgeBands(Point pointerClient) {
+    return {pointerClient.x<kEdgeBand, pointerClient.x> kNearRightX,
+            pointerClient.y<kEdgeBand, pointerClient.y> kNearBottomY};
 }
 
-Glide ChooseGlide(WindowPlace place, Point pointerClient, int pointerScreenY,
-                  const Rect& window, const Rect& workArea)
-{
+Glide ChooseGlide(WindowPlace place, Point pointerClient, int pointerScreenY, const Rect& window,
+                  const Rect& workArea) {
     switch (place) {
-    case WindowPlace::TopLeftCorner:
-        return CornerGlide(kTopLeftRule, pointerClient, pointerScreenY, window, workArea);
+    case WindowPlace::TopLeftCorner: return CornerGlide(kTopLeftRule, pointerClient, pointerScreenY, window, workArea);
     case WindowPlace::TopRightCorner:
         return CornerGlide(kTopRightRule, pointerClient, pointerScreenY, window, workArea);
     case WindowPlace::BottomLeftCorner:
         return CornerGlide(kBottomLeftRule, pointerClient, pointerScreenY, window, workArea);
     case WindowPlace::BottomRightCorner:
         return CornerGlide(kBottomRightRule, pointerClient, pointerScreenY, window, workArea);
-    case WindowPlace::TopOrBottomEdge:
-        return window.Width() / 2 < workArea.right / 2 ? Glide::Right : Glide::Left;
-    case WindowPlace::LeftOrRightEdge:
-        return window.Height() / 2 < workArea.bottom / 2 ? Glide::Down : Glide::Up;
-    case WindowPlace::Free:
-        return FreeGlide(pointerClient);
+    case WindowPlace::TopOrBottomEdge: return window.Width() / 2 < workArea.right / 2 ? Glide::Right : Glide::Left;
+    case WindowPlace::LeftOrRightEdge: return window.Height() / 2 < workArea.bottom / 2 ? Glide::Down : Glide::Up;
+    case WindowPlace::Free: return FreeGlide(pointerClient);
     }
     return Glide::None;
 }
 
-std::vector<Point> GlidePath(Glide glide, const Rect& window, const Rect& workArea)
-{
+std::vector<Point> GlidePath(Glide glide, const Rect& window, const Rect& workArea) {
     bool vertical = true;
     int target = 0;
     int step = kGlideStep;
     switch (glide) {
-    case Glide::None:
-        return {};
+    case Glide::None: return {};
     case Glide::Up:
         target = workArea.top;
         step = -kGlideStep;
         break;
-    case Glide::Down:
-        target = workArea.bottom - window.Height();
-        break;
+    case Glide::Down: target = workArea.bottom - window.Height(); break;
     case Glide::Left:
         vertical = false;
         target = workArea.left;
@@ -174,9 +152,7 @@ std::vector<Point> GlidePath(Glide glide, const Rect& window, const Rect& workAr
     const auto at = [&](int coordinate) {
         return vertical ? Point{window.left, coordinate} : Point{coordinate, window.top};
     };
-    const auto shortOfTarget = [&](int coordinate) {
-        return step > 0 ? coordinate < target : coordinate > target;
-    };
+    const auto shortOfTarget = [&](int coordinate) { return step > 0 ? coordinate < target : coordinate > target; };
 
     std::vector<Point> path;
     for (int c = (vertical ? window.top : window.left) + step; shortOfTarget(c); c += step) {
@@ -186,8 +162,7 @@ std::vector<Point> GlidePath(Glide glide, const Rect& window, const Rect& workAr
     return path;
 }
 
-EvasionPlan PlanEvasion(const EvasionInput& input)
-{
+EvasionPlan PlanEvasion(const EvasionInput& input) {
     EvasionPlan plan;
     if (!input.escapeEnabled || ModifiersHoldEvasion(input.mouseFlags)) {
         return plan;
@@ -200,8 +175,7 @@ EvasionPlan PlanEvasion(const EvasionInput& input)
     // The place is judged from where the window was before the pull; the glide starts
     // from where the pull put it.
     plan.place = ClassifyWindowPlace(window, input.workArea);
-    plan.glide = ChooseGlide(plan.place, input.pointerClient, pointerScreenY, window,
-                             input.workArea);
+    plan.glide = ChooseGlide(plan.place, input.pointerClient, pointerScreenY, window, input.workArea);
     plan.glidePath = GlidePath(plan.glide, MovedTo(window, plan.pullTo), input.workArea);
     return plan;
 }

@@ -75,8 +75,7 @@ PointerBands EdgeBands(Point pointerClient);
 
 // Which way to glide. pointerScreenY is only read by the corner classes, to send the
 // window sideways when a vertical glide would leave it under the pointer.
-Glide ChooseGlide(WindowPlace place, Point pointerClient, int pointerScreenY,
-                  const Rect& window, const Rect& workArea);
+Glide ChooseGlide(WindowPlace place, Point pointerClient, int pointerScreenY, const Rect& window, const Rect& workArea);
 
 // Positions a glide moves the window through: steps of 10 from the window's coordinate
 // while short of the target, then the target exactly. Never passes the target.

@@ -82,9 +82,9 @@ inline constexpr Colour kNumeralColour = MakeColour(0, 0, 0);
 inline constexpr Colour kNumeralPaleColour = MakeColour(254, 252, 180);
 
 struct NumeralEntry {
-    int escapement;       // tenths of a degree, the font's lfEscapement
+    int escapement;  // tenths of a degree, the font's lfEscapement
     const wchar_t* text;
-    Point anchor;         // 450 x (sin, cos) of the clock angle, rounded
+    Point anchor;  // 450 x (sin, cos) of the clock angle, rounded
 };
 
 inline constexpr std::array<NumeralEntry, 12> kRomanNumerals = {{

@@ -24,8 +24,7 @@ constexpr DateLayout kBothOneDigit{{}, {66, 388}, {80, 391}, {}, {89, 388}};
 constexpr DateLayout kMonthTwoDigits{{59, 387}, {73, 389}, {87, 389}, {}, {96, 387}};
 constexpr DateLayout kDayTwoDigits{{}, {60, 387}, {74, 389}, {83, 389}, {97, 387}};
 
-const DateLayout& LayoutFor(bool monthTwoDigits, bool dayTwoDigits)
-{
+const DateLayout& LayoutFor(bool monthTwoDigits, bool dayTwoDigits) {
     if (monthTwoDigits) {
         return dayTwoDigits ? kBothTwoDigits : kMonthTwoDigits;
     }
@@ -39,8 +38,7 @@ struct OuterDigits {
     bool twoOrMore;
 };
 
-OuterDigits OuterDigitsOf(int number)
-{
+OuterDigits OuterDigitsOf(int number) {
     long long magnitude = std::llabs(static_cast<long long>(number));
     const int last = static_cast<int>(magnitude % 10);
     bool twoOrMore = false;
@@ -51,9 +49,7 @@ OuterDigits OuterDigitsOf(int number)
     return {static_cast<int>(magnitude), last, twoOrMore};
 }
 
-void AppendNumber(std::vector<DateGlyph>& glyphs, const OuterDigits& digits, Point tens,
-                  Point units)
-{
+void AppendNumber(std::vector<DateGlyph>& glyphs, const OuterDigits& digits, Point tens, Point units) {
     if (digits.twoOrMore) {
         glyphs.push_back({DateGlyphKind::Digit, digits.first, tens});
     }
@@ -72,8 +68,7 @@ constexpr std::array<int, 7> kWeekdayResources = {
 
 }  // namespace
 
-std::vector<DateGlyph> DateGlyphLayout(int month, int day)
-{
+std::vector<DateGlyph> DateGlyphLayout(int month, int day) {
     const OuterDigits monthDigits = OuterDigitsOf(month);
     const OuterDigits dayDigits = OuterDigitsOf(day);
     const DateLayout& layout = LayoutFor(monthDigits.twoOrMore, dayDigits.twoOrMore);
@@ -85,20 +80,12 @@ std::vector<DateGlyph> DateGlyphLayout(int month, int day)
     return glyphs;
 }
 
-int DateGlyphResource(const DateGlyph& glyph)
-{
-    return glyph.kind == DateGlyphKind::Separator ? IDB_DATE_SEPARATOR
-                                                  : DigitGlyphResource(glyph.digit);
+int DateGlyphResource(const DateGlyph& glyph) {
+    return glyph.kind == DateGlyphKind::Separator ? IDB_DATE_SEPARATOR : DigitGlyphResource(glyph.digit);
 }
 
-int DigitGlyphResource(int digit)
-{
-    return kDigitResources[static_cast<std::size_t>(std::abs(digit % 10))];
-}
+int DigitGlyphResource(int digit) { return kDigitResources[static_cast<std::size_t>(std::abs(digit % 10))]; }
 
-int WeekdayGlyphResource(int weekday)
-{
-    return kWeekdayResources[static_cast<std::size_t>(((weekday % 7) + 7) % 7)];
-}
+int WeekdayGlyphResource(int weekday) { return kWeekdayResources[static_cast<std::size_t>(((weekday % 7) + 7) % 7)]; }
 
 }  // namespace pokomi

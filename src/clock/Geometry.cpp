@@ -4,25 +4,18 @@
 
 namespace pokomi {
 
-Rect MovedTo(const Rect& rect, Point topLeft)
-{
+Rect MovedTo(const Rect& rect, Point topLeft) {
     return {topLeft.x, topLeft.y, topLeft.x + rect.Width(), topLeft.y + rect.Height()};
 }
 
-std::ostream& operator<<(std::ostream& out, const Point& point)
-{
+std::ostream& operator<<(std::ostream& out, const Point& point) {
     return out << '(' << point.x << ", " << point.y << ')';
 }
 
-std::ostream& operator<<(std::ostream& out, const Size& size)
-{
-    return out << size.width << " x " << size.height;
-}
+std::ostream& operator<<(std::ostream& out, const Size& size) { return out << size.width << " x " << size.height; }
 
-std::ostream& operator<<(std::ostream& out, const Rect& rect)
-{
-    return out << '(' << rect.left << ", " << rect.top << ", " << rect.right << ", "
-               << rect.bottom << ')';
+std::ostream& operator<<(std::ostream& out, const Rect& rect) {
+    return out << '(' << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom << ')';
 }
 
 }  // namespace pokomi

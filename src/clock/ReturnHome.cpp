@@ -2,28 +2,22 @@
 
 namespace pokomi {
 
-Point CentreTarget(const Rect& workArea)
-{
+Point CentreTarget(const Rect& workArea) {
     // Offset by the work area's own top-left, so a taskbar on the left or at the top
     // does not pull the window off centre.
     return {workArea.left + workArea.Width() / 2 - kClockWindowWidth / 2,
             workArea.top + workArea.Height() / 2 - kClockWindowHeight / 2};
 }
 
-std::optional<Point> HomeTarget(int homeMode, Point homePoint, const Rect& workArea)
-{
+std::optional<Point> HomeTarget(int homeMode, Point homePoint, const Rect& workArea) {
     switch (homeMode) {
-    case kHomeCentre:
-        return CentreTarget(workArea);
-    case kHomePoint:
-        return homePoint;
-    default:
-        return std::nullopt;
+    case kHomeCentre: return CentreTarget(workArea);
+    case kHomePoint: return homePoint;
+    default: return std::nullopt;
     }
 }
 
-std::vector<Point> ReturnHomePath(Point start, Point target)
-{
+std::vector<Point> ReturnHomePath(Point start, Point target) {
     // Differences in 64 bits: a far home point must not overflow. Every intermediate
     // position lies between start and target, so it fits an int again.
     const long long dx = (static_cast<long long>(target.x) - start.x) / kReturnHomeMoves;
@@ -37,14 +31,12 @@ std::vector<Point> ReturnHomePath(Point start, Point target)
     return path;
 }
 
-ReturnHomePlan PlanReturnHome(const ReturnHomeInput& input)
-{
+ReturnHomePlan PlanReturnHome(const ReturnHomeInput& input) {
     ReturnHomePlan plan;
     if (input.minimized) {
         return plan;
     }
-    const std::optional<Point> target =
-        HomeTarget(input.homeMode, input.homePoint, input.workArea);
+    const std::optional<Point> target = HomeTarget(input.homeMode, input.homePoint, input.workArea);
     if (!target || input.window.TopLeft() == *target) {
         return plan;
     }

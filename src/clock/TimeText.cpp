@@ -11,8 +11,8 @@ std::wstring TwoDigits(int value) {
 
 std::wstring FormatTimeText(const LocalTime& time, bool withSeconds, const DayPeriodWords& words) {
     int hour12 = time.hour % 12 == 0 ? 12 : time.hour % 12;
-    std::wstring text = (time.hour < 12 ? words.morning : words.afternoon) + L" " + TwoDigits(hour12) + L":" +
-                        TwoDigits(time.minute);
+    std::wstring text =
+        (time.hour < 12 ? words.morning : words.afternoon) + L" " + TwoDigits(hour12) + L":" + TwoDigits(time.minute);
     if (withSeconds) text += L":" + TwoDigits(time.second);
     return text;
 }

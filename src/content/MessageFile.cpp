@@ -11,14 +11,10 @@ namespace {
 constexpr std::wstring_view kLineBreak = L"\r\n";
 constexpr std::wstring_view kEscapedClose = L"] ";
 
-std::wstring NextOrEmpty(LineReader& reader)
-{
-    return reader.Next().value_or(std::wstring());
-}
+std::wstring NextOrEmpty(LineReader& reader) { return reader.Next().value_or(std::wstring()); }
 
 // Reads the message lines after "["; false when the file ended before "]".
-bool ReadMessageBody(LineReader& reader, std::wstring& message)
-{
+bool ReadMessageBody(LineReader& reader, std::wstring& message) {
     bool first = true;
     while (std::optional<std::wstring> line = reader.Next()) {
         if (*line == kMessageClose) {
@@ -33,23 +29,20 @@ bool ReadMessageBody(LineReader& reader, std::wstring& message)
     return false;
 }
 
-void ReadSchedule(LineReader& reader, AlarmEntry& entry)
-{
+void ReadSchedule(LineReader& reader, AlarmEntry& entry) {
     entry.DateUnit = NextOrEmpty(reader);
     entry.DateDetail = NextOrEmpty(reader);
     entry.TimeUnit = NextOrEmpty(reader);
     entry.TimeDetail = NextOrEmpty(reader);
 }
 
-void AppendMessageLines(std::vector<std::wstring>& lines, const std::wstring& message)
-{
+void AppendMessageLines(std::vector<std::wstring>& lines, const std::wstring& message) {
     for (std::wstring& line : SplitTextLines(message)) {
         lines.push_back(line == kMessageClose ? std::wstring(kEscapedClose) : std::move(line));
     }
 }
 
-void AppendRecordLines(std::vector<std::wstring>& lines, const AlarmEntry& entry)
-{
+void AppendRecordLines(std::vector<std::wstring>& lines, const AlarmEntry& entry) {
     lines.push_back(entry.Subject);
     lines.push_back(entry.Sound.empty() ? std::wstring(kNoValue) : entry.Sound);
     lines.emplace_back(kMessageOpen);
@@ -61,10 +54,9 @@ void AppendRecordLines(std::vector<std::wstring>& lines, const AlarmEntry& entry
     lines.push_back(entry.TimeDetail);
 }
 
-} // namespace
+}  // namespace
 
-AlarmList ReadAlarmList(std::string_view bytes, const AnsiCodec& codec)
-{
+AlarmList ReadAlarmList(std::string_view bytes, const AnsiCodec& codec) {
     AlarmList list;
     LineReader reader(bytes, codec);
     while (std::optional<std::wstring> subject = reader.Next()) {
@@ -81,8 +73,7 @@ AlarmList ReadAlarmList(std::string_view bytes, const AnsiCodec& codec)
     return list;
 }
 
-std::string WriteAlarmList(const AlarmList& list, const AnsiCodec& codec)
-{
+std::string WriteAlarmList(const AlarmList& list, const AnsiCodec& codec) {
     std::vector<std::wstring> lines;
     for (const AlarmEntry& entry : list) {
         AppendRecordLines(lines, entry);

@@ -3,18 +3,15 @@
 #include "alarms/AlarmFields.h"
 #include "content/TextLines.h"
 
-std::vector<std::wstring> ReadIllustNames(std::string_view bytes, const AnsiCodec& codec)
-{
+std::vector<std::wstring> ReadIllustNames(std::string_view bytes, const AnsiCodec& codec) {
     return ReadAllLines(bytes, codec);
 }
 
-std::string WriteIllustNames(const std::vector<std::wstring>& names, const AnsiCodec& codec)
-{
+std::string WriteIllustNames(const std::vector<std::wstring>& names, const AnsiCodec& codec) {
     return EncodeTextFile(names, codec);
 }
 
-std::vector<int> ReadShownFlags(std::string_view bytes, const AnsiCodec& codec)
-{
+std::vector<int> ReadShownFlags(std::string_view bytes, const AnsiCodec& codec) {
     std::vector<int> flags;
     LineReader reader(bytes, codec);
     while (std::optional<std::wstring> line = reader.Next()) {
@@ -23,8 +20,7 @@ std::vector<int> ReadShownFlags(std::string_view bytes, const AnsiCodec& codec)
     return flags;
 }
 
-std::string WriteShownFlags(const std::vector<int>& flags)
-{
+std::string WriteShownFlags(const std::vector<int>& flags) {
     std::string out;
     for (int flag : flags) {
         out += std::to_string(flag);
@@ -33,7 +29,4 @@ std::string WriteShownFlags(const std::vector<int>& flags)
     return out;
 }
 
-void FitShownFlags(std::vector<int>& flags, std::size_t nameCount)
-{
-    flags.resize(nameCount, kShown);
-}
+void FitShownFlags(std::vector<int>& flags, std::size_t nameCount) { flags.resize(nameCount, kShown); }

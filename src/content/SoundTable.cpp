@@ -5,20 +5,14 @@
 namespace {
 
 constexpr std::array<std::wstring_view, kSoundEventCount> kHeaders = {
-    L"[Boot]",     L"[Exit]",    L"[Time]",
-    L"[Away]",     L"[Alarm]",   L"[Return]",
-    L"[Minimize]", L"[Restore]", L"[Update]",
+    L"[Boot]", L"[Exit]", L"[Time]", L"[Away]", L"[Alarm]", L"[Return]", L"[Minimize]", L"[Restore]", L"[Update]",
 };
 
-} // namespace
+}  // namespace
 
-std::wstring_view SoundEventHeader(SoundEvent event)
-{
-    return kHeaders[static_cast<std::size_t>(event)];
-}
+std::wstring_view SoundEventHeader(SoundEvent event) { return kHeaders[static_cast<std::size_t>(event)]; }
 
-SoundTable ReadSoundTable(std::string_view bytes, const AnsiCodec& codec)
-{
+SoundTable ReadSoundTable(std::string_view bytes, const AnsiCodec& codec) {
     SoundTable table;
     LineReader reader(bytes, codec);
     if (!reader.Next()) {
@@ -36,8 +30,7 @@ SoundTable ReadSoundTable(std::string_view bytes, const AnsiCodec& codec)
     return table;
 }
 
-std::string WriteSoundTable(const SoundTable& table, const AnsiCodec& codec)
-{
+std::string WriteSoundTable(const SoundTable& table, const AnsiCodec& codec) {
     std::vector<std::wstring> lines;
     for (SoundEvent event : kSoundEvents) {
         lines.emplace_back(SoundEventHeader(event));

@@ -15,9 +15,8 @@ enum class SoundEvent { Boot, Exit, Time, Away, Alarm, Return, Minimize, Restore
 inline constexpr std::size_t kSoundEventCount = 9;
 
 inline constexpr std::array<SoundEvent, kSoundEventCount> kSoundEvents = {
-    SoundEvent::Boot,     SoundEvent::Exit,    SoundEvent::Time,
-    SoundEvent::Away,     SoundEvent::Alarm,   SoundEvent::Return,
-    SoundEvent::Minimize, SoundEvent::Restore, SoundEvent::Update,
+    SoundEvent::Boot,   SoundEvent::Exit,     SoundEvent::Time,    SoundEvent::Away,   SoundEvent::Alarm,
+    SoundEvent::Return, SoundEvent::Minimize, SoundEvent::Restore, SoundEvent::Update,
 };
 
 // The section header of an event, e.g. "[Boot]".

@@ -9,10 +9,7 @@ namespace {
 
 constexpr char32_t kMaxCodePoint = 0x10FFFF;
 
-bool IsSurrogate(char32_t c)
-{
-    return c >= 0xD800 && c <= 0xDFFF;
-}
+bool IsSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDFFF; }
 
 // Length of the sequence a lead byte starts and the allowed range of the
 // byte after it; length 0 for a byte that cannot start a sequence.
@@ -22,8 +19,7 @@ struct LeadInfo {
     unsigned char High;
 };
 
-LeadInfo ReadLead(unsigned char b)
-{
+LeadInfo ReadLead(unsigned char b) {
     if (b >= 0xC2 && b <= 0xDF) return {2, 0x80, 0xBF};
     if (b == 0xE0) return {3, 0xA0, 0xBF};
     if (b == 0xED) return {3, 0x80, 0x9F};
@@ -37,8 +33,7 @@ LeadInfo ReadLead(unsigned char b)
 constexpr unsigned char kLeadMask[5] = {0, 0, 0x1F, 0x0F, 0x07};
 
 template <typename CharT>
-void AppendCodePoint(std::basic_string<CharT>& out, char32_t c)
-{
+void AppendCodePoint(std::basic_string<CharT>& out, char32_t c) {
     if constexpr (sizeof(CharT) == 2) {
         if (c > 0xFFFF) {
             c -= 0x10000;
@@ -52,8 +47,7 @@ void AppendCodePoint(std::basic_string<CharT>& out, char32_t c)
 
 // Reads one sequence at bytes[pos]; returns the code point (U+FFFD for a
 // maximal invalid part) and advances pos by at least one.
-char32_t DecodeOne(std::string_view bytes, std::size_t& pos)
-{
+char32_t DecodeOne(std::string_view bytes, std::size_t& pos) {
     const auto lead = static_cast<unsigned char>(bytes[pos]);
     if (lead < 0x80) {
         ++pos;
@@ -87,8 +81,7 @@ char32_t DecodeOne(std::string_view bytes, std::size_t& pos)
 }
 
 template <typename CharT>
-std::basic_string<CharT> DecodeUtf8(std::string_view bytes)
-{
+std::basic_string<CharT> DecodeUtf8(std::string_view bytes) {
     std::basic_string<CharT> out;
     out.reserve(bytes.size());
     std::size_t pos = 0;
@@ -98,8 +91,7 @@ std::basic_string<CharT> DecodeUtf8(std::string_view bytes)
     return out;
 }
 
-void AppendUtf8(std::string& out, char32_t c)
-{
+void AppendUtf8(std::string& out, char32_t c) {
     if (c > kMaxCodePoint || IsSurrogate(c)) {
         c = kReplacementChar;
     }
@@ -121,8 +113,7 @@ void AppendUtf8(std::string& out, char32_t c)
 }
 
 template <typename CharT>
-std::string EncodeUtf8(std::basic_string_view<CharT> text)
-{
+std::string EncodeUtf8(std::basic_string_view<CharT> text) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -145,21 +136,16 @@ std::string EncodeUtf8(std::basic_string_view<CharT> text)
 }
 
 template <typename CharT>
-bool ContainsLineBreak(std::basic_string_view<CharT> text)
-{
+bool ContainsLineBreak(std::basic_string_view<CharT> text) {
     using Traits = std::char_traits<CharT>;
     return Traits::find(text.data(), text.size(), CharT('\r')) != nullptr ||
            Traits::find(text.data(), text.size(), CharT('\n')) != nullptr;
 }
 
-bool HasLineBreak(const std::wstring& text)
-{
-    return ContainsLineBreak<wchar_t>(text);
-}
+bool HasLineBreak(const std::wstring& text) { return ContainsLineBreak<wchar_t>(text); }
 
 // CR LF, a bare CR and a bare LF each become one space.
-std::wstring FlattenLineBreaks(std::wstring_view text)
-{
+std::wstring FlattenLineBreaks(std::wstring_view text) {
     std::wstring out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -175,8 +161,7 @@ std::wstring FlattenLineBreaks(std::wstring_view text)
     return out;
 }
 
-std::optional<std::string> EncodeAnsiLine(const std::wstring& line, const AnsiCodec& codec)
-{
+std::optional<std::string> EncodeAnsiLine(const std::wstring& line, const AnsiCodec& codec) {
     if (line.empty()) {
         return std::string();
     }
@@ -187,8 +172,7 @@ std::optional<std::string> EncodeAnsiLine(const std::wstring& line, const AnsiCo
     return bytes;
 }
 
-std::optional<std::string> EncodeAnsiFile(const std::vector<std::wstring>& lines, const AnsiCodec& codec)
-{
+std::optional<std::string> EncodeAnsiFile(const std::vector<std::wstring>& lines, const AnsiCodec& codec) {
     std::string out;
     for (const std::wstring& line : lines) {
         std::optional<std::string> bytes = EncodeAnsiLine(line, codec);
@@ -205,8 +189,7 @@ std::optional<std::string> EncodeAnsiFile(const std::vector<std::wstring>& lines
     return out;
 }
 
-std::string EncodeUtf8File(const std::vector<std::wstring>& lines)
-{
+std::string EncodeUtf8File(const std::vector<std::wstring>& lines) {
     std::string out(kUtf8Bom);
     for (const std::wstring& line : lines) {
         out += WideToUtf8(line);
@@ -215,7 +198,7 @@ std::string EncodeUtf8File(const std::vector<std::wstring>& lines)
     return out;
 }
 
-} // namespace
+}  // namespace
 
 std::u16string Utf8ToUtf16(std::string_view bytes) { return DecodeUtf8<char16_t>(bytes); }
 std::u32string Utf8ToUtf32(std::string_view bytes) { return DecodeUtf8<char32_t>(bytes); }
@@ -225,8 +208,7 @@ std::string Utf16ToUtf8(std::u16string_view text) { return EncodeUtf8(text); }
 std::string Utf32ToUtf8(std::u32string_view text) { return EncodeUtf8(text); }
 std::string WideToUtf8(std::wstring_view text) { return EncodeUtf8(text); }
 
-std::string EncodeTextFile(const std::vector<std::wstring>& lines, const AnsiCodec& codec)
-{
+std::string EncodeTextFile(const std::vector<std::wstring>& lines, const AnsiCodec& codec) {
     std::vector<std::wstring> flattened;
     const bool needsFlattening = std::any_of(lines.begin(), lines.end(), HasLineBreak);
     if (needsFlattening) {

@@ -6,30 +6,23 @@ namespace {
 
 // Length of the line end starting at text[pos] (CR LF counts as one).
 template <typename CharT>
-std::size_t LineEndLength(std::basic_string_view<CharT> text, std::size_t pos)
-{
+std::size_t LineEndLength(std::basic_string_view<CharT> text, std::size_t pos) {
     if (text[pos] == CharT('\r') && pos + 1 < text.size() && text[pos + 1] == CharT('\n')) {
         return 2;
     }
     return 1;
 }
 
-std::size_t SkipByteOrderMark(std::string_view bytes)
-{
-    return bytes.starts_with(kUtf8Bom) ? kUtf8Bom.size() : 0;
-}
+std::size_t SkipByteOrderMark(std::string_view bytes) { return bytes.starts_with(kUtf8Bom) ? kUtf8Bom.size() : 0; }
 
-} // namespace
+}  // namespace
 
 template <typename CharT>
 LineBreakFinder<CharT>::LineBreakFinder(std::basic_string_view<CharT> text)
-    : m_text(text), m_nextCr(Find(CharT('\r'), 0)), m_nextLf(Find(CharT('\n'), 0))
-{
-}
+    : m_text(text), m_nextCr(Find(CharT('\r'), 0)), m_nextLf(Find(CharT('\n'), 0)) {}
 
 template <typename CharT>
-std::size_t LineBreakFinder<CharT>::Next(std::size_t pos)
-{
+std::size_t LineBreakFinder<CharT>::Next(std::size_t pos) {
     if (m_nextCr < pos) {
         m_nextCr = Find(CharT('\r'), pos);
     }
@@ -41,8 +34,7 @@ std::size_t LineBreakFinder<CharT>::Next(std::size_t pos)
 
 // Through char_traits, which is memchr / wmemchr: fast even in debug builds.
 template <typename CharT>
-std::size_t LineBreakFinder<CharT>::Find(CharT c, std::size_t pos) const
-{
+std::size_t LineBreakFinder<CharT>::Find(CharT c, std::size_t pos) const {
     if (pos >= m_text.size()) {
         return m_text.size();
     }
@@ -54,16 +46,9 @@ template class LineBreakFinder<char>;
 template class LineBreakFinder<wchar_t>;
 
 LineReader::LineReader(std::string_view bytes, const AnsiCodec& codec)
-    : m_bytes(bytes),
-      m_pos(SkipByteOrderMark(bytes)),
-      m_breaks(bytes),
-      m_codec(&codec),
-      m_utf8(m_pos != 0)
-{
-}
+    : m_bytes(bytes), m_pos(SkipByteOrderMark(bytes)), m_breaks(bytes), m_codec(&codec), m_utf8(m_pos != 0) {}
 
-std::optional<std::wstring> LineReader::Next()
-{
+std::optional<std::wstring> LineReader::Next() {
     if (m_pos >= m_bytes.size()) {
         return std::nullopt;
     }
@@ -76,8 +61,7 @@ std::optional<std::wstring> LineReader::Next()
     return m_utf8 ? Utf8ToWide(line) : m_codec->Decode(line);
 }
 
-std::vector<std::wstring> ReadAllLines(std::string_view bytes, const AnsiCodec& codec)
-{
+std::vector<std::wstring> ReadAllLines(std::string_view bytes, const AnsiCodec& codec) {
     std::vector<std::wstring> lines;
     LineReader reader(bytes, codec);
     while (std::optional<std::wstring> line = reader.Next()) {
@@ -86,8 +70,7 @@ std::vector<std::wstring> ReadAllLines(std::string_view bytes, const AnsiCodec& 
     return lines;
 }
 
-std::vector<std::wstring> SplitTextLines(std::wstring_view text)
-{
+std::vector<std::wstring> SplitTextLines(std::wstring_view text) {
     std::vector<std::wstring> lines;
     LineBreakFinder<wchar_t> breaks(text);
     std::size_t start = 0;

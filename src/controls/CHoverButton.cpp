@@ -75,8 +75,8 @@ void CHoverButton::OnAttached() {
 
 void CHoverButton::SetIcons(UINT hoverIconId, UINT normalIconId) {
     auto load = [](UINT id) {
-        return ui::gdi::Icon(static_cast<HICON>(
-            LoadImageW(ui::Instance(), MAKEINTRESOURCEW(id), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR)));
+        return ui::gdi::Icon(
+            static_cast<HICON>(LoadImageW(ui::Instance(), MAKEINTRESOURCEW(id), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR)));
     };
     m_hoverIconId = hoverIconId;
     m_hoverIcon = load(hoverIconId);
@@ -208,16 +208,10 @@ LRESULT CHoverButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_KEYDOWN: return 0;  // the keyboard never presses the button
     case WM_SETCURSOR: return OnSetCursor() ? TRUE : Default(message, wParam, lParam);
     case WM_KILLFOCUS: OnKillFocus(wParam, lParam); return 0;
-    case WM_CAPTURECHANGED:
-        OnCaptureChanged(reinterpret_cast<HWND>(lParam));
-        return Default(message, wParam, lParam);
+    case WM_CAPTURECHANGED: OnCaptureChanged(reinterpret_cast<HWND>(lParam)); return Default(message, wParam, lParam);
     case WM_ERASEBKGND: return TRUE;  // the owner draw covers every pixel
-    case WM_SIZE:
-        OnSize();
-        return Default(message, wParam, lParam);
-    case WM_DESTROY:
-        OnDestroy();
-        return Default(message, wParam, lParam);
+    case WM_SIZE: OnSize(); return Default(message, wParam, lParam);
+    case WM_DESTROY: OnDestroy(); return Default(message, wParam, lParam);
     default: return Default(message, wParam, lParam);
     }
 }

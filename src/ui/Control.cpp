@@ -17,8 +17,7 @@ bool Control::Attach(HWND dialog, int id) { return AttachHandle(GetDlgItem(dialo
 
 bool Control::AttachHandle(HWND hwnd) {
     if (!hwnd || m_hwnd) return false;
-    if (!SetWindowSubclass(hwnd, &Control::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)))
-        return false;
+    if (!SetWindowSubclass(hwnd, &Control::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) return false;
     SetPropW(hwnd, kControlProperty, this);
     m_hwnd = hwnd;
     OnAttached();
@@ -38,9 +37,7 @@ Control* Control::FromHandle(HWND hwnd) {
 
 bool Control::OnReflected(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 
-LRESULT Control::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    return Default(message, wParam, lParam);
-}
+LRESULT Control::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) { return Default(message, wParam, lParam); }
 
 LRESULT Control::Default(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefSubclassProc(m_hwnd, message, wParam, lParam);

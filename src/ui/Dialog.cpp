@@ -20,8 +20,7 @@ bool Translate(MSG& msg) {
     std::vector<Dialog*> dialogs = Modeless();
     for (Dialog* dialog : dialogs) {
         HWND hwnd = dialog->Handle();
-        if (!hwnd || std::find(Modeless().begin(), Modeless().end(), dialog) == Modeless().end())
-            continue;
+        if (!hwnd || std::find(Modeless().begin(), Modeless().end(), dialog) == Modeless().end()) continue;
         if (msg.hwnd == hwnd || IsChild(hwnd, msg.hwnd)) return dialog->PreTranslateMessage(msg);
     }
     return false;
@@ -77,8 +76,8 @@ bool Dialog::Create(HWND parent) {
 
 INT_PTR Dialog::DoModal(HWND parent) {
     m_modal = true;
-    return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId), parent,
-                           &Dialog::StaticProc, reinterpret_cast<LPARAM>(this));
+    return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId), parent, &Dialog::StaticProc,
+                           reinterpret_cast<LPARAM>(this));
 }
 
 bool Dialog::UpdateData(bool saving) {
@@ -121,8 +120,7 @@ void Dialog::Close(INT_PTR result) {
 INT_PTR Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG: return OnInitDialog();
-    case WM_COMMAND:
-        return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)) ? TRUE : FALSE;
+    case WM_COMMAND: return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)) ? TRUE : FALSE;
     case WM_NOTIFY: {
         LRESULT result = 0;
         if (!OnNotify(*reinterpret_cast<NMHDR*>(lParam), result)) return FALSE;

@@ -17,8 +17,8 @@ public:
     Dialog& operator=(const Dialog&) = delete;
     virtual ~Dialog();
 
-    bool Create(HWND parent);       // modeless
-    INT_PTR DoModal(HWND parent);   // modal; returns the EndDialog result, -1 on failure
+    bool Create(HWND parent);      // modeless
+    INT_PTR DoModal(HWND parent);  // modal; returns the EndDialog result, -1 on failure
     HWND Handle() const { return m_hwnd; }
     HWND Item(int id) const { return GetDlgItem(m_hwnd, id); }
     bool UpdateData(bool saving);

@@ -66,8 +66,8 @@ bool ReplaceFileAtomically(const std::wstring& path, std::string_view bytes) {
     std::wstring temporary = path + L".saving";
     bool written = false;
     {
-        FileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+        FileHandle file(
+            CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file.Valid()) return false;
         written = WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get());
     }

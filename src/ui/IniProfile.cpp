@@ -34,9 +34,7 @@ std::wstring IniProfile::GetString(const wchar_t* key, const std::wstring& defau
     }
 }
 
-bool IniProfile::WriteInt(const wchar_t* key, int value) {
-    return WriteString(key, std::to_wstring(value));
-}
+bool IniProfile::WriteInt(const wchar_t* key, int value) { return WriteString(key, std::to_wstring(value)); }
 
 bool IniProfile::WriteString(const wchar_t* key, const std::wstring& value) {
     if (!EnsureUnicodeFile()) return false;

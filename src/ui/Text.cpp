@@ -20,12 +20,11 @@ std::optional<std::string> NarrowExact(std::wstring_view text, UINT codePage) {
     if (text.empty()) return std::string();
     int size = static_cast<int>(text.size());
     BOOL usedDefault = FALSE;
-    int length = WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, text.data(), size, nullptr, 0, nullptr,
-                                     &usedDefault);
+    int length =
+        WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, text.data(), size, nullptr, 0, nullptr, &usedDefault);
     if (length <= 0 || usedDefault) return std::nullopt;
     std::string bytes(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, text.data(), size, bytes.data(), length, nullptr,
-                        &usedDefault);
+    WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, text.data(), size, bytes.data(), length, nullptr, &usedDefault);
     if (usedDefault) return std::nullopt;
     // Best-fit mappings are off, but make sure the bytes really come back as the same text.
     if (Widen(bytes, codePage) != text) return std::nullopt;

@@ -41,17 +41,14 @@ Window::~Window() {
 
 bool Window::CreateWindowObject(const WindowCreateArgs& args) {
     if (!RegisterPlainClass(args.className, &Window::StaticProc)) return false;
-    HWND hwnd = CreateWindowExW(args.exStyle, args.className, args.title, args.style, args.rect.left,
-                                args.rect.top, args.rect.right - args.rect.left,
-                                args.rect.bottom - args.rect.top, args.parent, nullptr,
-                                GetModuleHandleW(nullptr), this);
+    HWND hwnd = CreateWindowExW(args.exStyle, args.className, args.title, args.style, args.rect.left, args.rect.top,
+                                args.rect.right - args.rect.left, args.rect.bottom - args.rect.top, args.parent,
+                                nullptr, GetModuleHandleW(nullptr), this);
     m_created = hwnd != nullptr;
     return m_created;
 }
 
-LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    return Default(message, wParam, lParam);
-}
+LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) { return Default(message, wParam, lParam); }
 
 LRESULT Window::Default(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(m_hwnd, message, wParam, lParam);

@@ -69,7 +69,7 @@ protected:
 
 private:
     HandlerDepth m_handlers;
-    bool m_created = false;   // a failed creation leaves deleting to the creator
+    bool m_created = false;  // a failed creation leaves deleting to the creator
 
     static LRESULT CALLBACK StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 };

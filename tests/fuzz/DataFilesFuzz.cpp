@@ -20,8 +20,7 @@
 namespace {
 
 // A date and hour taken from the input, within the ranges a clock gives.
-LocalDateHour DateFrom(std::string_view bytes)
-{
+LocalDateHour DateFrom(std::string_view bytes) {
     unsigned seed = 0;
     for (std::size_t i = 0; i < bytes.size() && i < 8; ++i) {
         seed = seed * 31 + static_cast<unsigned char>(bytes[i]);
@@ -30,8 +29,7 @@ LocalDateHour DateFrom(std::string_view bytes)
                          static_cast<int>(seed / 372 % 7), static_cast<int>(seed / 2604 % 24)};
 }
 
-void ExerciseRules(const AlarmList& list, std::string_view bytes)
-{
+void ExerciseRules(const AlarmList& list, std::string_view bytes) {
     for (const AlarmEntry& entry : list) {
         (void)FormatSchedule(entry);
     }
@@ -44,10 +42,9 @@ void ExerciseRules(const AlarmList& list, std::string_view bytes)
     }
 }
 
-} // namespace
+}  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const IconvCp932Codec codec;
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const std::string failure = datafiles_test::RoundTripFailure(bytes, codec);

@@ -6,15 +6,13 @@
 
 namespace {
 
-AlarmEntry Named(const wchar_t* subject)
-{
+AlarmEntry Named(const wchar_t* subject) {
     AlarmEntry entry;
     entry.Subject = subject;
     return entry;
 }
 
-std::vector<std::wstring> Subjects(const AlarmList& list)
-{
+std::vector<std::wstring> Subjects(const AlarmList& list) {
     std::vector<std::wstring> subjects;
     for (const AlarmEntry& entry : list) {
         subjects.push_back(entry.Subject);
@@ -24,22 +22,20 @@ std::vector<std::wstring> Subjects(const AlarmList& list)
 
 using Field = std::wstring AlarmEntry::*;
 const Field kFields[] = {
-    &AlarmEntry::Subject,  &AlarmEntry::Sound,      &AlarmEntry::Message,  &AlarmEntry::DateUnit,
+    &AlarmEntry::Subject,    &AlarmEntry::Sound,    &AlarmEntry::Message,    &AlarmEntry::DateUnit,
     &AlarmEntry::DateDetail, &AlarmEntry::TimeUnit, &AlarmEntry::TimeDetail,
 };
 
-} // namespace
+}  // namespace
 
-TEST(AlarmEntryTest, DefaultHoldsSevenEmptyFields)
-{
+TEST(AlarmEntryTest, DefaultHoldsSevenEmptyFields) {
     const AlarmEntry entry;
     for (Field field : kFields) {
         EXPECT_TRUE((entry.*field).empty());
     }
 }
 
-TEST(AlarmEntryTest, EntriesDifferingInAnyOneFieldAreNotEqual)
-{
+TEST(AlarmEntryTest, EntriesDifferingInAnyOneFieldAreNotEqual) {
     const AlarmEntry base{L"件名", L"NULL", L"本文", L"毎日", L"NULL", L"毎時", L"15"};
     for (Field field : kFields) {
         AlarmEntry other = base;
@@ -49,23 +45,20 @@ TEST(AlarmEntryTest, EntriesDifferingInAnyOneFieldAreNotEqual)
     }
 }
 
-TEST(AlarmEntryTest, ComparisonIsCaseSensitive)
-{
+TEST(AlarmEntryTest, ComparisonIsCaseSensitive) {
     AlarmEntry lower = Named(L"null");
     AlarmEntry upper = Named(L"NULL");
     EXPECT_NE(lower, upper);
 }
 
-TEST(AlarmEntryTest, CopyIsIndependentOfTheOriginal)
-{
+TEST(AlarmEntryTest, CopyIsIndependentOfTheOriginal) {
     AlarmEntry original = Named(L"a");
     AlarmEntry copy = original;
     copy.Subject = L"b";
     EXPECT_EQ(original.Subject, L"a");
 }
 
-TEST(AlarmListTest, AppendKeepsOrderAndCount)
-{
+TEST(AlarmListTest, AppendKeepsOrderAndCount) {
     AlarmList list;
     EXPECT_TRUE(list.IsEmpty());
     list.Append(Named(L"a"));
@@ -76,8 +69,7 @@ TEST(AlarmListTest, AppendKeepsOrderAndCount)
     EXPECT_EQ(list.At(1).Subject, L"b");
 }
 
-TEST(AlarmListTest, ReplaceChangesOnlyThatPosition)
-{
+TEST(AlarmListTest, ReplaceChangesOnlyThatPosition) {
     AlarmList list;
     list.Append(Named(L"a"));
     list.Append(Named(L"b"));
@@ -87,8 +79,7 @@ TEST(AlarmListTest, ReplaceChangesOnlyThatPosition)
     EXPECT_EQ(Subjects(list), (std::vector<std::wstring>{L"a", L"c"}));
 }
 
-TEST(AlarmListTest, RemoveAtClosesTheGap)
-{
+TEST(AlarmListTest, RemoveAtClosesTheGap) {
     AlarmList list;
     for (const wchar_t* name : {L"a", L"b", L"c"}) {
         list.Append(Named(name));
@@ -100,8 +91,7 @@ TEST(AlarmListTest, RemoveAtClosesTheGap)
     EXPECT_EQ(Subjects(list), (std::vector<std::wstring>{L"c"}));
 }
 
-TEST(AlarmListTest, RemoveAllEmptiesTheList)
-{
+TEST(AlarmListTest, RemoveAllEmptiesTheList) {
     AlarmList list;
     list.Append(Named(L"a"));
     list.RemoveAll();
@@ -109,15 +99,13 @@ TEST(AlarmListTest, RemoveAllEmptiesTheList)
     EXPECT_EQ(list, AlarmList());
 }
 
-TEST(AlarmListTest, AtPastTheEndThrows)
-{
+TEST(AlarmListTest, AtPastTheEndThrows) {
     AlarmList list;
     list.Append(Named(L"a"));
     EXPECT_THROW((void)list.At(1), std::out_of_range);
 }
 
-TEST(AlarmListTest, HoldsCopies)
-{
+TEST(AlarmListTest, HoldsCopies) {
     AlarmEntry entry = Named(L"a");
     AlarmList list;
     list.Append(entry);

@@ -8,20 +8,14 @@
 namespace {
 
 AlarmEntry Entry(std::wstring_view dateUnit, const wchar_t* dateDetail, std::wstring_view timeUnit,
-                 const wchar_t* timeDetail, const wchar_t* subject = L"件名")
-{
-    return AlarmEntry{subject,   L"NULL",  L"",        std::wstring(dateUnit), dateDetail,
-                      std::wstring(timeUnit), timeDetail};
+                 const wchar_t* timeDetail, const wchar_t* subject = L"件名") {
+    return AlarmEntry{subject, L"NULL", L"", std::wstring(dateUnit), dateDetail, std::wstring(timeUnit), timeDetail};
 }
 
-LocalDateHour At(int month, int day, int weekday, int hour)
-{
-    return LocalDateHour{month, day, weekday, hour};
-}
+LocalDateHour At(int month, int day, int weekday, int hour) { return LocalDateHour{month, day, weekday, hour}; }
 
 // Every real date of a year at the given hour.
-std::vector<LocalDateHour> DaysOfYear(int year, int hour)
-{
+std::vector<LocalDateHour> DaysOfYear(int year, int hour) {
     using namespace std::chrono;
     std::vector<LocalDateHour> result;
     const sys_days first = std::chrono::year{year} / January / 1;
@@ -29,14 +23,13 @@ std::vector<LocalDateHour> DaysOfYear(int year, int hour)
     for (sys_days d = first; d < end; d += days{1}) {
         const year_month_day ymd{d};
         result.push_back(LocalDateHour{static_cast<int>(static_cast<unsigned>(ymd.month())),
-                                     static_cast<int>(static_cast<unsigned>(ymd.day())),
-                                     static_cast<int>(weekday{d}.c_encoding()), hour});
+                                       static_cast<int>(static_cast<unsigned>(ymd.day())),
+                                       static_cast<int>(weekday{d}.c_encoding()), hour});
     }
     return result;
 }
 
-int CountDueDays(const AlarmEntry& entry, int year, int hour)
-{
+int CountDueDays(const AlarmEntry& entry, int year, int hour) {
     int count = 0;
     for (const LocalDateHour& day : DaysOfYear(year, hour)) {
         count += IsDueThisHour(entry, day) ? 1 : 0;
@@ -44,8 +37,7 @@ int CountDueDays(const AlarmEntry& entry, int year, int hour)
     return count;
 }
 
-AlarmList ListOf(std::initializer_list<AlarmEntry> entries)
-{
+AlarmList ListOf(std::initializer_list<AlarmEntry> entries) {
     AlarmList list;
     for (const AlarmEntry& entry : entries) {
         list.Append(entry);
@@ -53,10 +45,9 @@ AlarmList ListOf(std::initializer_list<AlarmEntry> entries)
     return list;
 }
 
-} // namespace
+}  // namespace
 
-TEST(AlarmRulesTest, YearlyMatchesMonthDayAndHour)
-{
+TEST(AlarmRulesTest, YearlyMatchesMonthDayAndHour) {
     const AlarmEntry entry = Entry(kDateUnitYearly, L"12/24", kTimeUnitAtTime, L"18:5");
     EXPECT_TRUE(IsDueThisHour(entry, At(12, 24, 3, 18)));
     EXPECT_FALSE(IsDueThisHour(entry, At(12, 24, 3, 17)));
@@ -65,8 +56,7 @@ TEST(AlarmRulesTest, YearlyMatchesMonthDayAndHour)
     EXPECT_EQ(CountDueDays(entry, 2023, 18), 1);
 }
 
-TEST(AlarmRulesTest, LeapDayFiresOnlyInLeapYears)
-{
+TEST(AlarmRulesTest, LeapDayFiresOnlyInLeapYears) {
     const AlarmEntry entry = Entry(kDateUnitYearly, L"2/29", kTimeUnitAtTime, L"9:0");
     EXPECT_EQ(CountDueDays(entry, 2023, 9), 0);
     EXPECT_EQ(CountDueDays(entry, 2100, 9), 0);
@@ -74,8 +64,7 @@ TEST(AlarmRulesTest, LeapDayFiresOnlyInLeapYears)
     EXPECT_EQ(CountDueDays(entry, 2000, 9), 1);
 }
 
-TEST(AlarmRulesTest, MonthlyDay31FiresOnlyInLongMonths)
-{
+TEST(AlarmRulesTest, MonthlyDay31FiresOnlyInLongMonths) {
     const AlarmEntry entry = Entry(kDateUnitMonthly, L"31", kTimeUnitAtTime, L"8:0");
     EXPECT_EQ(CountDueDays(entry, 2023, 8), 7);
     for (int month : {2, 4, 6, 9, 11}) {
@@ -85,14 +74,12 @@ TEST(AlarmRulesTest, MonthlyDay31FiresOnlyInLongMonths)
     EXPECT_TRUE(IsDateDue(entry, At(1, 31, 0, 8)));
 }
 
-TEST(AlarmRulesTest, MonthlyDay30SkipsFebruary)
-{
+TEST(AlarmRulesTest, MonthlyDay30SkipsFebruary) {
     const AlarmEntry entry = Entry(kDateUnitMonthly, L"30", kTimeUnitHourly, L"0");
     EXPECT_EQ(CountDueDays(entry, 2024, 0), 11);
 }
 
-TEST(AlarmRulesTest, WeeklyUsesSundayZeroToSaturdaySix)
-{
+TEST(AlarmRulesTest, WeeklyUsesSundayZeroToSaturdaySix) {
     const AlarmEntry sunday = Entry(kDateUnitWeekly, L"0", kTimeUnitAtTime, L"7:30");
     const AlarmEntry saturday = Entry(kDateUnitWeekly, L"6", kTimeUnitAtTime, L"7:30");
     int sundays = 0;
@@ -109,15 +96,13 @@ TEST(AlarmRulesTest, WeeklyUsesSundayZeroToSaturdaySix)
     EXPECT_TRUE(IsDueThisHour(sunday, At(6, 2, 0, 7)));
 }
 
-TEST(AlarmRulesTest, DailyMatchesEveryDate)
-{
+TEST(AlarmRulesTest, DailyMatchesEveryDate) {
     const AlarmEntry entry = Entry(kDateUnitDaily, L"NULL", kTimeUnitAtTime, L"0:0");
     EXPECT_EQ(CountDueDays(entry, 2024, 0), 366);
     EXPECT_EQ(CountDueDays(entry, 2024, 1), 0);
 }
 
-TEST(AlarmRulesTest, HourlyIsDueInEveryHourOfAMatchingDay)
-{
+TEST(AlarmRulesTest, HourlyIsDueInEveryHourOfAMatchingDay) {
     const AlarmEntry entry = Entry(kDateUnitWeekly, L"1", kTimeUnitHourly, L"0");
     for (int hour = 0; hour < 24; ++hour) {
         EXPECT_TRUE(IsDueThisHour(entry, At(6, 3, 1, hour)));
@@ -125,8 +110,7 @@ TEST(AlarmRulesTest, HourlyIsDueInEveryHourOfAMatchingDay)
     }
 }
 
-TEST(AlarmRulesTest, UnknownUnitsNeverFire)
-{
+TEST(AlarmRulesTest, UnknownUnitsNeverFire) {
     const LocalDateHour now = At(1, 1, 1, 0);
     EXPECT_FALSE(IsDueThisHour(Entry(L"", L"NULL", kTimeUnitHourly, L"0"), now));
     EXPECT_FALSE(IsDueThisHour(Entry(L"毎日 ", L"NULL", kTimeUnitHourly, L"0"), now));
@@ -135,22 +119,19 @@ TEST(AlarmRulesTest, UnknownUnitsNeverFire)
     EXPECT_EQ(DueMinuteOf(Entry(kDateUnitDaily, L"NULL", L"", L"0")), std::nullopt);
 }
 
-TEST(AlarmRulesTest, YearlyWithoutSlashNeverFires)
-{
+TEST(AlarmRulesTest, YearlyWithoutSlashNeverFires) {
     const AlarmEntry entry = Entry(kDateUnitYearly, L"1224", kTimeUnitHourly, L"0");
     EXPECT_EQ(CountDueDays(entry, 2024, 0), 0);
 }
 
-TEST(AlarmRulesTest, AtTimeWithoutColonIsHourZeroAtThatMinute)
-{
+TEST(AlarmRulesTest, AtTimeWithoutColonIsHourZeroAtThatMinute) {
     const AlarmEntry entry = Entry(kDateUnitDaily, L"NULL", kTimeUnitAtTime, L"30");
     EXPECT_TRUE(IsDueThisHour(entry, At(1, 1, 0, 0)));
     EXPECT_FALSE(IsDueThisHour(entry, At(1, 1, 0, 30)));
     EXPECT_EQ(DueMinuteOf(entry), 30);
 }
 
-TEST(AlarmRulesTest, OutOfRangeValuesNeverMatch)
-{
+TEST(AlarmRulesTest, OutOfRangeValuesNeverMatch) {
     EXPECT_EQ(CountDueDays(Entry(kDateUnitMonthly, L"40", kTimeUnitHourly, L"0"), 2024, 0), 0);
     const AlarmEntry hour24 = Entry(kDateUnitDaily, L"NULL", kTimeUnitAtTime, L"24:0");
     for (int hour = 0; hour < 24; ++hour) {
@@ -164,8 +145,7 @@ TEST(AlarmRulesTest, OutOfRangeValuesNeverMatch)
     }
 }
 
-TEST(AlarmRulesTest, HourlySelectionKeepsListOrderAndDuplicates)
-{
+TEST(AlarmRulesTest, HourlySelectionKeepsListOrderAndDuplicates) {
     const AlarmEntry twin = Entry(kDateUnitDaily, L"NULL", kTimeUnitAtTime, L"9:0", L"twin");
     const AlarmList all = ListOf({
         Entry(kDateUnitDaily, L"NULL", kTimeUnitHourly, L"5", L"a"),
@@ -182,8 +162,7 @@ TEST(AlarmRulesTest, HourlySelectionKeepsListOrderAndDuplicates)
     EXPECT_EQ(due.At(3), twin);
 }
 
-TEST(AlarmRulesTest, MinuteCheckPicksEntriesOfThatMinuteInOrder)
-{
+TEST(AlarmRulesTest, MinuteCheckPicksEntriesOfThatMinuteInOrder) {
     const AlarmList due = ListOf({
         Entry(kDateUnitDaily, L"NULL", kTimeUnitAtTime, L"9:15", L"a"),
         Entry(kDateUnitDaily, L"NULL", kTimeUnitHourly, L"16", L"b"),
@@ -199,8 +178,7 @@ TEST(AlarmRulesTest, MinuteCheckPicksEntriesOfThatMinuteInOrder)
     EXPECT_TRUE(SelectDueThisMinute(AlarmList(), 15).IsEmpty());
 }
 
-TEST(AlarmRulesTest, HourlyAtMinuteZeroFiresAtTheStartOfEveryHour)
-{
+TEST(AlarmRulesTest, HourlyAtMinuteZeroFiresAtTheStartOfEveryHour) {
     const AlarmList all = ListOf({Entry(kDateUnitDaily, L"NULL", kTimeUnitHourly, L"0")});
     for (int hour = 0; hour < 24; ++hour) {
         const AlarmList due = SelectDueThisHour(all, At(2, 29, 4, hour));
@@ -209,8 +187,7 @@ TEST(AlarmRulesTest, HourlyAtMinuteZeroFiresAtTheStartOfEveryHour)
     }
 }
 
-TEST(AlarmRulesTest, AtTimeEntryFiresOnlyInItsHourAndMinute)
-{
+TEST(AlarmRulesTest, AtTimeEntryFiresOnlyInItsHourAndMinute) {
     const AlarmList all = ListOf({Entry(kDateUnitWeekly, L"1", kTimeUnitAtTime, L"7:30")});
     int firings = 0;
     for (int hour = 0; hour < 24; ++hour) {

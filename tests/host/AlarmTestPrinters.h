@@ -7,18 +7,16 @@
 
 #include "alarms/AlarmEntry.h"
 
-inline void PrintTo(const AlarmEntry& entry, std::ostream* os)
-{
+inline void PrintTo(const AlarmEntry& entry, std::ostream* os) {
     *os << "{";
-    for (const std::wstring* field : {&entry.Subject, &entry.Sound, &entry.Message, &entry.DateUnit,
-                                      &entry.DateDetail, &entry.TimeUnit, &entry.TimeDetail}) {
+    for (const std::wstring* field : {&entry.Subject, &entry.Sound, &entry.Message, &entry.DateUnit, &entry.DateDetail,
+                                      &entry.TimeUnit, &entry.TimeDetail}) {
         *os << ::testing::PrintToString(*field) << (field == &entry.TimeDetail ? "" : ", ");
     }
     *os << "}";
 }
 
-inline void PrintTo(const AlarmList& list, std::ostream* os)
-{
+inline void PrintTo(const AlarmList& list, std::ostream* os) {
     *os << list.Count() << " entries [";
     for (const AlarmEntry& entry : list) {
         PrintTo(entry, os);

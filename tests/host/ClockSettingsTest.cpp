@@ -64,8 +64,8 @@ TEST(ClockSettingsTest, TheConstructorReadsItsKeysInOrder) {
     ClockSettings s;
     s.ReadConstructorKeys(profile);
     const std::vector<std::wstring> expected = {
-        L"Home",   L"HomeX",  L"HomeY",    L"BrushR",       L"BrushG",       L"BrushB",  L"BrushR",
-        L"BrushG", L"BrushB", L"LineR",    L"LineG",        L"LineB",        L"Minimize", L"UpdateIllust",
+        L"Home",         L"HomeX",  L"HomeY",  L"BrushR",    L"BrushG",  L"BrushB",     L"BrushR",
+        L"BrushG",       L"BrushB", L"LineR",  L"LineG",     L"LineB",   L"Minimize",   L"UpdateIllust",
         L"UpdateElapse", L"Escape", L"Height", L"TitleFace", L"TopMost", L"SecondHand", L"CaptionClock"};
     EXPECT_EQ(profile.reads, expected);
 }

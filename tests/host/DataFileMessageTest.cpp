@@ -9,25 +9,19 @@ namespace {
 
 // Test inputs are written in UTF-8 here and stored in code page 932, as the
 // shipped files are.
-AlarmList Read(std::string_view bytes)
-{
+AlarmList Read(std::string_view bytes) {
     const IconvCp932Codec codec;
     return ReadAlarmList(bytes, codec);
 }
 
-AlarmList ReadUtf8Source(std::string_view text)
-{
-    return Read(Cp932FromUtf8(text));
-}
+AlarmList ReadUtf8Source(std::string_view text) { return Read(Cp932FromUtf8(text)); }
 
-std::string Write(const AlarmList& list)
-{
+std::string Write(const AlarmList& list) {
     const IconvCp932Codec codec;
     return WriteAlarmList(list, codec);
 }
 
-AlarmList ListOf(std::initializer_list<AlarmEntry> entries)
-{
+AlarmList ListOf(std::initializer_list<AlarmEntry> entries) {
     AlarmList list;
     for (const AlarmEntry& entry : entries) {
         list.Append(entry);
@@ -37,18 +31,18 @@ AlarmList ListOf(std::initializer_list<AlarmEntry> entries)
 
 const AlarmEntry kMonday{L"朝会", L"NULL", L"資料を持つ\r\n会議室A", L"毎週", L"1", L"指定の時刻", L"7:30"};
 
-} // namespace
+}  // namespace
 
-TEST(DataFileMessageTest, ReadsARecordAsAnotherToolWroteIt)
-{
-    const AlarmList list = Read(Cp932FromUtf8("朝会\r\nNULL\r\n[\r\n資料を持つ\r\n会議室A\r\n]\r\n"
-                                              "毎週\r\n1\r\n指定の時刻\r\n7:30\r\n"));
+TEST(DataFileMessageTest, ReadsARecordAsAnotherToolWroteIt) {
+    const AlarmList list =
+        Read(Cp932FromUtf8("朝会\r\nNULL\r\n[\r\n資料を持つ\r\n会議室A\r\n]\r\n"
+                           "毎週\r\n1\r\n指定の時刻\r\n7:30\r\n"));
     EXPECT_EQ(list, ListOf({kMonday}));
 }
 
-TEST(DataFileMessageTest, ReadsRecordsOneAfterAnother)
-{
-    const AlarmList list = ReadUtf8Source("a\nC:\\a.wav\n[\n]\n毎日\nNULL\n毎時\n0\nb\nNULL\n[\nx\n]\n毎月\n15\n毎時\n5\n");
+TEST(DataFileMessageTest, ReadsRecordsOneAfterAnother) {
+    const AlarmList list =
+        ReadUtf8Source("a\nC:\\a.wav\n[\n]\n毎日\nNULL\n毎時\n0\nb\nNULL\n[\nx\n]\n毎月\n15\n毎時\n5\n");
     ASSERT_EQ(list.Count(), 2u);
     EXPECT_EQ(list.At(0).Sound, L"C:\\a.wav");
     EXPECT_EQ(list.At(0).Message, L"");
@@ -57,15 +51,13 @@ TEST(DataFileMessageTest, ReadsRecordsOneAfterAnother)
     EXPECT_EQ(list.At(1).TimeDetail, L"5");
 }
 
-TEST(DataFileMessageTest, EmptyBodyWithOrWithoutEmptyLineIsEmpty)
-{
+TEST(DataFileMessageTest, EmptyBodyWithOrWithoutEmptyLineIsEmpty) {
     EXPECT_EQ(Read("s\nNULL\n[\n]\nd\nD\nt\nT\n").At(0).Message, L"");
     EXPECT_EQ(Read("s\nNULL\n[\n\n]\nd\nD\nt\nT\n").At(0).Message, L"");
     EXPECT_EQ(Read("s\nNULL\n[\n\n\n]\nd\nD\nt\nT\n").At(0).Message, L"\r\n");
 }
 
-TEST(DataFileMessageTest, ThirdLineOtherThanOpenIsDropped)
-{
+TEST(DataFileMessageTest, ThirdLineOtherThanOpenIsDropped) {
     const AlarmList list = ReadUtf8Source("s\nNULL\nbody?\n毎日\nNULL\n毎時\n0\n");
     ASSERT_EQ(list.Count(), 1u);
     EXPECT_EQ(list.At(0).Message, L"");
@@ -73,8 +65,7 @@ TEST(DataFileMessageTest, ThirdLineOtherThanOpenIsDropped)
     EXPECT_EQ(list.At(0).TimeDetail, L"0");
 }
 
-TEST(DataFileMessageTest, CloseLineInsideTheMessageEndsItEarly)
-{
+TEST(DataFileMessageTest, CloseLineInsideTheMessageEndsItEarly) {
     // The message was meant to be "a", "]", "b", "c".
     const AlarmList list = ReadUtf8Source("s\nNULL\n[\na\n]\nb\nc\n]\n毎日\nNULL\n毎時\n0\n");
     ASSERT_EQ(list.Count(), 2u);
@@ -82,8 +73,7 @@ TEST(DataFileMessageTest, CloseLineInsideTheMessageEndsItEarly)
     EXPECT_EQ(list.At(1), (AlarmEntry{L"NULL", L"毎時", L"", L"", L"", L"", L""}));
 }
 
-TEST(DataFileMessageTest, UnclosedBodyRunsToTheEndAndNeverFires)
-{
+TEST(DataFileMessageTest, UnclosedBodyRunsToTheEndAndNeverFires) {
     const AlarmList list = ReadUtf8Source("s\nNULL\n[\nline 1\n毎日\nNULL\n毎時\n0");
     ASSERT_EQ(list.Count(), 1u);
     EXPECT_EQ(list.At(0).Message, L"line 1\r\n毎日\r\nNULL\r\n毎時\r\n0");
@@ -94,8 +84,7 @@ TEST(DataFileMessageTest, UnclosedBodyRunsToTheEndAndNeverFires)
     }
 }
 
-TEST(DataFileMessageTest, RecordCutShortGetsEmptyFields)
-{
+TEST(DataFileMessageTest, RecordCutShortGetsEmptyFields) {
     EXPECT_EQ(Read("s"), ListOf({AlarmEntry{L"s", L"", L"", L"", L"", L"", L""}}));
     EXPECT_EQ(Read("s\nw.wav\n"), ListOf({AlarmEntry{L"s", L"w.wav", L"", L"", L"", L"", L""}}));
     EXPECT_EQ(ReadUtf8Source("s\nNULL\n[\nm\n]\n毎年\n12/24"),
@@ -103,34 +92,27 @@ TEST(DataFileMessageTest, RecordCutShortGetsEmptyFields)
     EXPECT_EQ(Read("s\nNULL\n["), ListOf({AlarmEntry{L"s", L"NULL", L"", L"", L"", L"", L""}}));
 }
 
-TEST(DataFileMessageTest, EmptyFileHasNoAlarms)
-{
-    EXPECT_TRUE(Read("").IsEmpty());
-}
+TEST(DataFileMessageTest, EmptyFileHasNoAlarms) { EXPECT_TRUE(Read("").IsEmpty()); }
 
-TEST(DataFileMessageTest, WriterLaysOutTheRecord)
-{
+TEST(DataFileMessageTest, WriterLaysOutTheRecord) {
     EXPECT_EQ(Write(ListOf({kMonday})), Cp932FromUtf8("朝会\r\nNULL\r\n[\r\n資料を持つ\r\n会議室A\r\n]\r\n"
                                                       "毎週\r\n1\r\n指定の時刻\r\n7:30\r\n"));
 }
 
-TEST(DataFileMessageTest, EmptySoundIsWrittenAsNull)
-{
+TEST(DataFileMessageTest, EmptySoundIsWrittenAsNull) {
     const AlarmEntry entry{L"s", L"", L"", L"毎日", L"NULL", L"毎時", L"0"};
     EXPECT_EQ(Write(ListOf({entry})), Cp932FromUtf8("s\r\nNULL\r\n[\r\n\r\n]\r\n毎日\r\nNULL\r\n毎時\r\n0\r\n"));
     EXPECT_EQ(Read(Write(ListOf({entry}))).At(0).Sound, L"NULL");
 }
 
-TEST(DataFileMessageTest, TrailingLineBreakOfAMessageSurvives)
-{
+TEST(DataFileMessageTest, TrailingLineBreakOfAMessageSurvives) {
     AlarmEntry entry = kMonday;
     entry.Message = L"a\r\n";
     const AlarmList list = ListOf({entry});
     EXPECT_EQ(Read(Write(list)), list);
 }
 
-TEST(DataFileMessageTest, CloseLineInAMessageCannotShiftTheRecords)
-{
+TEST(DataFileMessageTest, CloseLineInAMessageCannotShiftTheRecords) {
     AlarmEntry first = kMonday;
     first.Message = L"a\r\n]\r\nb";
     const AlarmList list = ListOf({first, kMonday});
@@ -141,8 +123,7 @@ TEST(DataFileMessageTest, CloseLineInAMessageCannotShiftTheRecords)
     EXPECT_EQ(back.At(1), kMonday);
 }
 
-TEST(DataFileMessageTest, LineBreakInAOneLineFieldCannotShiftTheRecords)
-{
+TEST(DataFileMessageTest, LineBreakInAOneLineFieldCannotShiftTheRecords) {
     AlarmEntry first = kMonday;
     first.Subject = L"two\r\nlines";
     const AlarmList back = Read(Write(ListOf({first, kMonday})));
@@ -151,15 +132,13 @@ TEST(DataFileMessageTest, LineBreakInAOneLineFieldCannotShiftTheRecords)
     EXPECT_EQ(back.At(1), kMonday);
 }
 
-TEST(DataFileMessageTest, BareCrAndLfInAMessageStartNewLines)
-{
+TEST(DataFileMessageTest, BareCrAndLfInAMessageStartNewLines) {
     AlarmEntry entry = kMonday;
     entry.Message = L"a\nb\rc";
     EXPECT_EQ(Read(Write(ListOf({entry}))).At(0).Message, L"a\r\nb\r\nc");
 }
 
-TEST(DataFileMessageTest, WrittenListReadsBack)
-{
+TEST(DataFileMessageTest, WrittenListReadsBack) {
     const AlarmList list = ListOf({
         kMonday,
         AlarmEntry{L"", L"C:\\音\\鐘.wav", L"", L"毎年", L"2/29", L"毎時", L"0"},
@@ -169,8 +148,7 @@ TEST(DataFileMessageTest, WrittenListReadsBack)
     EXPECT_EQ(Read(Write(list)), list);
 }
 
-TEST(DataFileMessageTest, TextOutsideCp932SurvivesAsUtf8)
-{
+TEST(DataFileMessageTest, TextOutsideCp932SurvivesAsUtf8) {
     for (const wchar_t* text : {L"𠮷野家", L"한국어", L"😀 party"}) {
         AlarmEntry entry = kMonday;
         entry.Subject = text;
@@ -182,18 +160,19 @@ TEST(DataFileMessageTest, TextOutsideCp932SurvivesAsUtf8)
     }
 }
 
-TEST(DataFileMessageTest, FittingTextIsWrittenWithoutByteOrderMark)
-{
+TEST(DataFileMessageTest, FittingTextIsWrittenWithoutByteOrderMark) {
     const std::string bytes = Write(ListOf({kMonday}));
     EXPECT_FALSE(bytes.starts_with("\xEF\xBB\xBF"));
 }
 
-TEST(DataFileMessageTest, Utf8FileWithMarkIsRead)
-{
-    const AlarmList list = Read("\xEF\xBB\xBF" "\xE6\x9C\x9D\xE4\xBC\x9A\r\nNULL\r\n[\r\n"
-                                "\xE8\xB3\x87\xE6\x96\x99\xE3\x82\x92\xE6\x8C\x81\xE3\x81\xA4\r\n"
-                                "\xE4\xBC\x9A\xE8\xAD\xB0\xE5\xAE\xA4" "A\r\n]\r\n"
-                                "\xE6\xAF\x8E\xE9\x80\xB1\r\n1\r\n"
-                                "\xE6\x8C\x87\xE5\xAE\x9A\xE3\x81\xAE\xE6\x99\x82\xE5\x88\xBB\r\n7:30\r\n");
+TEST(DataFileMessageTest, Utf8FileWithMarkIsRead) {
+    const AlarmList list = Read(
+        "\xEF\xBB\xBF"
+        "\xE6\x9C\x9D\xE4\xBC\x9A\r\nNULL\r\n[\r\n"
+        "\xE8\xB3\x87\xE6\x96\x99\xE3\x82\x92\xE6\x8C\x81\xE3\x81\xA4\r\n"
+        "\xE4\xBC\x9A\xE8\xAD\xB0\xE5\xAE\xA4"
+        "A\r\n]\r\n"
+        "\xE6\xAF\x8E\xE9\x80\xB1\r\n1\r\n"
+        "\xE6\x8C\x87\xE5\xAE\x9A\xE3\x81\xAE\xE6\x99\x82\xE5\x88\xBB\r\n7:30\r\n");
     EXPECT_EQ(list, ListOf({kMonday}));
 }

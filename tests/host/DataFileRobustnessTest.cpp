@@ -11,14 +11,38 @@ namespace {
 
 // Pieces that the file formats react to, mixed with random bytes.
 const std::string_view kPieces[] = {
-    "[", "]", "[Boot]", "[Exit]", "[Time]", "[Away]", "[Alarm]", "[Return]", "[Minimize]",
-    "[Restore]", "[Update]", "NULL", "\xE6\xAF\x8E\xE6\x97\xA5", "\x96\x88\x93\xfa", "12/24", "7:30",
-    "-1", "1x", "\r\n", "\n", "\r", "\r\n", "\n", " ", "\x82", "\x82\xA0", "\xF0\xA0\xAE\xB7",
-    "\xEF\xBB\xBF", "\xED\x95\x9C",
+    "[",
+    "]",
+    "[Boot]",
+    "[Exit]",
+    "[Time]",
+    "[Away]",
+    "[Alarm]",
+    "[Return]",
+    "[Minimize]",
+    "[Restore]",
+    "[Update]",
+    "NULL",
+    "\xE6\xAF\x8E\xE6\x97\xA5",
+    "\x96\x88\x93\xfa",
+    "12/24",
+    "7:30",
+    "-1",
+    "1x",
+    "\r\n",
+    "\n",
+    "\r",
+    "\r\n",
+    "\n",
+    " ",
+    "\x82",
+    "\x82\xA0",
+    "\xF0\xA0\xAE\xB7",
+    "\xEF\xBB\xBF",
+    "\xED\x95\x9C",
 };
 
-std::string RandomFile(std::mt19937& random)
-{
+std::string RandomFile(std::mt19937& random) {
     std::uniform_int_distribution<std::size_t> piece(0, std::size(kPieces));
     std::uniform_int_distribution<int> byte(0, 255);
     std::uniform_int_distribution<int> length(0, 40);
@@ -37,10 +61,9 @@ std::string RandomFile(std::mt19937& random)
     return bytes;
 }
 
-} // namespace
+}  // namespace
 
-TEST(DataFileRobustnessTest, RandomFilesReadWriteAndReadBackTheSame)
-{
+TEST(DataFileRobustnessTest, RandomFilesReadWriteAndReadBackTheSame) {
     const IconvCp932Codec codec;
     std::mt19937 random(20240601);
     for (int i = 0; i < 1000; ++i) {
@@ -49,8 +72,7 @@ TEST(DataFileRobustnessTest, RandomFilesReadWriteAndReadBackTheSame)
     }
 }
 
-TEST(DataFileRobustnessTest, EveryByteValueReadsWithoutHarm)
-{
+TEST(DataFileRobustnessTest, EveryByteValueReadsWithoutHarm) {
     const IconvCp932Codec codec;
     std::string bytes;
     for (int pass = 0; pass < 3; ++pass) {
@@ -62,14 +84,12 @@ TEST(DataFileRobustnessTest, EveryByteValueReadsWithoutHarm)
     EXPECT_EQ(datafiles_test::RoundTripFailure(std::string(kUtf8Bom) + bytes, codec), "");
 }
 
-TEST(DataFileRobustnessTest, ShowValuesThatAreNotPlainNumbers)
-{
+TEST(DataFileRobustnessTest, ShowValuesThatAreNotPlainNumbers) {
     const IconvCp932Codec codec;
     EXPECT_EQ(datafiles_test::RoundTripFailure("-1\r\n1x\r\n\r\n\x82\r\n99999999999999999999", codec), "");
 }
 
-TEST(DataFileRobustnessTest, CrOnlyFileIsReadLineByLine)
-{
+TEST(DataFileRobustnessTest, CrOnlyFileIsReadLineByLine) {
     const IconvCp932Codec codec;
     const std::string bytes = "[Boot]\ra.wav\r[Exit]\rb.wav\r";
     const SoundTable table = ReadSoundTable(bytes, codec);
@@ -77,11 +97,11 @@ TEST(DataFileRobustnessTest, CrOnlyFileIsReadLineByLine)
     EXPECT_EQ(table.List(SoundEvent::Exit), std::vector<std::wstring>{L"b.wav"});
 }
 
-TEST(DataFileRobustnessTest, MessageFileCutAnywhereReadsAndRoundTrips)
-{
+TEST(DataFileRobustnessTest, MessageFileCutAnywhereReadsAndRoundTrips) {
     const IconvCp932Codec codec;
-    const std::string full = Cp932FromUtf8("朝会\r\nNULL\r\n[\r\n資料\r\n会議室\r\n]\r\n毎週\r\n1\r\n指定の時刻\r\n7:30\r\n"
-                                           "夜\r\nC:\\a.wav\r\n[\r\n]\r\n毎日\r\nNULL\r\n毎時\r\n0\r\n");
+    const std::string full = Cp932FromUtf8(
+        "朝会\r\nNULL\r\n[\r\n資料\r\n会議室\r\n]\r\n毎週\r\n1\r\n指定の時刻\r\n7:30\r\n"
+        "夜\r\nC:\\a.wav\r\n[\r\n]\r\n毎日\r\nNULL\r\n毎時\r\n0\r\n");
     for (std::size_t cut = 0; cut <= full.size(); ++cut) {
         const std::string bytes = full.substr(0, cut);
         ASSERT_EQ(datafiles_test::RoundTripFailure(bytes, codec), "") << "cut at " << cut;
@@ -95,8 +115,7 @@ TEST(DataFileRobustnessTest, MessageFileCutAnywhereReadsAndRoundTrips)
 }
 
 // 50 MB with no line end at all is one line.
-TEST(DataFileRobustnessTest, FiftyMegabytesWithoutLineEnds)
-{
+TEST(DataFileRobustnessTest, FiftyMegabytesWithoutLineEnds) {
     const IconvCp932Codec codec;
     const std::string bytes(50u << 20, 'x');
     const AlarmList list = ReadAlarmList(bytes, codec);
@@ -108,8 +127,7 @@ TEST(DataFileRobustnessTest, FiftyMegabytesWithoutLineEnds)
 // An 8 MB message body that is never closed: one record holding every line.
 // (Every line is decoded and appended on its own, so 8 MB keeps a debug
 // build with sanitizers fast.)
-TEST(DataFileRobustnessTest, EightMegabyteUnclosedMessage)
-{
+TEST(DataFileRobustnessTest, EightMegabyteUnclosedMessage) {
     const IconvCp932Codec codec;
     const std::string line = std::string(62, 'm') + "\r\n";
     std::string bytes = "s\r\nNULL\r\n[\r\n";
@@ -125,8 +143,7 @@ TEST(DataFileRobustnessTest, EightMegabyteUnclosedMessage)
 // Bare CRs only: every byte ends a line, and every line is an element
 // (256 KB: each of the quarter million lines costs a microsecond or so in a
 // debug build with sanitizers).
-TEST(DataFileRobustnessTest, QuarterMegabyteOfBareCrs)
-{
+TEST(DataFileRobustnessTest, QuarterMegabyteOfBareCrs) {
     const IconvCp932Codec codec;
     const std::string bytes(256u << 10, '\r');
     EXPECT_EQ(ReadShownFlags(bytes, codec), std::vector<int>(bytes.size(), 0));

@@ -14,8 +14,7 @@
 namespace datafiles_test {
 
 // What the writer stores for an entry: an empty Sound goes out as "NULL".
-inline AlarmList AsWritten(const AlarmList& list)
-{
+inline AlarmList AsWritten(const AlarmList& list) {
     AlarmList written;
     for (AlarmEntry entry : list) {
         if (entry.Sound.empty()) {
@@ -28,8 +27,7 @@ inline AlarmList AsWritten(const AlarmList& list)
 
 template <typename Value, typename Read, typename Write>
 std::string CheckOne(const char* file, std::string_view bytes, Read read, Write write,
-                     Value (*normalise)(const Value&))
-{
+                     Value (*normalise)(const Value&)) {
     const Value first = read(bytes);
     const std::string written = write(first);
     const Value second = read(written);
@@ -43,15 +41,13 @@ std::string CheckOne(const char* file, std::string_view bytes, Read read, Write 
 }
 
 template <typename Value>
-Value Same(const Value& value)
-{
+Value Same(const Value& value) {
     return value;
 }
 
 // Empty when every file format agrees with itself on these bytes; otherwise
 // the name of the first one that does not.
-inline std::string RoundTripFailure(std::string_view bytes, const AnsiCodec& codec)
-{
+inline std::string RoundTripFailure(std::string_view bytes, const AnsiCodec& codec) {
     using Names = std::vector<std::wstring>;
     using Flags = std::vector<int>;
     std::string failure = CheckOne<Names>(
@@ -75,4 +71,4 @@ inline std::string RoundTripFailure(std::string_view bytes, const AnsiCodec& cod
     return failure;
 }
 
-} // namespace datafiles_test
+}  // namespace datafiles_test

@@ -7,24 +7,21 @@ namespace {
 
 using Paths = std::vector<std::wstring>;
 
-SoundTable Read(std::string_view bytes)
-{
+SoundTable Read(std::string_view bytes) {
     const IconvCp932Codec codec;
     return ReadSoundTable(bytes, codec);
 }
 
-void ExpectEmptyFrom(const SoundTable& table, SoundEvent first)
-{
+void ExpectEmptyFrom(const SoundTable& table, SoundEvent first) {
     for (std::size_t i = static_cast<std::size_t>(first); i < kSoundEventCount; ++i) {
         EXPECT_TRUE(table.List(kSoundEvents[i]).empty()) << "list " << i;
     }
 }
 
-} // namespace
+}  // namespace
 
-TEST(DataFileSoundTest, HeadersInTableOrder)
-{
-    const wchar_t* expected[] = {L"[Boot]",     L"[Exit]",    L"[Time]",  L"[Away]",  L"[Alarm]",
+TEST(DataFileSoundTest, HeadersInTableOrder) {
+    const wchar_t* expected[] = {L"[Boot]",   L"[Exit]",     L"[Time]",    L"[Away]",  L"[Alarm]",
                                  L"[Return]", L"[Minimize]", L"[Restore]", L"[Update]"};
     for (std::size_t i = 0; i < kSoundEventCount; ++i) {
         EXPECT_EQ(SoundEventHeader(kSoundEvents[i]), expected[i]);
@@ -32,10 +29,10 @@ TEST(DataFileSoundTest, HeadersInTableOrder)
     }
 }
 
-TEST(DataFileSoundTest, ReadsEverySection)
-{
-    const SoundTable table = Read("[Boot]\r\nb1\r\nb2\r\n[Exit]\r\n[Time]\r\nt\r\n[Away]\r\na\r\n[Alarm]\r\n"
-                                  "al\r\n[Return]\r\nr\r\n[Minimize]\r\nm\r\n[Restore]\r\nrs\r\n[Update]\r\nu\r\n");
+TEST(DataFileSoundTest, ReadsEverySection) {
+    const SoundTable table = Read(
+        "[Boot]\r\nb1\r\nb2\r\n[Exit]\r\n[Time]\r\nt\r\n[Away]\r\na\r\n[Alarm]\r\n"
+        "al\r\n[Return]\r\nr\r\n[Minimize]\r\nm\r\n[Restore]\r\nrs\r\n[Update]\r\nu\r\n");
     EXPECT_EQ(table.List(SoundEvent::Boot), (Paths{L"b1", L"b2"}));
     EXPECT_TRUE(table.List(SoundEvent::Exit).empty());
     EXPECT_EQ(table.List(SoundEvent::Time), Paths{L"t"});
@@ -47,50 +44,43 @@ TEST(DataFileSoundTest, ReadsEverySection)
     EXPECT_EQ(table.List(SoundEvent::Update), Paths{L"u"});
 }
 
-TEST(DataFileSoundTest, FirstLineIsDiscardedWhateverItHolds)
-{
+TEST(DataFileSoundTest, FirstLineIsDiscardedWhateverItHolds) {
     const SoundTable table = Read("C:\\first.wav\r\nC:\\second.wav\r\n[Exit]\r\nx.wav");
     EXPECT_EQ(table.List(SoundEvent::Boot), Paths{L"C:\\second.wav"});
     EXPECT_EQ(table.List(SoundEvent::Exit), Paths{L"x.wav"});
 }
 
-TEST(DataFileSoundTest, LaterHeaderMetEarlyIsAPath)
-{
+TEST(DataFileSoundTest, LaterHeaderMetEarlyIsAPath) {
     const SoundTable table = Read("[Boot]\r\n[Time]\r\n[Exit]\r\nx\r\n[Update]\r\n[Time]\r\ny");
     EXPECT_EQ(table.List(SoundEvent::Boot), Paths{L"[Time]"});
     EXPECT_EQ(table.List(SoundEvent::Exit), (Paths{L"x", L"[Update]"}));
     EXPECT_EQ(table.List(SoundEvent::Time), Paths{L"y"});
 }
 
-TEST(DataFileSoundTest, MissingHeaderLeavesTheRestInTheCurrentList)
-{
+TEST(DataFileSoundTest, MissingHeaderLeavesTheRestInTheCurrentList) {
     const SoundTable table = Read("[Boot]\r\na\r\n[Exit]\r\nb\r\n[Away]\r\nc\r\n");
     EXPECT_EQ(table.List(SoundEvent::Exit), (Paths{L"b", L"[Away]", L"c"}));
     ExpectEmptyFrom(table, SoundEvent::Time);
 }
 
-TEST(DataFileSoundTest, FileEndingAfterAwayLeavesTheRestEmpty)
-{
+TEST(DataFileSoundTest, FileEndingAfterAwayLeavesTheRestEmpty) {
     const SoundTable table = Read("[Boot]\r\n[Exit]\r\n[Time]\r\nt.wav\r\n[Away]\r\n");
     EXPECT_EQ(table.List(SoundEvent::Time), Paths{L"t.wav"});
     ExpectEmptyFrom(table, SoundEvent::Away);
 }
 
-TEST(DataFileSoundTest, HeadersMatchExactly)
-{
+TEST(DataFileSoundTest, HeadersMatchExactly) {
     const SoundTable table = Read("[Boot]\r\n[exit]\r\n[Exit] \r\n [Exit]\r\n[Exit]\r\n");
     EXPECT_EQ(table.List(SoundEvent::Boot), (Paths{L"[exit]", L"[Exit] ", L" [Exit]"}));
     EXPECT_TRUE(table.List(SoundEvent::Exit).empty());
 }
 
-TEST(DataFileSoundTest, EmptyFileGivesNoSounds)
-{
+TEST(DataFileSoundTest, EmptyFileGivesNoSounds) {
     EXPECT_EQ(Read(""), SoundTable());
     EXPECT_EQ(Read("[Boot]"), SoundTable());
 }
 
-TEST(DataFileSoundTest, WriterPutsEveryHeaderAndPath)
-{
+TEST(DataFileSoundTest, WriterPutsEveryHeaderAndPath) {
     const IconvCp932Codec codec;
     SoundTable table;
     table.List(SoundEvent::Boot) = {L"C:\\音\\起動.wav"};
@@ -100,8 +90,7 @@ TEST(DataFileSoundTest, WriterPutsEveryHeaderAndPath)
                             "[Return]\r\n[Minimize]\r\n[Restore]\r\n[Update]\r\nu1.wav\r\nu2.wav\r\n"));
 }
 
-TEST(DataFileSoundTest, WrittenTableReadsBack)
-{
+TEST(DataFileSoundTest, WrittenTableReadsBack) {
     const IconvCp932Codec codec;
     SoundTable table;
     for (std::size_t i = 0; i < kSoundEventCount; ++i) {

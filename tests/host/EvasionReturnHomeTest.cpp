@@ -9,40 +9,31 @@ namespace {
 
 constexpr Rect kWorkArea{0, 0, 1024, 738};
 
-Rect WindowAt(int x, int y)
-{
-    return {x, y, x + kClockWindowWidth, y + kClockWindowHeight};
-}
+Rect WindowAt(int x, int y) { return {x, y, x + kClockWindowWidth, y + kClockWindowHeight}; }
 
-ReturnHomeInput Input(int mode, Point window, Point homePoint = {0, 0},
-                      const Rect& workArea = kWorkArea)
-{
+ReturnHomeInput Input(int mode, Point window, Point homePoint = {0, 0}, const Rect& workArea = kWorkArea) {
     return {mode, homePoint, false, WindowAt(window.x, window.y), workArea};
 }
 
-TEST(EvasionReturnHomeTarget, CentreOfA1024By738WorkArea)
-{
+TEST(EvasionReturnHomeTarget, CentreOfA1024By738WorkArea) {
     EXPECT_EQ(CentreTarget(kWorkArea), (Point{430, 158}));
     EXPECT_EQ(HomeTarget(kHomeCentre, {5, 5}, kWorkArea), (Point{430, 158}));
 }
 
-TEST(EvasionReturnHomeTarget, CentreFollowsAWorkAreaThatDoesNotStartAtTheOrigin)
-{
+TEST(EvasionReturnHomeTarget, CentreFollowsAWorkAreaThatDoesNotStartAtTheOrigin) {
     // Taskbar on the left, 60 wide; then one at the top, 40 high.
     EXPECT_EQ(CentreTarget({60, 0, 1024, 768}), (Point{60 + 482 - 82, 384 - 211}));
     EXPECT_EQ(CentreTarget({0, 40, 1280, 1024}), (Point{640 - 82, 40 + 492 - 211}));
 }
 
-TEST(EvasionReturnHomeTarget, HomePointAndNoHome)
-{
+TEST(EvasionReturnHomeTarget, HomePointAndNoHome) {
     EXPECT_EQ(HomeTarget(kHomePoint, {12, 34}, kWorkArea), (Point{12, 34}));
     EXPECT_FALSE(HomeTarget(kHomeNone, {12, 34}, kWorkArea).has_value());
     EXPECT_FALSE(HomeTarget(3, {12, 34}, kWorkArea).has_value());
     EXPECT_FALSE(HomeTarget(-1, {12, 34}, kWorkArea).has_value());
 }
 
-TEST(EvasionReturnHome, NothingToDo)
-{
+TEST(EvasionReturnHome, NothingToDo) {
     EXPECT_FALSE(PlanReturnHome(Input(kHomeNone, {600, 300})).move);
     EXPECT_FALSE(PlanReturnHome(Input(kHomePoint, {12, 34}, {12, 34})).move);
     EXPECT_FALSE(PlanReturnHome(Input(kHomeCentre, {430, 158})).move);
@@ -52,8 +43,7 @@ TEST(EvasionReturnHome, NothingToDo)
     EXPECT_TRUE(PlanReturnHome(minimized).path.empty());
 }
 
-TEST(EvasionReturnHome, ThirtyMovesFromTheCornerToTheCentre)
-{
+TEST(EvasionReturnHome, ThirtyMovesFromTheCornerToTheCentre) {
     const ReturnHomePlan plan = PlanReturnHome(Input(kHomeCentre, {0, 0}));
     ASSERT_TRUE(plan.move);
     EXPECT_EQ(plan.target, (Point{430, 158}));
@@ -65,8 +55,7 @@ TEST(EvasionReturnHome, ThirtyMovesFromTheCornerToTheCentre)
     EXPECT_EQ(plan.path[29], (Point{430, 158}));
 }
 
-TEST(EvasionReturnHome, StepsTruncateTowardZeroGoingUpAndLeft)
-{
+TEST(EvasionReturnHome, StepsTruncateTowardZeroGoingUpAndLeft) {
     // dx = -470 / 30 = -15 (not -16), dy = -442 / 30 = -14 (not -15).
     const ReturnHomePlan plan = PlanReturnHome(Input(kHomeCentre, {900, 600}));
     ASSERT_EQ(plan.path.size(), 30u);
@@ -75,8 +64,7 @@ TEST(EvasionReturnHome, StepsTruncateTowardZeroGoingUpAndLeft)
     EXPECT_EQ(plan.path[29], (Point{430, 158}));
 }
 
-TEST(EvasionReturnHome, ShortDistanceWaitsThenJumps)
-{
+TEST(EvasionReturnHome, ShortDistanceWaitsThenJumps) {
     const ReturnHomePlan plan = PlanReturnHome(Input(kHomePoint, {100, 100}, {129, 71}));
     ASSERT_EQ(plan.path.size(), 30u);
     for (std::size_t i = 0; i < 29; ++i) {
@@ -85,8 +73,7 @@ TEST(EvasionReturnHome, ShortDistanceWaitsThenJumps)
     EXPECT_EQ(plan.path[29], (Point{129, 71}));
 }
 
-TEST(EvasionReturnHome, FarHomePointDoesNotOverflow)
-{
+TEST(EvasionReturnHome, FarHomePointDoesNotOverflow) {
     const std::vector<Point> path = ReturnHomePath({INT_MIN + 10, 0}, {INT_MAX - 10, 0});
     ASSERT_EQ(path.size(), 30u);
     for (std::size_t i = 1; i < path.size(); ++i) {

@@ -6,44 +6,35 @@ namespace pokomi {
 namespace {
 
 constexpr Rect kWorkArea{0, 0, 1024, 738};
-constexpr Rect kShortWorkArea{0, 0, 1024, 600};  // less than two windows tall
-constexpr int kRightX = 1024 - kClockWindowWidth;    // 859
-constexpr int kBottomY = 738 - kClockWindowHeight;   // 316
+constexpr Rect kShortWorkArea{0, 0, 1024, 600};     // less than two windows tall
+constexpr int kRightX = 1024 - kClockWindowWidth;   // 859
+constexpr int kBottomY = 738 - kClockWindowHeight;  // 316
 
-Rect WindowAt(int x, int y)
-{
-    return {x, y, x + kClockWindowWidth, y + kClockWindowHeight};
-}
+Rect WindowAt(int x, int y) { return {x, y, x + kClockWindowWidth, y + kClockWindowHeight}; }
 
-EvasionPlan Evade(const Rect& window, Point client, const Rect& workArea = kWorkArea,
-                  int flags = 0)
-{
+EvasionPlan Evade(const Rect& window, Point client, const Rect& workArea = kWorkArea, int flags = 0) {
     return PlanEvasion({true, flags, client, window, workArea});
 }
 
-Glide GlideFrom(const Rect& window, Point client, const Rect& workArea = kWorkArea)
-{
+Glide GlideFrom(const Rect& window, Point client, const Rect& workArea = kWorkArea) {
     return Evade(window, client, workArea).glide;
 }
 
 // ---- When evasion runs at all ------------------------------------------------------------
 
-TEST(EvasionSwitches, OffDoesNothingNotEvenThePull)
-{
+TEST(EvasionSwitches, OffDoesNothingNotEvenThePull) {
     const EvasionPlan plan = PlanEvasion({false, 0, {5, 200}, WindowAt(400, 150), kWorkArea});
     EXPECT_FALSE(plan.active);
     EXPECT_EQ(plan.glide, Glide::None);
     EXPECT_TRUE(plan.glidePath.empty());
 }
 
-TEST(EvasionSwitches, ShiftOrCtrlAloneHoldsItBack)
-{
+TEST(EvasionSwitches, ShiftOrCtrlAloneHoldsItBack) {
     EXPECT_FALSE(Evade(WindowAt(400, 150), {5, 200}, kWorkArea, kMouseFlagShift).active);
     EXPECT_FALSE(Evade(WindowAt(400, 150), {5, 200}, kWorkArea, kMouseFlagControl).active);
 }
 
-TEST(EvasionSwitches, ShiftWithCtrlOrWithAButtonDoesNot)
-{
+TEST(EvasionSwitches, ShiftWithCtrlOrWithAButtonDoesNot) {
     const int shiftAndCtrl = kMouseFlagShift | kMouseFlagControl;
     const int shiftAndLeftButton = kMouseFlagShift | 0x0001;
     for (const int flags : {0, shiftAndCtrl, shiftAndLeftButton}) {
@@ -55,8 +46,7 @@ TEST(EvasionSwitches, ShiftWithCtrlOrWithAButtonDoesNot)
 
 // ---- Free window -------------------------------------------------------------------------
 
-TEST(EvasionFree, PointerFromTheLeftGlidesToTheRightEdge)
-{
+TEST(EvasionFree, PointerFromTheLeftGlidesToTheRightEdge) {
     const EvasionPlan plan = Evade(WindowAt(400, 150), {5, 200});
     EXPECT_EQ(plan.place, WindowPlace::Free);
     EXPECT_EQ(plan.pullTo, (Point{400, 150}));
@@ -66,8 +56,7 @@ TEST(EvasionFree, PointerFromTheLeftGlidesToTheRightEdge)
     EXPECT_EQ(plan.glidePath.back(), (Point{kRightX, 150}));
 }
 
-TEST(EvasionFree, OnlyTheTenPixelBandsCount)
-{
+TEST(EvasionFree, OnlyTheTenPixelBandsCount) {
     const Rect window = WindowAt(400, 150);
     EXPECT_EQ(GlideFrom(window, {15, 200}), Glide::None);
     EXPECT_EQ(GlideFrom(window, {80, 200}), Glide::None);
@@ -81,15 +70,13 @@ TEST(EvasionFree, OnlyTheTenPixelBandsCount)
     EXPECT_EQ(GlideFrom(window, {80, 402}), Glide::None);
 }
 
-TEST(EvasionFree, TopAndBottomBandsComeBeforeTheSides)
-{
+TEST(EvasionFree, TopAndBottomBandsComeBeforeTheSides) {
     const Rect window = WindowAt(400, 150);
     EXPECT_EQ(GlideFrom(window, {5, 5}), Glide::Down);
     EXPECT_EQ(GlideFrom(window, {150, 410}), Glide::Up);
 }
 
-TEST(EvasionFree, QuietPointerStillPullsTheWindowIn)
-{
+TEST(EvasionFree, QuietPointerStillPullsTheWindowIn) {
     const EvasionPlan plan = Evade(WindowAt(900, 400), {80, 200});
     EXPECT_TRUE(plan.active);
     EXPECT_EQ(plan.pullTo, (Point{kRightX, kBottomY}));
@@ -99,12 +86,10 @@ TEST(EvasionFree, QuietPointerStillPullsTheWindowIn)
 
 // ---- Edges -------------------------------------------------------------------------------
 
-TEST(EvasionEdges, TopEdgeGlidesRightWhereverThePointerIs)
-{
+TEST(EvasionEdges, TopEdgeGlidesRightWhereverThePointerIs) {
     const Rect window = WindowAt(400, 0);
     EXPECT_EQ(ClassifyWindowPlace(window, kWorkArea), WindowPlace::TopOrBottomEdge);
-    for (const Point client : {Point{80, 200}, Point{5, 200}, Point{150, 200}, Point{80, 5},
-                               Point{80, 410}}) {
+    for (const Point client : {Point{80, 200}, Point{5, 200}, Point{150, 200}, Point{80, 5}, Point{80, 410}}) {
         const EvasionPlan plan = Evade(window, client);
         EXPECT_EQ(plan.glide, Glide::Right) << client;
         ASSERT_FALSE(plan.glidePath.empty());
@@ -112,13 +97,9 @@ TEST(EvasionEdges, TopEdgeGlidesRightWhereverThePointerIs)
     }
 }
 
-TEST(EvasionEdges, BottomEdgeGlidesRight)
-{
-    EXPECT_EQ(GlideFrom(WindowAt(400, kBottomY), {80, 200}), Glide::Right);
-}
+TEST(EvasionEdges, BottomEdgeGlidesRight) { EXPECT_EQ(GlideFrom(WindowAt(400, kBottomY), {80, 200}), Glide::Right); }
 
-TEST(EvasionEdges, SideEdgesGlideDown)
-{
+TEST(EvasionEdges, SideEdgesGlideDown) {
     EXPECT_EQ(ClassifyWindowPlace(WindowAt(0, 150), kWorkArea), WindowPlace::LeftOrRightEdge);
     const EvasionPlan left = Evade(WindowAt(0, 150), {80, 200});
     EXPECT_EQ(left.glide, Glide::Down);
@@ -126,8 +107,7 @@ TEST(EvasionEdges, SideEdgesGlideDown)
     EXPECT_EQ(GlideFrom(WindowAt(kRightX, 150), {80, 200}), Glide::Down);
 }
 
-TEST(EvasionEdges, NarrowOrLowWorkAreasTurnTheEdgeGlidesAround)
-{
+TEST(EvasionEdges, NarrowOrLowWorkAreasTurnTheEdgeGlidesAround) {
     // Half the window no longer fits in half the work area.
     const Rect narrow{0, 0, 160, 738};
     EXPECT_EQ(GlideFrom(WindowAt(-2, 0), {80, 200}, narrow), Glide::Left);
@@ -144,8 +124,7 @@ struct CornerCase {
     Glide expected;
 };
 
-TEST(EvasionCorners, EachBandOfEachCorner)
-{
+TEST(EvasionCorners, EachBandOfEachCorner) {
     const Point topLeft{0, 0};
     const Point topRight{kRightX, 0};
     const Point bottomLeft{0, kBottomY};
@@ -175,32 +154,25 @@ TEST(EvasionCorners, EachBandOfEachCorner)
         {"bottom-right, deep inside", bottomRight, {80, 200}, Glide::None},
     };
     for (const CornerCase& c : cases) {
-        EXPECT_EQ(GlideFrom(WindowAt(c.topLeft.x, c.topLeft.y), c.client), c.expected)
-            << c.name;
+        EXPECT_EQ(GlideFrom(WindowAt(c.topLeft.x, c.topLeft.y), c.client), c.expected) << c.name;
     }
 }
 
-TEST(EvasionCorners, ClassesOfTheFourCorners)
-{
+TEST(EvasionCorners, ClassesOfTheFourCorners) {
     EXPECT_EQ(ClassifyWindowPlace(WindowAt(0, 0), kWorkArea), WindowPlace::TopLeftCorner);
-    EXPECT_EQ(ClassifyWindowPlace(WindowAt(kRightX, 0), kWorkArea),
-              WindowPlace::TopRightCorner);
-    EXPECT_EQ(ClassifyWindowPlace(WindowAt(0, kBottomY), kWorkArea),
-              WindowPlace::BottomLeftCorner);
-    EXPECT_EQ(ClassifyWindowPlace(WindowAt(kRightX, kBottomY), kWorkArea),
-              WindowPlace::BottomRightCorner);
+    EXPECT_EQ(ClassifyWindowPlace(WindowAt(kRightX, 0), kWorkArea), WindowPlace::TopRightCorner);
+    EXPECT_EQ(ClassifyWindowPlace(WindowAt(0, kBottomY), kWorkArea), WindowPlace::BottomLeftCorner);
+    EXPECT_EQ(ClassifyWindowPlace(WindowAt(kRightX, kBottomY), kWorkArea), WindowPlace::BottomRightCorner);
 }
 
-TEST(EvasionCorners, TopLeftGlidesDownToTheBottomEdge)
-{
+TEST(EvasionCorners, TopLeftGlidesDownToTheBottomEdge) {
     const EvasionPlan plan = Evade(WindowAt(0, 0), {80, 5});
     ASSERT_EQ(plan.glidePath.size(), 32u);  // 10 ... 310, then 316
     EXPECT_EQ(plan.glidePath.front(), (Point{0, 10}));
     EXPECT_EQ(plan.glidePath.back(), (Point{0, kBottomY}));
 }
 
-TEST(EvasionCorners, ShortWorkAreaSendsTopCornersSideways)
-{
+TEST(EvasionCorners, ShortWorkAreaSendsTopCornersSideways) {
     // The window spans 0..422 and would span 178..600 after a vertical glide; a pointer in
     // a side band between those (screen y 300) would still be under it.
     EXPECT_EQ(GlideFrom(WindowAt(0, 0), {150, 300}, kShortWorkArea), Glide::Right);
@@ -212,13 +184,11 @@ TEST(EvasionCorners, ShortWorkAreaSendsTopCornersSideways)
     EXPECT_EQ(GlideFrom(WindowAt(0, 0), {80, 5}, kShortWorkArea), Glide::Down);
 }
 
-TEST(EvasionCorners, TallWorkAreaKeepsTopCornersVertical)
-{
+TEST(EvasionCorners, TallWorkAreaKeepsTopCornersVertical) {
     EXPECT_EQ(GlideFrom(WindowAt(0, 0), {150, 300}), Glide::Down);
 }
 
-TEST(EvasionCorners, ShortWorkAreaSendsBottomCornersSideways)
-{
+TEST(EvasionCorners, ShortWorkAreaSendsBottomCornersSideways) {
     const int bottomY = 600 - kClockWindowHeight;  // 178
     // Screen y = 178 + client y; below 422 the window would still cover it at the top.
     EXPECT_EQ(GlideFrom(WindowAt(0, bottomY), {150, 200}, kShortWorkArea), Glide::Right);
@@ -228,8 +198,7 @@ TEST(EvasionCorners, ShortWorkAreaSendsBottomCornersSideways)
 
 // ---- Pull into the work area -------------------------------------------------------------
 
-TEST(EvasionPull, WindowsHangingOverAnyEdgeComeBack)
-{
+TEST(EvasionPull, WindowsHangingOverAnyEdgeComeBack) {
     EXPECT_EQ(PullIntoWorkArea(WindowAt(900, 400), kWorkArea), (Point{kRightX, kBottomY}));
     EXPECT_EQ(PullIntoWorkArea(WindowAt(-30, -20), kWorkArea), (Point{0, 0}));
     EXPECT_EQ(PullIntoWorkArea(WindowAt(400, 150), kWorkArea), (Point{400, 150}));
@@ -237,8 +206,7 @@ TEST(EvasionPull, WindowsHangingOverAnyEdgeComeBack)
     EXPECT_EQ(PullIntoWorkArea(WindowAt(10, 10), offset), (Point{60, 30}));
 }
 
-TEST(EvasionPull, PlaceIsJudgedBeforeThePullAndTheGlideStartsAfterIt)
-{
+TEST(EvasionPull, PlaceIsJudgedBeforeThePullAndTheGlideStartsAfterIt) {
     // Hanging over the top-left: not a corner yet, so the free bands apply; the glide then
     // starts from the pulled position.
     const EvasionPlan plan = Evade(WindowAt(-30, -20), {80, 5});
@@ -252,8 +220,7 @@ TEST(EvasionPull, PlaceIsJudgedBeforeThePullAndTheGlideStartsAfterIt)
 
 // ---- Glide paths -------------------------------------------------------------------------
 
-TEST(EvasionGlide, StepsOfTenNeverPassTheTarget)
-{
+TEST(EvasionGlide, StepsOfTenNeverPassTheTarget) {
     const Rect window = WindowAt(400, 150);
     const auto up = GlidePath(Glide::Up, window, kWorkArea);
     ASSERT_EQ(up.size(), 15u);  // 140 ... 10, then 0
@@ -277,23 +244,18 @@ TEST(EvasionGlide, StepsOfTenNeverPassTheTarget)
     }
 }
 
-TEST(EvasionGlide, DistanceOfWholeStepsEndsWithoutARepeat)
-{
+TEST(EvasionGlide, DistanceOfWholeStepsEndsWithoutARepeat) {
     const auto path = GlidePath(Glide::Right, WindowAt(kRightX - 30, 150), kWorkArea);
-    EXPECT_EQ(path, (std::vector<Point>{{kRightX - 20, 150}, {kRightX - 10, 150},
-                                        {kRightX, 150}}));
+    EXPECT_EQ(path, (std::vector<Point>{{kRightX - 20, 150}, {kRightX - 10, 150}, {kRightX, 150}}));
 }
 
-TEST(EvasionGlide, AlreadyThereIsOneExactMove)
-{
-    EXPECT_EQ(GlidePath(Glide::Down, WindowAt(70, kBottomY), kWorkArea),
-              (std::vector<Point>{{70, kBottomY}}));
+TEST(EvasionGlide, AlreadyThereIsOneExactMove) {
+    EXPECT_EQ(GlidePath(Glide::Down, WindowAt(70, kBottomY), kWorkArea), (std::vector<Point>{{70, kBottomY}}));
     EXPECT_EQ(GlidePath(Glide::Up, WindowAt(70, 3), kWorkArea), (std::vector<Point>{{70, 0}}));
     EXPECT_TRUE(GlidePath(Glide::None, WindowAt(70, 3), kWorkArea).empty());
 }
 
-TEST(EvasionGlide, WorkAreaOffsetFromTheScreenOrigin)
-{
+TEST(EvasionGlide, WorkAreaOffsetFromTheScreenOrigin) {
     const Rect area{60, 30, 1024, 768};
     EXPECT_EQ(GlidePath(Glide::Left, WindowAt(80, 100), area).back(), (Point{60, 100}));
     EXPECT_EQ(GlidePath(Glide::Up, WindowAt(80, 100), area).back(), (Point{80, 30}));

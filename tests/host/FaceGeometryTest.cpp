@@ -12,8 +12,7 @@ namespace {
 
 // ---- Hands -------------------------------------------------------------------------------
 
-TEST(FaceGeometryHands, HourHandAtTwelveIsAKiteOnTheVerticalAxis)
-{
+TEST(FaceGeometryHands, HourHandAtTwelveIsAKiteOnTheVerticalAxis) {
     const HandPoints hand = ComputeHandPoints(kHourHand, 0);
     EXPECT_EQ(hand.tip, (Point{0, 320}));
     EXPECT_EQ(hand.right, (Point{40, 0}));
@@ -21,8 +20,7 @@ TEST(FaceGeometryHands, HourHandAtTwelveIsAKiteOnTheVerticalAxis)
     EXPECT_EQ(hand.left, (Point{-40, 0}));
 }
 
-TEST(FaceGeometryHands, HourHandAtThreeFallsOneUnitShort)
-{
+TEST(FaceGeometryHands, HourHandAtThreeFallsOneUnitShort) {
     const HandPoints hand = ComputeHandPoints(kHourHand, 90);
     EXPECT_EQ(hand.tip, (Point{319, 0}));
     EXPECT_EQ(hand.right, (Point{0, -39}));
@@ -30,8 +28,7 @@ TEST(FaceGeometryHands, HourHandAtThreeFallsOneUnitShort)
     EXPECT_EQ(hand.left, (Point{0, 39}));
 }
 
-TEST(FaceGeometryHands, HourHandAtSixAndNineFallOneUnitShort)
-{
+TEST(FaceGeometryHands, HourHandAtSixAndNineFallOneUnitShort) {
     const HandPoints six = ComputeHandPoints(kHourHand, 180);
     EXPECT_EQ(six.tip, (Point{0, -319}));
     EXPECT_EQ(six.right, (Point{-39, 0}));  // clockwise side of a hand pointing down
@@ -42,24 +39,20 @@ TEST(FaceGeometryHands, HourHandAtSixAndNineFallOneUnitShort)
     EXPECT_EQ(nine.right, (Point{0, 39}));
 }
 
-TEST(FaceGeometryHands, MinuteHandAtFifteenMinutes)
-{
+TEST(FaceGeometryHands, MinuteHandAtFifteenMinutes) {
     const HandPoints hand = ComputeHandPoints(kMinuteHand, HandAnglesFor(0, 15, 0).minute);
     EXPECT_EQ(hand.tip, (Point{439, 0}));
     EXPECT_EQ(hand.right, (Point{0, -36}));
     EXPECT_EQ(hand.left, (Point{0, 36}));
 }
 
-TEST(FaceGeometryHands, SecondHandAtFifteenSeconds)
-{
-    const SecondHandPoints hand =
-        ComputeSecondHandPoints(kSecondHand, HandAnglesFor(0, 0, 15).second);
+TEST(FaceGeometryHands, SecondHandAtFifteenSeconds) {
+    const SecondHandPoints hand = ComputeSecondHandPoints(kSecondHand, HandAnglesFor(0, 0, 15).second);
     EXPECT_EQ(hand.tip, (Point{449, 0}));
     EXPECT_EQ(hand.back, (Point{-56, 0}));
 }
 
-TEST(FaceGeometryHands, TruncationGoesTowardZeroInEveryQuadrant)
-{
+TEST(FaceGeometryHands, TruncationGoesTowardZeroInEveryQuadrant) {
     // 440 x sin(45 deg) = 311.13 in each quadrant, with the sign of the quadrant.
     EXPECT_EQ(ComputeHandPoints(kMinuteHand, 45).tip, (Point{311, 311}));
     EXPECT_EQ(ComputeHandPoints(kMinuteHand, 135).tip, (Point{311, -311}));
@@ -69,8 +62,7 @@ TEST(FaceGeometryHands, TruncationGoesTowardZeroInEveryQuadrant)
     EXPECT_EQ(ComputeHandPoints(kMinuteHand, 45).back, (Point{-25, -25}));
 }
 
-TEST(FaceGeometryHands, EveryAngleGivesAKiteOfTheHandsLength)
-{
+TEST(FaceGeometryHands, EveryAngleGivesAKiteOfTheHandsLength) {
     for (const HandShape hand : {kHourHand, kMinuteHand}) {
         for (int angle = 0; angle < 360; ++angle) {
             SCOPED_TRACE(angle);
@@ -79,8 +71,7 @@ TEST(FaceGeometryHands, EveryAngleGivesAKiteOfTheHandsLength)
             EXPECT_LE(reach, hand.length);
             EXPECT_GT(reach, hand.length - 2);
             EXPECT_EQ(points.right, (Point{-points.left.x, -points.left.y}));
-            EXPECT_EQ(points.back, (Point{-points.tip.x / hand.divisor,
-                                          -points.tip.y / hand.divisor}));
+            EXPECT_EQ(points.back, (Point{-points.tip.x / hand.divisor, -points.tip.y / hand.divisor}));
             // The right point lies clockwise of the tip: the cross product tip x right < 0.
             const long long cross = static_cast<long long>(points.tip.x) * points.right.y -
                                     static_cast<long long>(points.tip.y) * points.right.x;
@@ -89,8 +80,7 @@ TEST(FaceGeometryHands, EveryAngleGivesAKiteOfTheHandsLength)
     }
 }
 
-TEST(FaceGeometryHands, SecondHandMatchesTheKitesTipAndBack)
-{
+TEST(FaceGeometryHands, SecondHandMatchesTheKitesTipAndBack) {
     for (int second = 0; second < 60; ++second) {
         const int angle = HandAnglesFor(0, 0, second).second;
         const SecondHandPoints line = ComputeSecondHandPoints(kSecondHand, angle);
@@ -100,8 +90,7 @@ TEST(FaceGeometryHands, SecondHandMatchesTheKitesTipAndBack)
     }
 }
 
-TEST(FaceGeometryHands, ZeroDivisorCollapsesTheKiteInsteadOfDividing)
-{
+TEST(FaceGeometryHands, ZeroDivisorCollapsesTheKiteInsteadOfDividing) {
     const HandPoints hand = ComputeHandPoints({100, 0}, 30);
     EXPECT_EQ(hand.back, (Point{0, 0}));
     EXPECT_EQ(hand.right, (Point{0, 0}));
@@ -109,22 +98,19 @@ TEST(FaceGeometryHands, ZeroDivisorCollapsesTheKiteInsteadOfDividing)
     EXPECT_EQ(ComputeSecondHandPoints({100, 0}, 30).back, (Point{0, 0}));
 }
 
-TEST(FaceGeometryHandAngles, HalfPastTwelveAndOneMinuteLater)
-{
+TEST(FaceGeometryHandAngles, HalfPastTwelveAndOneMinuteLater) {
     EXPECT_EQ(HandAnglesFor(0, 30, 0).hour, 15);
     EXPECT_EQ(HandAnglesFor(0, 31, 0).hour, 15);
     EXPECT_EQ(HandAnglesFor(0, 32, 0).hour, 16);
 }
 
-TEST(FaceGeometryHandAngles, TwelveAndZeroAreTheSameHour)
-{
+TEST(FaceGeometryHandAngles, TwelveAndZeroAreTheSameHour) {
     EXPECT_EQ(HandAnglesFor(12, 0, 0).hour, 0);
     EXPECT_EQ(HandAnglesFor(0, 0, 0).hour, 0);
     EXPECT_EQ(HandAnglesFor(12, 59, 0).hour, HandAnglesFor(0, 59, 0).hour);
 }
 
-TEST(FaceGeometryHandAngles, LastMinuteOfTheDial)
-{
+TEST(FaceGeometryHandAngles, LastMinuteOfTheDial) {
     const HandAngles angles = HandAnglesFor(11, 59, 59);
     EXPECT_EQ(angles.hour, 359);
     EXPECT_EQ(angles.minute, 354);
@@ -133,8 +119,7 @@ TEST(FaceGeometryHandAngles, LastMinuteOfTheDial)
 
 // ---- Roman numerals ----------------------------------------------------------------------
 
-std::wstring RomanNumeral(int value)
-{
+std::wstring RomanNumeral(int value) {
     static const struct {
         int value;
         const wchar_t* text;
@@ -148,8 +133,7 @@ std::wstring RomanNumeral(int value)
     return text;
 }
 
-TEST(FaceGeometryNumerals, TwelveNumeralsClockwiseFromTwelve)
-{
+TEST(FaceGeometryNumerals, TwelveNumeralsClockwiseFromTwelve) {
     for (std::size_t i = 0; i < kRomanNumerals.size(); ++i) {
         SCOPED_TRACE(i);
         const NumeralEntry& entry = kRomanNumerals[i];
@@ -158,8 +142,7 @@ TEST(FaceGeometryNumerals, TwelveNumeralsClockwiseFromTwelve)
     }
 }
 
-TEST(FaceGeometryNumerals, AnchorsLieOnTheCircleOfRadius450)
-{
+TEST(FaceGeometryNumerals, AnchorsLieOnTheCircleOfRadius450) {
     const double pi = std::acos(-1.0);
     for (const NumeralEntry& entry : kRomanNumerals) {
         SCOPED_TRACE(entry.escapement);
@@ -169,28 +152,24 @@ TEST(FaceGeometryNumerals, AnchorsLieOnTheCircleOfRadius450)
     }
 }
 
-TEST(FaceGeometryNumerals, PaleCopyLiesRightAndBelow)
-{
+TEST(FaceGeometryNumerals, PaleCopyLiesRightAndBelow) {
     EXPECT_EQ(PaleCopyPoint({0, 450}), (Point{6, 444}));
     EXPECT_EQ(PaleCopyPoint({-225, -390}), (Point{-219, -396}));
 }
 
-TEST(FaceGeometryNumerals, FontHeightAt96Dpi)
-{
-    EXPECT_EQ(NumeralFontHeight(20, 96), 107);   // 106.67
+TEST(FaceGeometryNumerals, FontHeightAt96Dpi) {
+    EXPECT_EQ(NumeralFontHeight(20, 96), 107);    // 106.67
     EXPECT_EQ(NumeralFontHeight(-20, 96), -107);  // character height from a font dialog
     EXPECT_EQ(NumeralFontHeight(0, 96), 0);
     EXPECT_EQ(NumeralFontHeight(20, 144), 160);
 }
 
-TEST(FaceGeometryNumerals, FontHeightTooLargeToScaleGivesMinusOne)
-{
+TEST(FaceGeometryNumerals, FontHeightTooLargeToScaleGivesMinusOne) {
     EXPECT_EQ(NumeralFontHeight(INT_MAX / 2, 96), -1);
     EXPECT_EQ(NumeralFontHeight(INT_MIN / 2, 96), -1);
 }
 
-TEST(FaceGeometryMulDiv, RoundsToNearestWithHalvesAwayFromZero)
-{
+TEST(FaceGeometryMulDiv, RoundsToNearestWithHalvesAwayFromZero) {
     EXPECT_EQ(MulDivRounded(1, 1, 2), 1);
     EXPECT_EQ(MulDivRounded(-1, 1, 2), -1);
     EXPECT_EQ(MulDivRounded(1, -1, 2), -1);
@@ -204,8 +183,7 @@ TEST(FaceGeometryMulDiv, RoundsToNearestWithHalvesAwayFromZero)
     EXPECT_EQ(MulDivRounded(0, -7, 3), 0);
 }
 
-TEST(FaceGeometryMulDiv, WideIntermediateAndFailures)
-{
+TEST(FaceGeometryMulDiv, WideIntermediateAndFailures) {
     EXPECT_EQ(MulDivRounded(INT_MAX, INT_MAX, INT_MAX), INT_MAX);
     EXPECT_EQ(MulDivRounded(INT_MIN, 2, 2), INT_MIN);
     EXPECT_EQ(MulDivRounded(1 << 20, 1 << 20, 1 << 10), 1 << 30);
@@ -218,8 +196,7 @@ TEST(FaceGeometryMulDiv, WideIntermediateAndFailures)
 
 // Elliptic regions cover the pixels whose centres lie inside the ellipse inscribed in the
 // box shortened by one pixel at the right and bottom.
-bool Covers(const RegionPiece& piece, int x, int y)
-{
+bool Covers(const RegionPiece& piece, int x, int y) {
     const Rect& r = piece.bounds;
     if (piece.shape == RegionShape::Rectangle) {
         return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
@@ -231,8 +208,7 @@ bool Covers(const RegionPiece& piece, int x, int y)
     return dx * dx + dy * dy <= 1.0;
 }
 
-bool RegionCovers(int x, int y)
-{
+bool RegionCovers(int x, int y) {
     for (const RegionPiece& piece : kWindowRegionPieces) {
         if (Covers(piece, x, y)) {
             return true;
@@ -241,8 +217,7 @@ bool RegionCovers(int x, int y)
     return false;
 }
 
-TEST(FaceGeometryRegion, CornerPixelsAreCutAndEdgeMiddlesKept)
-{
+TEST(FaceGeometryRegion, CornerPixelsAreCutAndEdgeMiddlesKept) {
     EXPECT_FALSE(RegionCovers(0, 0));
     EXPECT_FALSE(RegionCovers(164, 0));
     EXPECT_FALSE(RegionCovers(0, 421));
@@ -253,8 +228,7 @@ TEST(FaceGeometryRegion, CornerPixelsAreCutAndEdgeMiddlesKept)
     EXPECT_TRUE(RegionCovers(164, 211));
 }
 
-TEST(FaceGeometryRegion, OnlyTheFourCornersAreCut)
-{
+TEST(FaceGeometryRegion, OnlyTheFourCornersAreCut) {
     int cut = 0;
     for (int y = 0; y < kClockWindowHeight; ++y) {
         for (int x = 0; x < kClockWindowWidth; ++x) {
@@ -270,12 +244,10 @@ TEST(FaceGeometryRegion, OnlyTheFourCornersAreCut)
     EXPECT_GT(cut, 4);
 }
 
-TEST(FaceGeometryRegion, LeftAndRightCornersMirrorEachOther)
-{
+TEST(FaceGeometryRegion, LeftAndRightCornersMirrorEachOther) {
     for (int y = 0; y < kClockWindowHeight; ++y) {
         for (int x = 0; x < kClockWindowWidth; ++x) {
-            ASSERT_EQ(RegionCovers(x, y), RegionCovers(kClockWindowWidth - 1 - x, y))
-                << x << ", " << y;
+            ASSERT_EQ(RegionCovers(x, y), RegionCovers(kClockWindowWidth - 1 - x, y)) << x << ", " << y;
         }
     }
 }

@@ -5,8 +5,7 @@
 
 namespace {
 
-iconv_t OpenOrThrow(const char* to, const char* from)
-{
+iconv_t OpenOrThrow(const char* to, const char* from) {
     iconv_t cd = iconv_open(to, from);
     if (cd == reinterpret_cast<iconv_t>(-1)) {
         throw std::runtime_error(std::string("iconv_open failed: ") + from + " -> " + to);
@@ -14,21 +13,17 @@ iconv_t OpenOrThrow(const char* to, const char* from)
     return cd;
 }
 
-} // namespace
+}  // namespace
 
 IconvCp932Codec::IconvCp932Codec()
-    : m_toWide(OpenOrThrow("WCHAR_T", "CP932")), m_toAnsi(OpenOrThrow("CP932", "WCHAR_T"))
-{
-}
+    : m_toWide(OpenOrThrow("WCHAR_T", "CP932")), m_toAnsi(OpenOrThrow("CP932", "WCHAR_T")) {}
 
-IconvCp932Codec::~IconvCp932Codec()
-{
+IconvCp932Codec::~IconvCp932Codec() {
     iconv_close(m_toWide);
     iconv_close(m_toAnsi);
 }
 
-std::wstring IconvCp932Codec::Decode(std::string_view bytes) const
-{
+std::wstring IconvCp932Codec::Decode(std::string_view bytes) const {
     // Code page 932 never gives more characters than bytes.
     std::wstring out(bytes.size(), L'\0');
     char* in = const_cast<char*>(bytes.data());
@@ -55,8 +50,7 @@ std::wstring IconvCp932Codec::Decode(std::string_view bytes) const
     return out;
 }
 
-std::optional<std::string> IconvCp932Codec::Encode(std::wstring_view text) const
-{
+std::optional<std::string> IconvCp932Codec::Encode(std::wstring_view text) const {
     std::string out(text.size() * 2 + 4, '\0');
     char* in = reinterpret_cast<char*>(const_cast<wchar_t*>(text.data()));
     std::size_t inLeft = text.size() * sizeof(wchar_t);
@@ -73,8 +67,7 @@ std::optional<std::string> IconvCp932Codec::Encode(std::wstring_view text) const
     return out;
 }
 
-std::string Cp932FromUtf8(std::string_view utf8)
-{
+std::string Cp932FromUtf8(std::string_view utf8) {
     iconv_t cd = OpenOrThrow("CP932", "UTF-8");
     std::string out(utf8.size() + 4, '\0');
     char* in = const_cast<char*>(utf8.data());

@@ -12,22 +12,17 @@ namespace {
 class LossyCodec final : public AnsiCodec {
 public:
     std::wstring Decode(std::string_view bytes) const override { return std::wstring(bytes.size(), L'?'); }
-    std::optional<std::string> Encode(std::wstring_view text) const override
-    {
-        return std::string(text.size(), '?');
-    }
+    std::optional<std::string> Encode(std::wstring_view text) const override { return std::string(text.size(), '?'); }
 };
 
 // Fails the test when given empty input, as the platform's conversions would.
 class NoEmptyInputCodec final : public AnsiCodec {
 public:
-    std::wstring Decode(std::string_view bytes) const override
-    {
+    std::wstring Decode(std::string_view bytes) const override {
         EXPECT_FALSE(bytes.empty());
         return m_inner.Decode(bytes);
     }
-    std::optional<std::string> Encode(std::wstring_view text) const override
-    {
+    std::optional<std::string> Encode(std::wstring_view text) const override {
         EXPECT_FALSE(text.empty());
         return m_inner.Encode(text);
     }
@@ -38,39 +33,38 @@ private:
 
 constexpr std::u32string_view kReplacement = U"\uFFFD";
 
-std::u32string Decode32(std::string_view bytes)
-{
-    return Utf8ToUtf32(bytes);
-}
+std::u32string Decode32(std::string_view bytes) { return Utf8ToUtf32(bytes); }
 
-} // namespace
+}  // namespace
 
-TEST(TextCodecUtf8Test, DecodesOneToFourByteSequences)
-{
+TEST(TextCodecUtf8Test, DecodesOneToFourByteSequences) {
     EXPECT_EQ(Decode32("A\xC3\xA9\xE3\x81\x82\xF0\xA0\xAE\xB7"), U"Aé\u3042\U00020BB7");
     EXPECT_EQ(Utf8ToWide("\xE6\x97\xA5\xE6\x9C\xAC"), L"日本");
 }
 
-TEST(TextCodecUtf8Test, SixteenBitUnitsUseSurrogatePairs)
-{
+TEST(TextCodecUtf8Test, SixteenBitUnitsUseSurrogatePairs) {
     EXPECT_EQ(Utf8ToUtf16("\xF0\xA0\xAE\xB7"), (std::u16string{0xD842, 0xDFB7}));
     EXPECT_EQ(Utf8ToUtf16("\xF0\x9F\x98\x80"), (std::u16string{0xD83D, 0xDE00}));
     EXPECT_EQ(Utf16ToUtf8(std::u16string{0xD842, 0xDFB7}), "\xF0\xA0\xAE\xB7");
 }
 
-TEST(TextCodecUtf8Test, LoneSurrogatesAndValuesPastTheRangeBecomeReplacements)
-{
+TEST(TextCodecUtf8Test, LoneSurrogatesAndValuesPastTheRangeBecomeReplacements) {
     EXPECT_EQ(Utf16ToUtf8(std::u16string{0xD842}), "\xEF\xBF\xBD");
-    EXPECT_EQ(Utf16ToUtf8(std::u16string{0xDFB7, u'a'}), "\xEF\xBF\xBD" "a");
-    EXPECT_EQ(Utf16ToUtf8(std::u16string{0xD842, u'a'}), "\xEF\xBF\xBD" "a");
+    EXPECT_EQ(Utf16ToUtf8(std::u16string{0xDFB7, u'a'}),
+              "\xEF\xBF\xBD"
+              "a");
+    EXPECT_EQ(Utf16ToUtf8(std::u16string{0xD842, u'a'}),
+              "\xEF\xBF\xBD"
+              "a");
     EXPECT_EQ(Utf32ToUtf8(std::u32string{0x110000}), "\xEF\xBF\xBD");
     EXPECT_EQ(Utf32ToUtf8(std::u32string{0xD800}), "\xEF\xBF\xBD");
 }
 
-TEST(TextCodecUtf8Test, InvalidSequencesBecomeReplacements)
-{
+TEST(TextCodecUtf8Test, InvalidSequencesBecomeReplacements) {
     EXPECT_EQ(Decode32("\x80"), kReplacement);
-    EXPECT_EQ(Decode32("\xFF" "a"), U"\uFFFDa");
+    EXPECT_EQ(Decode32("\xFF"
+                       "a"),
+              U"\uFFFDa");
     EXPECT_EQ(Decode32("\xF5\x80"), U"\uFFFD\uFFFD");
     // Overlong forms, here of '/' and of LF, are not the characters.
     EXPECT_EQ(Decode32("\xC0\xAF"), U"\uFFFD\uFFFD");
@@ -81,15 +75,15 @@ TEST(TextCodecUtf8Test, InvalidSequencesBecomeReplacements)
     EXPECT_EQ(Decode32("\xF4\x90\x80\x80"), U"\uFFFD\uFFFD\uFFFD\uFFFD");
 }
 
-TEST(TextCodecUtf8Test, CutSequenceIsOneReplacement)
-{
+TEST(TextCodecUtf8Test, CutSequenceIsOneReplacement) {
     EXPECT_EQ(Decode32("\xE3\x81"), kReplacement);
-    EXPECT_EQ(Decode32("\xE3\x81" "A"), U"\uFFFDA");
+    EXPECT_EQ(Decode32("\xE3\x81"
+                       "A"),
+              U"\uFFFDA");
     EXPECT_EQ(Decode32("\xF0\xA0\xAE"), kReplacement);
 }
 
-TEST(TextCodecUtf8Test, RandomBytesDecodeToTextThatEncodesStably)
-{
+TEST(TextCodecUtf8Test, RandomBytesDecodeToTextThatEncodesStably) {
     std::mt19937 random(1234);
     std::uniform_int_distribution<int> byte(0, 255);
     std::uniform_int_distribution<int> length(0, 24);
@@ -106,16 +100,14 @@ TEST(TextCodecUtf8Test, RandomBytesDecodeToTextThatEncodesStably)
     }
 }
 
-TEST(TextCodecIconvTest, DecodesCp932AsAnotherToolWritesIt)
-{
+TEST(TextCodecIconvTest, DecodesCp932AsAnotherToolWritesIt) {
     const IconvCp932Codec codec;
     EXPECT_EQ(codec.Decode(Cp932FromUtf8("表示日時、ぽこみ")), L"表示日時、ぽこみ");
     // 0x5C as the second byte of 表 is not a backslash.
     EXPECT_EQ(Cp932FromUtf8("表"), "\x95\x5C");
 }
 
-TEST(TextCodecIconvTest, InvalidBytesBecomeReplacementsAndTheRestSurvives)
-{
+TEST(TextCodecIconvTest, InvalidBytesBecomeReplacementsAndTheRestSurvives) {
     const IconvCp932Codec codec;
     EXPECT_EQ(codec.Decode("\x82"), L"\uFFFD");
     EXPECT_EQ(codec.Decode("a\x82"), L"a\uFFFD");
@@ -123,8 +115,7 @@ TEST(TextCodecIconvTest, InvalidBytesBecomeReplacementsAndTheRestSurvives)
     EXPECT_EQ(codec.Decode("\x82\xA0\x82"), L"あ\uFFFD");
 }
 
-TEST(TextCodecIconvTest, EncodeRefusesCharactersOutsideCp932)
-{
+TEST(TextCodecIconvTest, EncodeRefusesCharactersOutsideCp932) {
     const IconvCp932Codec codec;
     EXPECT_EQ(codec.Encode(L"あ"), std::optional<std::string>("\x82\xA0"));
     EXPECT_EQ(codec.Encode(L"𠮷"), std::nullopt);
@@ -132,38 +123,35 @@ TEST(TextCodecIconvTest, EncodeRefusesCharactersOutsideCp932)
     EXPECT_EQ(codec.Encode(L"a😀"), std::nullopt);
 }
 
-TEST(TextCodecFileTest, FittingTextIsWrittenInCp932WithCrLf)
-{
+TEST(TextCodecFileTest, FittingTextIsWrittenInCp932WithCrLf) {
     const IconvCp932Codec codec;
     const std::string bytes = EncodeTextFile({L"朝の鐘", L"", L"C:\\音\\a.wav"}, codec);
     EXPECT_EQ(bytes, Cp932FromUtf8("朝の鐘\r\n\r\nC:\\音\\a.wav\r\n"));
 }
 
-TEST(TextCodecFileTest, OneCharacterOutsideCp932MakesTheWholeFileUtf8)
-{
+TEST(TextCodecFileTest, OneCharacterOutsideCp932MakesTheWholeFileUtf8) {
     const IconvCp932Codec codec;
     const std::string bytes = EncodeTextFile({L"朝", L"吉と𠮷", L"한"}, codec);
-    EXPECT_EQ(bytes, "\xEF\xBB\xBF" "\xE6\x9C\x9D\r\n"
-                     "\xE5\x90\x89\xE3\x81\xA8\xF0\xA0\xAE\xB7\r\n"
-                     "\xED\x95\x9C\r\n");
+    EXPECT_EQ(bytes,
+              "\xEF\xBB\xBF"
+              "\xE6\x9C\x9D\r\n"
+              "\xE5\x90\x89\xE3\x81\xA8\xF0\xA0\xAE\xB7\r\n"
+              "\xED\x95\x9C\r\n");
     EXPECT_EQ(ReadAllLines(bytes, codec), (std::vector<std::wstring>{L"朝", L"吉と𠮷", L"한"}));
 }
 
-TEST(TextCodecFileTest, ACodecThatLosesTextIsNotTrusted)
-{
+TEST(TextCodecFileTest, ACodecThatLosesTextIsNotTrusted) {
     const LossyCodec codec;
     const std::string bytes = EncodeTextFile({L"あ"}, codec);
     EXPECT_EQ(bytes, "\xEF\xBB\xBF\xE3\x81\x82\r\n");
 }
 
-TEST(TextCodecFileTest, LineBreaksInsideALineBecomeSpaces)
-{
+TEST(TextCodecFileTest, LineBreaksInsideALineBecomeSpaces) {
     const IconvCp932Codec codec;
     EXPECT_EQ(EncodeTextFile({L"a\r\nb\nc\rd", L"e"}, codec), "a b c d\r\ne\r\n");
 }
 
-TEST(TextCodecFileTest, EmptyLinesNeverReachTheCodec)
-{
+TEST(TextCodecFileTest, EmptyLinesNeverReachTheCodec) {
     const NoEmptyInputCodec codec;
     const std::vector<std::wstring> lines{L"", L"あ", L"", L""};
     const std::string bytes = EncodeTextFile(lines, codec);
@@ -171,8 +159,7 @@ TEST(TextCodecFileTest, EmptyLinesNeverReachTheCodec)
     EXPECT_EQ(ReadAllLines(bytes, codec), lines);
 }
 
-TEST(TextCodecFileTest, NoLinesIsAnEmptyFile)
-{
+TEST(TextCodecFileTest, NoLinesIsAnEmptyFile) {
     const IconvCp932Codec codec;
     EXPECT_EQ(EncodeTextFile({}, codec), "");
 }

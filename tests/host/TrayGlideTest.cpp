@@ -8,14 +8,12 @@ namespace {
 constexpr Rect kTaskbar{0, 570, 800, 600};
 constexpr Point kRestore{300, 200};
 
-TEST(TrayGlideTarget, FiftyPixelsInFromTheTaskbarsBottomRight)
-{
+TEST(TrayGlideTarget, FiftyPixelsInFromTheTaskbarsBottomRight) {
     EXPECT_EQ(TrayTarget(kTaskbar), (Point{750, 600}));
     EXPECT_EQ(TrayTarget({0, 0, 1920, 40}), (Point{1870, 40}));
 }
 
-TEST(TrayGlideMinimize, WorkedExample)
-{
+TEST(TrayGlideMinimize, WorkedExample) {
     const TrayGlide glide = MinimizeGlide(kRestore, kTaskbar);
     EXPECT_EQ(glide.target, (Point{750, 600}));
     EXPECT_EQ(glide.dx, 22);  // 450 / 20 = 22.5
@@ -26,8 +24,7 @@ TEST(TrayGlideMinimize, WorkedExample)
     EXPECT_EQ(glide.steps[19], (WindowStep{750, 600, 32, 18}));
 }
 
-TEST(TrayGlideMinimize, NarrowsByEightAndKeepsTheStripHeight)
-{
+TEST(TrayGlideMinimize, NarrowsByEightAndKeepsTheStripHeight) {
     const TrayGlide glide = MinimizeGlide(kRestore, kTaskbar);
     for (std::size_t i = 1; i < 19; ++i) {
         EXPECT_EQ(glide.steps[i].width, glide.steps[i - 1].width - 8) << i;
@@ -39,8 +36,7 @@ TEST(TrayGlideMinimize, NarrowsByEightAndKeepsTheStripHeight)
     }
 }
 
-TEST(TrayGlideRestore, WorkedExample)
-{
+TEST(TrayGlideRestore, WorkedExample) {
     const TrayGlide glide = RestoreGlide(kRestore, kTaskbar);
     ASSERT_EQ(glide.steps.size(), 20u);
     EXPECT_EQ(glide.steps[0], (WindowStep{728, 580, 0, 18}));
@@ -48,8 +44,7 @@ TEST(TrayGlideRestore, WorkedExample)
     EXPECT_EQ(glide.steps[19], (WindowStep{300, 200, 165, 422}));
 }
 
-TEST(TrayGlideRestore, RetracesTheMinimizePositionsInReverse)
-{
+TEST(TrayGlideRestore, RetracesTheMinimizePositionsInReverse) {
     // With dx and dy exact (no remainder) the two glides visit the same points.
     const Point restore{150, 200};  // P - restore = (600, 400)
     const TrayGlide out = MinimizeGlide(restore, kTaskbar);
@@ -62,8 +57,7 @@ TEST(TrayGlideRestore, RetracesTheMinimizePositionsInReverse)
     }
 }
 
-TEST(TrayGlideSteps, TruncateTowardZeroWhenTheTaskbarIsAboveAndLeft)
-{
+TEST(TrayGlideSteps, TruncateTowardZeroWhenTheTaskbarIsAboveAndLeft) {
     // P = (750, 30); P - restore = (-250, -670): dx = -12 (-12.5), dy = -33 (-33.5).
     const Rect topTaskbar{0, 0, 800, 30};
     const TrayGlide glide = MinimizeGlide({1000, 700}, topTaskbar);

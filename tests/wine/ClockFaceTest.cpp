@@ -43,15 +43,24 @@ INSTANTIATE_TEST_SUITE_P(
     ClockFaceTest, ClockFaceDateTest,
     testing::Values(
         DateCase{"January1", 1, 1, {{IDB_DIGIT_1, 66, 388}, {IDB_DATE_SEPARATOR, 80, 391}, {IDB_DIGIT_1, 89, 388}}},
-        DateCase{"December12", 12, 12,
-                 {{IDB_DIGIT_1, 52, 386}, {IDB_DIGIT_2, 66, 388}, {IDB_DATE_SEPARATOR, 80, 391},
-                  {IDB_DIGIT_1, 89, 388}, {IDB_DIGIT_2, 103, 386}}},
-        DateCase{"October3", 10, 3,
-                 {{IDB_DIGIT_1, 59, 387}, {IDB_DIGIT_0, 73, 389}, {IDB_DATE_SEPARATOR, 87, 389},
-                  {IDB_DIGIT_3, 96, 387}}},
-        DateCase{"March10", 3, 10,
-                 {{IDB_DIGIT_3, 60, 387}, {IDB_DATE_SEPARATOR, 74, 389}, {IDB_DIGIT_1, 83, 389},
-                  {IDB_DIGIT_0, 97, 387}}}),
+        DateCase{"December12",
+                 12,
+                 12,
+                 {{IDB_DIGIT_1, 52, 386},
+                  {IDB_DIGIT_2, 66, 388},
+                  {IDB_DATE_SEPARATOR, 80, 391},
+                  {IDB_DIGIT_1, 89, 388},
+                  {IDB_DIGIT_2, 103, 386}}},
+        DateCase{
+            "October3",
+            10,
+            3,
+            {{IDB_DIGIT_1, 59, 387}, {IDB_DIGIT_0, 73, 389}, {IDB_DATE_SEPARATOR, 87, 389}, {IDB_DIGIT_3, 96, 387}}},
+        DateCase{
+            "March10",
+            3,
+            10,
+            {{IDB_DIGIT_3, 60, 387}, {IDB_DATE_SEPARATOR, 74, 389}, {IDB_DIGIT_1, 83, 389}, {IDB_DIGIT_0, 97, 387}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ClockFaceTest, EachWeekdayHasItsGlyph) {
@@ -115,9 +124,9 @@ TEST(ClockFaceTest, MissingDataFolderShowsTheFallbackWithHandsAndDate) {
     clock.Dialog()->PaintFace(canvas.Dc());
     FaceCanvas fallback;
     {
-        HBITMAP picture = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr),
-                                                          MAKEINTRESOURCEW(IDB_FALLBACK_ILLUSTRATION), IMAGE_BITMAP, 0,
-                                                          0, LR_CREATEDIBSECTION));
+        HBITMAP picture =
+            static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_FALLBACK_ILLUSTRATION),
+                                            IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
         ASSERT_NE(picture, nullptr);
         HDC source = CreateCompatibleDC(fallback.Dc());
         HGDIOBJ old = SelectObject(source, picture);
@@ -130,16 +139,15 @@ TEST(ClockFaceTest, MissingDataFolderShowsTheFallbackWithHandsAndDate) {
         EXPECT_EQ(canvas.Pixel(x, y), fallback.Pixel(x, y)) << x << "," << y;
     EXPECT_TRUE(canvas.ShowsBitmap(IDB_DIGIT_1, 59, 387));  // 12/7: "12" then "7"
     EXPECT_TRUE(canvas.ShowsBitmap(IDB_DIGIT_7, 96, 387));
-    EXPECT_NE(canvas.Pixels(), fallback.Pixels());          // hands drawn over it
+    EXPECT_NE(canvas.Pixels(), fallback.Pixels());  // hands drawn over it
 }
 
 TEST(ClockFaceTest, IllustrationFileIsDrawnFromTheDataFolder) {
     TestWorld world;
     // A 2 x 2 blue picture: drawn at its own size at the top-left, the rest is the face's.
-    const unsigned char bmp[] = {
-        'B', 'M', 70, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0, 2, 0, 0, 0, 2, 0, 0, 0, 1, 0, 24, 0,
-        0, 0, 0, 0, 16, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-        255, 0, 0, 255, 0, 0, 0, 0, 255, 0, 0, 255, 0, 0, 0, 0};
+    const unsigned char bmp[] = {'B', 'M', 70, 0, 0,  0, 0,   0, 0, 0,   54, 0, 0, 0, 40,  0, 0, 0,   2, 0, 0, 0, 2, 0,
+                                 0,   0,   1,  0, 24, 0, 0,   0, 0, 0,   16, 0, 0, 0, 0,   0, 0, 0,   0, 0, 0, 0, 0, 0,
+                                 0,   0,   0,  0, 0,  0, 255, 0, 0, 255, 0,  0, 0, 0, 255, 0, 0, 255, 0, 0, 0, 0};
     world.folder.WriteData(L"bitmap0.bmp", std::string(reinterpret_cast<const char*>(bmp), sizeof(bmp)));
     world.folder.WriteData(L"Illust.ini", "blue\r\n");
     RunningClock clock(world);

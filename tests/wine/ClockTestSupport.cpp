@@ -172,8 +172,8 @@ RECT ChildRectInParent(HWND parent, int id) {
 }
 
 std::string Utf8(const std::wstring& text) {
-    int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr,
-                                   nullptr);
+    int size =
+        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
     std::string out(static_cast<size_t>(size), '\0');
     WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(), size, nullptr, nullptr);
     return out;
@@ -190,8 +190,8 @@ std::string MakeWave(int milliseconds, int frequency) {
     put(36 + frames * 2, 4);
     bytes += "WAVEfmt ";
     put(16, 4);
-    put(1, 2);          // PCM
-    put(1, 2);          // mono
+    put(1, 2);  // PCM
+    put(1, 2);  // mono
     put(kRate, 4);
     put(kRate * 2, 4);  // bytes per second
     put(2, 2);          // block align

@@ -146,8 +146,8 @@ TEST(ClockTickTest, WithoutTheSecondHandTheTextsShowMinutesOnly) {
 
 TEST(ClockTickTest, ANewHourRebuildsTheDueList) {
     TestWorld world;
-    world.folder.WriteData(L"Message.ini", *ui::NarrowExact(L"昼\r\nNULL\r\n[\r\n]\r\n毎日\r\nNULL\r\n指定の時刻\r\n11:0\r\n",
-                                                           932));
+    world.folder.WriteData(L"Message.ini",
+                           *ui::NarrowExact(L"昼\r\nNULL\r\n[\r\n]\r\n毎日\r\nNULL\r\n指定の時刻\r\n11:0\r\n", 932));
     world.time.hour = 10;
     world.time.minute = 59;
     RunningClock clock(world);
@@ -229,8 +229,9 @@ TEST(ClockTickTest, AlarmsOfTheStartMinuteWaitForTheirNextTurn) {
 // A data folder whose only sound is the hourly chime.
 void WriteChime(TestWorld& world) {
     world.folder.WriteData(L"chime.wav", MakeWave(30000));  // long: still playing when checked
-    world.folder.WriteData(L"Sound.ini", "[Boot]\r\n[Exit]\r\n[Time]\r\ndat\\chime.wav\r\n[Away]\r\n[Alarm]\r\n"
-                                         "[Return]\r\n[Minimize]\r\n[Restore]\r\n[Update]\r\n");
+    world.folder.WriteData(L"Sound.ini",
+                           "[Boot]\r\n[Exit]\r\n[Time]\r\ndat\\chime.wav\r\n[Away]\r\n[Alarm]\r\n"
+                           "[Return]\r\n[Minimize]\r\n[Restore]\r\n[Update]\r\n");
 }
 
 class ClockTickChimeTest : public testing::TestWithParam<int> {};

@@ -66,13 +66,16 @@ TEST(ClockWindowTest, ShapeIsRoundedAndControlsSitAlongTheTop) {
     EXPECT_TRUE(InRegion(hwnd, 164, 211));
     EXPECT_TRUE(InRegion(hwnd, 82, 0));
     EXPECT_TRUE(InRegion(hwnd, 82, 421));
-    EXPECT_FALSE(InRegion(hwnd, 0, 0));      // the corners are cut
+    EXPECT_FALSE(InRegion(hwnd, 0, 0));  // the corners are cut
     EXPECT_FALSE(InRegion(hwnd, 164, 0));
     EXPECT_FALSE(InRegion(hwnd, 0, 421));
     EXPECT_FALSE(InRegion(hwnd, 164, 421));
     EXPECT_FALSE(InRegion(hwnd, 165, 211));  // nothing outside the window
 
-    struct Expected { int id; RECT rect; };
+    struct Expected {
+        int id;
+        RECT rect;
+    };
     const Expected controls[] = {
         {IDC_CLOCK_MINIMIZE, {108, 3, 124, 16}},
         {IDC_CLOCK_TOPMOST, {124, 3, 140, 16}},
@@ -103,12 +106,12 @@ TEST(ClockWindowTest, DraggingByTheFaceOnlyWhileTheLeftButtonIsDown) {
 TEST(ClockWindowTest, EveryProfileKeyRoundTrips) {
     TestWorld world;
     const std::pair<const wchar_t*, const wchar_t*> keys[] = {
-        {L"X", L"-40"},         {L"Y", L"25"},        {L"Home", L"2"},          {L"HomeX", L"300"},
-        {L"HomeY", L"-7"},      {L"BrushR", L"12"},   {L"BrushG", L"200"},      {L"BrushB", L"99"},
-        {L"LineR", L"1"},       {L"LineG", L"2"},     {L"LineB", L"250"},       {L"Minimize", L"0"},
-        {L"UpdateIllust", L"0"}, {L"UpdateElapse", L"7"}, {L"Escape", L"1"},    {L"Height", L"180"},
-        {L"TitleFace", L"1"},   {L"TopMost", L"1"},   {L"SecondHand", L"0"},    {L"CaptionClock", L"1"},
-        {L"FontSize", L"-16"},  {L"Bold", L"400"},    {L"Italic", L"1"},        {L"FontFace", L"ＭＳ 明朝"},
+        {L"X", L"-40"},          {L"Y", L"25"},           {L"Home", L"2"},       {L"HomeX", L"300"},
+        {L"HomeY", L"-7"},       {L"BrushR", L"12"},      {L"BrushG", L"200"},   {L"BrushB", L"99"},
+        {L"LineR", L"1"},        {L"LineG", L"2"},        {L"LineB", L"250"},    {L"Minimize", L"0"},
+        {L"UpdateIllust", L"0"}, {L"UpdateElapse", L"7"}, {L"Escape", L"1"},     {L"Height", L"180"},
+        {L"TitleFace", L"1"},    {L"TopMost", L"1"},      {L"SecondHand", L"0"}, {L"CaptionClock", L"1"},
+        {L"FontSize", L"-16"},   {L"Bold", L"400"},       {L"Italic", L"1"},     {L"FontFace", L"ＭＳ 明朝"},
     };
     for (auto [key, value] : keys) world.WriteProfile(key, value);
     {

@@ -236,9 +236,7 @@ private:
     std::vector<std::pair<int, int>> m_commands;
 };
 
-void MouseMove(HWND hwnd, int x, int y, WPARAM flags = 0) {
-    SendMessageW(hwnd, WM_MOUSEMOVE, flags, MAKELPARAM(x, y));
-}
+void MouseMove(HWND hwnd, int x, int y, WPARAM flags = 0) { SendMessageW(hwnd, WM_MOUSEMOVE, flags, MAKELPARAM(x, y)); }
 
 void MoveCursorAway() {
     SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2);
@@ -320,9 +318,9 @@ TEST_F(HoverButtonTest, PointerOverTheButtonRaisesTheBorderAndTakesTheCapture) {
     EXPECT_EQ(GetCapture(), button);
     Image hovered = Capture(button);
     EXPECT_TRUE(SameImage(hovered, Expected(kOrange, Edges::Raised, IDI_MINIMIZE, kIconAt)));
-    EXPECT_EQ(hovered.At(0, 5), kLight);   // left edge
-    EXPECT_EQ(hovered.At(15, 5), kDark);   // right edge
-    EXPECT_EQ(hovered.At(0, 12), kDark);   // the bottom edge covers the corner
+    EXPECT_EQ(hovered.At(0, 5), kLight);  // left edge
+    EXPECT_EQ(hovered.At(15, 5), kDark);  // right edge
+    EXPECT_EQ(hovered.At(0, 12), kDark);  // the bottom edge covers the corner
 
     MouseMove(button, 8, 7);  // still inside: nothing changes
     EXPECT_TRUE(m_minimize.IsHover());
@@ -475,8 +473,12 @@ TEST_F(HoverButtonTest, PointerFoundOverTheButtonWhenPaintingLightsIt) {
 }
 
 TEST_F(HoverButtonTest, TooltipsComeFromTheStringTableWithOneToolOverTheButton) {
-    struct Case { CHoverButton* button; const wchar_t* text; };
-    for (const Case& c : {Case{&m_minimize, L"最小化"}, Case{&m_topMost, L"常に手前に表示"}, Case{&m_close, L"閉じる"}}) {
+    struct Case {
+        CHoverButton* button;
+        const wchar_t* text;
+    };
+    for (const Case& c :
+         {Case{&m_minimize, L"最小化"}, Case{&m_topMost, L"常に手前に表示"}, Case{&m_close, L"閉じる"}}) {
         HWND tip = c.button->Tooltip();
         ASSERT_NE(tip, nullptr);
         EXPECT_EQ(c.button->TooltipText(), c.text);
@@ -598,7 +600,8 @@ TEST_F(HoverButtonTestGeneral, ThreeDLookDrawsItsEdgesWithoutHoverAndAFrameWhenP
     button.SetHoverBackground(kGreen, false);
     Image normal = Capture(hwnd);
     for (int y = 0; y < 20; ++y)
-        for (int x = 0; x < 30; ++x) EXPECT_EQ(normal.At(x, y), Expected3D({0, 0, 30, 20}, x, y, kWhite)) << x << "," << y;
+        for (int x = 0; x < 30; ++x)
+            EXPECT_EQ(normal.At(x, y), Expected3D({0, 0, 30, 20}, x, y, kWhite)) << x << "," << y;
 
     MouseMove(hwnd, 15, 10);  // the 3D look does not track the pointer
     EXPECT_FALSE(button.IsHover());
@@ -816,7 +819,10 @@ TEST(HoverButtonTestInClock, CaptionButtonsHaveTheirTooltipsAndLightOnTheOrangeS
     TestWorld world;
     RunningClock clock(world);
     ASSERT_TRUE(clock.Alive());
-    struct Case { int id; const wchar_t* tip; };
+    struct Case {
+        int id;
+        const wchar_t* tip;
+    };
     for (const Case& c : {Case{IDC_CLOCK_MINIMIZE, L"最小化"}, Case{IDC_CLOCK_TOPMOST, L"常に手前に表示"},
                           Case{IDC_CLOCK_CLOSE, L"閉じる"}}) {
         auto* button = dynamic_cast<CHoverButton*>(ui::Control::FromHandle(GetDlgItem(clock.Hwnd(), c.id)));

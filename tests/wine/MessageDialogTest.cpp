@@ -175,8 +175,8 @@ TEST_F(MessageDialogTest, ControlsAreSetUpAsTheWindowNeedsThem) {
     WindowGuard window(Open(ListOf({Entry(L"件名", L"本文")})));
     HWND hwnd = window.Get();
     LOGFONTW title{};
-    GetObjectW(reinterpret_cast<HFONT>(SendDlgItemMessageW(hwnd, IDC_MESSAGE_TITLE, WM_GETFONT, 0, 0)),
-               sizeof(title), &title);
+    GetObjectW(reinterpret_cast<HFONT>(SendDlgItemMessageW(hwnd, IDC_MESSAGE_TITLE, WM_GETFONT, 0, 0)), sizeof(title),
+               &title);
     EXPECT_EQ(title.lfHeight, 14);
     EXPECT_EQ(title.lfWeight, FW_BOLD);
     EXPECT_EQ(title.lfCharSet, SHIFTJIS_CHARSET);

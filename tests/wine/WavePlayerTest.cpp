@@ -202,10 +202,8 @@ INSTANTIATE_TEST_SUITE_P(
                     PathCase{L"..\\boot.wav", L"C:\\Program Files\\pokomi\\..\\boot.wav"},
                     PathCase{L"dat/sounds/boot.wav", L"C:\\Program Files\\pokomi\\dat/sounds/boot.wav"},
                     PathCase{L"D:\\wav\\boot.wav", L"D:\\wav\\boot.wav"},
-                    PathCase{L"d:/wav/boot.wav", L"d:/wav/boot.wav"},
-                    PathCase{L"D:boot.wav", L"D:boot.wav"},
+                    PathCase{L"d:/wav/boot.wav", L"d:/wav/boot.wav"}, PathCase{L"D:boot.wav", L"D:boot.wav"},
                     PathCase{L"\\wav\\boot.wav", L"\\wav\\boot.wav"},
-                    PathCase{L"\\\\server\\share\\boot.wav", L"\\\\server\\share\\boot.wav"},
-                    PathCase{L"", L""}));
+                    PathCase{L"\\\\server\\share\\boot.wav", L"\\\\server\\share\\boot.wav"}, PathCase{L"", L""}));
 
 }  // namespace

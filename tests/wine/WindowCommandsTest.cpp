@@ -48,8 +48,8 @@ private:
 class Taskbar {
 public:
     Taskbar() {
-        m_hwnd = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0, 570, 800, 30, nullptr, nullptr,
-                                 nullptr, nullptr);
+        m_hwnd = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0, 570, 800, 30, nullptr, nullptr, nullptr,
+                                 nullptr);
     }
     ~Taskbar() { DestroyWindow(m_hwnd); }
     HWND Handle() const { return m_hwnd; }
@@ -252,8 +252,8 @@ TEST(WindowCommandsTest, NoEvasionWhenItIsOff) {
 
 struct EvasionCase {
     const char* name;
-    int x, y;          // window top-left; -1 means at the far work-area edge
-    int px, py;        // pointer, client pixels
+    int x, y;              // window top-left; -1 means at the far work-area edge
+    int px, py;            // pointer, client pixels
     int expectX, expectY;  // -1: at the far edge; -2: unchanged
 };
 
@@ -275,20 +275,19 @@ TEST_P(WindowCommandsEvasionTest, GlidesToTheExpectedEdge) {
     EXPECT_EQ(TopLeft(clock).y, expectY);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    WindowCommandsTest, WindowCommandsEvasionTest,
-    testing::Values(EvasionCase{"TopLeftFromTop", 0, 0, 80, 5, -2, -1},
-                    EvasionCase{"TopLeftFromRight", 0, 0, 150, 200, -2, -1},
-                    EvasionCase{"TopLeftFromLeft", 0, 0, 5, 200, -1, -2},
-                    EvasionCase{"TopRightFromTop", -1, 0, 80, 5, -2, -1},
-                    EvasionCase{"BottomLeftFromBottom", 0, -1, 80, 410, -2, 0},
-                    EvasionCase{"BottomRightFromRight", -1, -1, 150, 200, 0, -2},
-                    EvasionCase{"TopEdgeAnyPointer", 300, 0, 80, 200, -1, -2},
-                    EvasionCase{"LeftEdgeAnyPointer", 0, 100, 80, 200, -2, -1},
-                    EvasionCase{"FreeFromBottom", 300, 150, 80, 410, -2, 0},
-                    EvasionCase{"FreeFromRight", 300, 150, 150, 200, 0, -2},
-                    EvasionCase{"FreeFromTop", 300, 150, 80, 5, -2, -1}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(WindowCommandsTest, WindowCommandsEvasionTest,
+                         testing::Values(EvasionCase{"TopLeftFromTop", 0, 0, 80, 5, -2, -1},
+                                         EvasionCase{"TopLeftFromRight", 0, 0, 150, 200, -2, -1},
+                                         EvasionCase{"TopLeftFromLeft", 0, 0, 5, 200, -1, -2},
+                                         EvasionCase{"TopRightFromTop", -1, 0, 80, 5, -2, -1},
+                                         EvasionCase{"BottomLeftFromBottom", 0, -1, 80, 410, -2, 0},
+                                         EvasionCase{"BottomRightFromRight", -1, -1, 150, 200, 0, -2},
+                                         EvasionCase{"TopEdgeAnyPointer", 300, 0, 80, 200, -1, -2},
+                                         EvasionCase{"LeftEdgeAnyPointer", 0, 100, 80, 200, -2, -1},
+                                         EvasionCase{"FreeFromBottom", 300, 150, 80, 410, -2, 0},
+                                         EvasionCase{"FreeFromRight", 300, 150, 150, 200, 0, -2},
+                                         EvasionCase{"FreeFromTop", 300, 150, 80, 5, -2, -1}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WindowCommandsTest, AWindowHalfOutsideIsPulledIntoTheWorkArea) {
     TestWorld world;
