@@ -28,6 +28,7 @@ sources=(
   src/alarms/AlarmSchedule.cpp
   src/content/TextCodec.cpp
   src/content/TextLines.cpp
+  src/content/TextFile.cpp
   src/content/NameListFiles.cpp
   src/content/SoundTable.cpp
   src/content/MessageFile.cpp

@@ -56,7 +56,7 @@ void AppendRecordLines(std::vector<std::wstring>& lines, const AlarmEntry& entry
 
 }  // namespace
 
-AlarmList ReadAlarmList(std::string_view bytes, const AnsiCodec& codec) {
+AlarmList ReadAlarmList(std::string_view bytes, const AnsiCodec& codec, TextFormat* format) {
     AlarmList list;
     LineReader reader(bytes, codec);
     while (std::optional<std::wstring> subject = reader.Next()) {
@@ -70,13 +70,14 @@ AlarmList ReadAlarmList(std::string_view bytes, const AnsiCodec& codec) {
         }
         list.Append(std::move(entry));
     }
+    if (format) *format = reader.Format();
     return list;
 }
 
-std::string WriteAlarmList(const AlarmList& list, const AnsiCodec& codec) {
+std::string WriteAlarmList(const AlarmList& list, const AnsiCodec& codec, const TextFormat& format) {
     std::vector<std::wstring> lines;
     for (const AlarmEntry& entry : list) {
         AppendRecordLines(lines, entry);
     }
-    return EncodeTextFile(lines, codec);
+    return EncodeTextFile(lines, codec, format);
 }

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "alarms/AlarmEntry.h"
-#include "content/TextCodec.h"
+#include "content/TextFile.h"
 
 inline constexpr std::wstring_view kMessageOpen = L"[";
 inline constexpr std::wstring_view kMessageClose = L"]";
@@ -18,9 +18,10 @@ inline constexpr std::wstring_view kMessageClose = L"]";
 // still open at the end of the file keeps the lines read and leaves the four
 // schedule fields empty, so that record never fires. Fields missing at the
 // end of the file are empty.
-AlarmList ReadAlarmList(std::string_view bytes, const AnsiCodec& codec);
+// The form the file was stored in goes to `format` when one is given.
+AlarmList ReadAlarmList(std::string_view bytes, const AnsiCodec& codec, TextFormat* format = nullptr);
 
 // An empty Sound is written as "NULL". The message is written one line per
 // line of its text; a message line that is exactly "]" is written as "] " so
 // that it cannot end the message early and shift the records after it.
-std::string WriteAlarmList(const AlarmList& list, const AnsiCodec& codec);
+std::string WriteAlarmList(const AlarmList& list, const AnsiCodec& codec, const TextFormat& format = {});

@@ -6,15 +6,19 @@
 #include <string_view>
 #include <vector>
 
-#include "content/TextCodec.h"
+#include "content/TextFile.h"
 
-// One name per line, in illustration order.
-std::vector<std::wstring> ReadIllustNames(std::string_view bytes, const AnsiCodec& codec);
-std::string WriteIllustNames(const std::vector<std::wstring>& names, const AnsiCodec& codec);
+// One name per line, in illustration order. The form the file was stored in goes to
+// `format` when one is given, here and below.
+std::vector<std::wstring> ReadIllustNames(std::string_view bytes, const AnsiCodec& codec, TextFormat* format = nullptr);
+std::string WriteIllustNames(const std::vector<std::wstring>& names, const AnsiCodec& codec,
+                             const TextFormat& format = {});
 
 // The decimal value of every line (0 for a line without leading digits).
 // 1 means the illustration takes part in random changes.
-std::vector<int> ReadShownFlags(std::string_view bytes, const AnsiCodec& codec);
+std::vector<int> ReadShownFlags(std::string_view bytes, const AnsiCodec& codec, TextFormat* format = nullptr);
+std::string WriteShownFlags(const std::vector<int>& flags, const AnsiCodec& codec, const TextFormat& format);
+// The flags of a file in the plain form: digits, one line each.
 std::string WriteShownFlags(const std::vector<int>& flags);
 
 inline constexpr int kShown = 1;

@@ -12,9 +12,10 @@ constexpr std::array<std::wstring_view, kSoundEventCount> kHeaders = {
 
 std::wstring_view SoundEventHeader(SoundEvent event) { return kHeaders[static_cast<std::size_t>(event)]; }
 
-SoundTable ReadSoundTable(std::string_view bytes, const AnsiCodec& codec) {
+SoundTable ReadSoundTable(std::string_view bytes, const AnsiCodec& codec, TextFormat* format) {
     SoundTable table;
     LineReader reader(bytes, codec);
+    if (format) *format = reader.Format();
     if (!reader.Next()) {
         return table;
     }
@@ -30,12 +31,12 @@ SoundTable ReadSoundTable(std::string_view bytes, const AnsiCodec& codec) {
     return table;
 }
 
-std::string WriteSoundTable(const SoundTable& table, const AnsiCodec& codec) {
+std::string WriteSoundTable(const SoundTable& table, const AnsiCodec& codec, const TextFormat& format) {
     std::vector<std::wstring> lines;
     for (SoundEvent event : kSoundEvents) {
         lines.emplace_back(SoundEventHeader(event));
         const std::vector<std::wstring>& paths = table.List(event);
         lines.insert(lines.end(), paths.begin(), paths.end());
     }
-    return EncodeTextFile(lines, codec);
+    return EncodeTextFile(lines, codec, format);
 }

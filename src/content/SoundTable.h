@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "content/TextCodec.h"
+#include "content/TextFile.h"
 
 // In the order of the sections of Sound.ini.
 enum class SoundEvent { Boot, Exit, Time, Away, Alarm, Return, Minimize, Restore, Update };
@@ -39,5 +39,6 @@ private:
 // The first line is taken to be "[Boot]" whatever it holds. Each list then
 // runs until the header of the next event in table order; a header met out of
 // order is a path of the current list.
-SoundTable ReadSoundTable(std::string_view bytes, const AnsiCodec& codec);
-std::string WriteSoundTable(const SoundTable& table, const AnsiCodec& codec);
+// The form the file was stored in goes to `format` when one is given.
+SoundTable ReadSoundTable(std::string_view bytes, const AnsiCodec& codec, TextFormat* format = nullptr);
+std::string WriteSoundTable(const SoundTable& table, const AnsiCodec& codec, const TextFormat& format = {});

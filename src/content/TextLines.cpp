@@ -13,8 +13,6 @@ std::size_t LineEndLength(std::basic_string_view<CharT> text, std::size_t pos) {
     return 1;
 }
 
-std::size_t SkipByteOrderMark(std::string_view bytes) { return bytes.starts_with(kUtf8Bom) ? kUtf8Bom.size() : 0; }
-
 }  // namespace
 
 template <typename CharT>
@@ -45,29 +43,31 @@ std::size_t LineBreakFinder<CharT>::Find(CharT c, std::size_t pos) const {
 template class LineBreakFinder<char>;
 template class LineBreakFinder<wchar_t>;
 
-LineReader::LineReader(std::string_view bytes, const AnsiCodec& codec)
-    : m_bytes(bytes), m_pos(SkipByteOrderMark(bytes)), m_breaks(bytes), m_codec(&codec), m_utf8(m_pos != 0) {}
+template <typename CharT>
+std::vector<std::basic_string_view<CharT>> SplitFileLines(std::basic_string_view<CharT> content) {
+    std::vector<std::basic_string_view<CharT>> lines;
+    LineBreakFinder<CharT> breaks(content);
+    std::size_t pos = 0;
+    while (pos < content.size()) {
+        const std::size_t end = breaks.Next(pos);
+        lines.push_back(content.substr(pos, end - pos));
+        pos = end < content.size() ? end + LineEndLength(content, end) : end;
+    }
+    return lines;
+}
+
+template std::vector<std::string_view> SplitFileLines(std::string_view);
+template std::vector<std::wstring_view> SplitFileLines(std::wstring_view);
+
+LineReader::LineReader(std::string_view bytes, const AnsiCodec& codec) : m_file(ReadTextFile(bytes, codec)) {}
 
 std::optional<std::wstring> LineReader::Next() {
-    if (m_pos >= m_bytes.size()) {
-        return std::nullopt;
-    }
-    const std::size_t end = m_breaks.Next(m_pos);
-    const std::string_view line = m_bytes.substr(m_pos, end - m_pos);
-    m_pos = end < m_bytes.size() ? end + LineEndLength(m_bytes, end) : end;
-    if (line.empty()) {
-        return std::wstring();
-    }
-    return m_utf8 ? Utf8ToWide(line) : m_codec->Decode(line);
+    if (m_next >= m_file.lines.size()) return std::nullopt;
+    return std::move(m_file.lines[m_next++]);
 }
 
 std::vector<std::wstring> ReadAllLines(std::string_view bytes, const AnsiCodec& codec) {
-    std::vector<std::wstring> lines;
-    LineReader reader(bytes, codec);
-    while (std::optional<std::wstring> line = reader.Next()) {
-        lines.push_back(std::move(*line));
-    }
-    return lines;
+    return ReadTextFile(bytes, codec).lines;
 }
 
 std::vector<std::wstring> SplitTextLines(std::wstring_view text) {

@@ -3,9 +3,9 @@
 // A line ends at CR LF, at a bare LF or at a bare CR (files from tools that
 // end lines with CR alone read line by line instead of as one long line). A
 // final line end does not start another line; a file without line ends is one
-// line; an empty file has no lines. Lines are split on the bytes, before
-// decoding: CR and LF never occur inside a multi-byte character of code page
-// 932 or UTF-8.
+// line; an empty file has no lines. Lines of code page 932 and UTF-8 are split
+// on the bytes, before decoding: CR and LF never occur inside a multi-byte
+// character there.
 #pragma once
 
 #include <optional>
@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "content/TextCodec.h"
+#include "content/TextFile.h"
 
 // Finds line breaks (CR or LF) from left to right in linear time overall.
 template <typename CharT>
@@ -33,21 +33,23 @@ private:
     std::size_t m_nextLf;
 };
 
+// The lines of a file's content, by the rules above, as views into it.
+template <typename CharT>
+std::vector<std::basic_string_view<CharT>> SplitFileLines(std::basic_string_view<CharT> content);
+
+// The lines of a data file one after another.
 class LineReader {
 public:
-    // A leading UTF-8 byte-order mark selects UTF-8; otherwise lines are
-    // decoded by the codec. The bytes and the codec must outlive the reader.
     LineReader(std::string_view bytes, const AnsiCodec& codec);
 
-    // The next line without its line end; nullopt once the bytes are used up.
+    // The next line without its line end; nullopt once the lines are used up.
     std::optional<std::wstring> Next();
+    // The form the file was stored in, for writing it back.
+    const TextFormat& Format() const { return m_file.format; }
 
 private:
-    std::string_view m_bytes;
-    std::size_t m_pos;
-    LineBreakFinder<char> m_breaks;
-    const AnsiCodec* m_codec;
-    bool m_utf8;
+    TextFile m_file;
+    std::size_t m_next = 0;
 };
 
 // Every line of the bytes.

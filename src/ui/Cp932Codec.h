@@ -1,6 +1,6 @@
 // The data files' code page, converted by the system.
 #pragma once
-#include "content/TextCodec.h"
+#include "common/AnsiCodec.h"
 
 namespace ui {
 

@@ -47,8 +47,10 @@ std::string RandomFile(std::mt19937& random) {
     std::uniform_int_distribution<int> byte(0, 255);
     std::uniform_int_distribution<int> length(0, 40);
     std::string bytes;
-    if (random() % 4 == 0) {
-        bytes += kUtf8Bom;
+    // Some files start with a byte-order mark: UTF-8, UTF-16 LE or UTF-16 BE.
+    const std::string_view marks[] = {kUtf8Bom, "\xFF\xFE", "\xFE\xFF"};
+    if (const std::size_t mark = random() % 8; mark < std::size(marks)) {
+        bytes += marks[mark];
     }
     for (int n = length(random); n > 0; --n) {
         const std::size_t which = piece(random);
