@@ -7,8 +7,6 @@
 #include <utility>
 #include <vector>
 
-#include "app/CClockTrayWnd.h"
-#include "clock/CClockDialog.h"
 #include "resource.h"
 #include "ui/Resources.h"
 #include "ui/Shape.h"
@@ -83,12 +81,14 @@ RECT ChildRect(HWND parent, HWND child) {
 
 }  // namespace
 
-CMessageDialog::CMessageDialog(Environment env) : ui::Dialog(IDD_MESSAGE), m_env(std::move(env)) {}
+CMessageDialog::CMessageDialog(MessageWindowArgs args)
+    : ui::Dialog(IDD_MESSAGE), m_env(std::move(args.env)), m_player(std::move(args.player)) {}
 
-HWND CMessageDialog::Open(const AlarmList& entries, Environment env) {
-    auto* dialog = new CMessageDialog(std::move(env));
+HWND CMessageDialog::Open(const AlarmList& entries, MessageWindowArgs args) {
+    HWND owner = args.owner;
+    auto* dialog = new CMessageDialog(std::move(args));
     for (const AlarmEntry& entry : entries) dialog->Append(entry);
-    if (!dialog->Create(nullptr)) {
+    if (!dialog->Create(owner)) {
         delete dialog;  // never bound to a window, so nothing else will
         return nullptr;
     }
@@ -205,12 +205,12 @@ void CMessageDialog::ShowEntry(AlarmEntry entry) {
 
 // An entry without a sound of its own ("NULL", or empty as the data file may hold) gets an Alarm sound.
 void CMessageDialog::PlayEntrySound(const AlarmEntry& entry) {
-    CClockDialog* clock = ClockWindow();
-    if (!clock) return;
+    std::shared_ptr<SoundPlayer> player = m_player.lock();
+    if (!player) return;
     if (entry.Sound.empty() || entry.Sound == kNoValue)
-        clock->PlayEventSound(SoundEvent::Alarm);
+        player->PlayEventSound(SoundEvent::Alarm);
     else
-        clock->PlaySoundFile(entry.Sound);
+        player->PlaySoundFile(entry.Sound);
 }
 
 void CMessageDialog::LayOut(int textHeight) {
@@ -264,11 +264,6 @@ void CMessageDialog::OnPrevious() {
 
 // ---- Sound-only sequencing -------------------------------------------------------------
 
-CClockDialog* CMessageDialog::ClockWindow() {
-    CClockTrayWnd* mainWindow = CClockTrayWnd::Instance();
-    return mainWindow ? mainWindow->ClockDialog() : nullptr;
-}
-
 bool CMessageDialog::OnTimer(UINT_PTR id) {
     if (id == kSoundTimer) OnSoundTimer();
     return true;
@@ -276,8 +271,8 @@ bool CMessageDialog::OnTimer(UINT_PTR id) {
 
 void CMessageDialog::OnSoundTimer() {
     if (!m_soundOnly) return;  // a window that shows text never closes by itself
-    CClockDialog* clock = ClockWindow();
-    if (clock && clock->SoundPlaying()) return;
+    std::shared_ptr<SoundPlayer> player = m_player.lock();
+    if (player && player->SoundPlaying()) return;
     KillTimer(m_hwnd, kSoundTimer);
     if (IsLastPage())
         OnOK();

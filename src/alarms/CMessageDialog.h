@@ -5,14 +5,22 @@
 #pragma once
 #include <windows.h>
 
+#include <memory>
+
 #include "alarms/AlarmEntry.h"
 #include "alarms/CTipToolBar.h"
 #include "app/Environment.h"
+#include "content/SoundPlayer.h"
 #include "controls/CTextLabel.h"
 #include "ui/Dialog.h"
 #include "ui/Gdi.h"
 
-class CClockDialog;
+// What a message window is given when it is opened.
+struct MessageWindowArgs {
+    HWND owner = nullptr;               // the program's main window, so no taskbar button shows
+    std::weak_ptr<SoundPlayer> player;  // the clock's player; the window stays silent once it is gone
+    Environment env;
+};
 
 class CMessageDialog : public ui::Dialog {
 public:
@@ -22,11 +30,11 @@ public:
     static constexpr int kWindowExtra = 90;   // window height = text height + this
     static constexpr int kButtonOffset = 60;  // buttons' top = text height + this
 
-    explicit CMessageDialog(Environment env);
+    explicit CMessageDialog(MessageWindowArgs args);
 
-    // Opens a window holding copies of the entries, without parent. Returns its
-    // handle, or nullptr when it could not be created. The caller keeps no pointer.
-    static HWND Open(const AlarmList& entries, Environment env);
+    // Opens a window holding copies of the entries. Returns its handle, or nullptr
+    // when it could not be created. The caller keeps no pointer.
+    static HWND Open(const AlarmList& entries, MessageWindowArgs args);
 
     void Append(const AlarmEntry& entry) { m_entries.Append(entry); }
     const AlarmList& Entries() const { return m_entries; }
@@ -64,9 +72,8 @@ private:
     void OnMove();
 
     static void DrawMappedBitmap(HDC dc, ui::gdi::Bitmap bitmap, int x, int y);  // consumes the bitmap
-    static CClockDialog* ClockWindow();
-
     Environment m_env;
+    std::weak_ptr<SoundPlayer> m_player;
     AlarmList m_entries;
     int m_currentIndex = 0;
     int m_soundOnly = 0;

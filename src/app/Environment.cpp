@@ -45,5 +45,6 @@ Environment MakeSystemEnvironment() {
         return TrackPopupMenu(menu, flags, x, y, 0, owner, nullptr);
     };
     env.findTaskbar = [] { return FindWindowW(L"Shell_TrayWnd", nullptr); };
+    env.fileRetry = {20, [] { Sleep(100); }};
     return env;
 }

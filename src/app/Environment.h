@@ -9,6 +9,7 @@
 #include <string>
 
 #include "clock/LocalTime.h"
+#include "ui/Files.h"
 
 struct Environment {
     std::wstring programFolder;  // ends with a backslash; data lives in programFolder + L"dat\\"
@@ -22,6 +23,7 @@ struct Environment {
     std::function<bool()> leftButtonDown;
     std::function<BOOL(HMENU, UINT, int, int, HWND)> trackPopupMenu;
     std::function<HWND()> findTaskbar;
+    ui::ReadRetry fileRetry;      // a data file busy at start is read again after each pause
     bool endsMessageLoop = true;  // closing the main window ends the program
 };
 

@@ -25,7 +25,11 @@ struct CaptionButtonSpec {
 }  // namespace
 
 CClockDialog::CClockDialog(const Environment& env, CClockTrayWnd* tray)
-    : ui::Dialog(IDD_CLOCK), m_env(env), m_tray(tray), m_profile(env.profilePath, kProfileSection) {
+    : ui::Dialog(IDD_CLOCK),
+      m_env(env),
+      m_tray(tray),
+      m_profile(env.profilePath, kProfileSection),
+      m_playerHandle(static_cast<SoundPlayer*>(this), [](SoundPlayer*) {}) {
     LocalTime now = m_env.now();
     m_lastSecond = now.second;
     m_lastMinute = now.minute;
@@ -200,9 +204,10 @@ bool CClockDialog::StartTimers() {
 void CClockDialog::StartMinimized() {
     HWND taskbar = m_env.findTaskbar();
     if (!taskbar) {
-        ShowMessage(L"タスクバーの取得に失敗しました。", L"", MB_OK);
-        // The window stays visible, so it must also behave as shown.
+        ShowMessage(L"タスクバーの取得に失敗しました。", L"ぽこみ", MB_OK);
+        // The window stays visible, so it must also behave and look as shown.
         m_settings.Minimize = 0;
+        if (m_tray) m_tray->SetTrayIcon(IDI_TRAY_NORMAL);
         return;
     }
     RECT bar{}, window{};

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,6 +15,8 @@
 #include "clock/Random.h"
 #include "clock/TimeText.h"
 #include "content/CWavePlayer.h"
+#include "content/DataFileRecord.h"
+#include "content/SoundPlayer.h"
 #include "content/SoundTable.h"
 #include "controls/CHoverButton.h"
 #include "controls/CTextLabel.h"
@@ -23,7 +26,7 @@
 
 class CClockTrayWnd;
 
-class CClockDialog : public ui::Dialog {
+class CClockDialog : public ui::Dialog, public SoundPlayer {
 public:
     static constexpr UINT_PTR kSecondTimer = 1;
     static constexpr UINT_PTR kQuickTimer = 123456;
@@ -46,15 +49,18 @@ public:
 
     void RebuildDueList();
     // The lists the options sheet hands back; saved by the next SaveAll.
-    void SetShownFlags(std::vector<int> flags) { m_shownFlags = std::move(flags); }
-    void SetSounds(SoundTable sounds) { m_sounds = std::move(sounds); }
-    void SetAlarms(AlarmList alarms) { m_alarms = std::move(alarms); }
+    // A list equal to the one held changes nothing, so a file left alone stays so.
+    void SetShownFlags(std::vector<int> flags);
+    void SetSounds(SoundTable sounds);
+    void SetAlarms(AlarmList alarms);
 
     // Sounds: one player for the whole program; a request while a sound plays is dropped.
-    bool PlayEventSound(SoundEvent event);
-    bool PlaySoundFile(const std::wstring& path);
+    bool PlayEventSound(SoundEvent event) override;
+    bool PlaySoundFile(const std::wstring& path) override;
     void StopEventSound();
-    bool SoundPlaying() const { return m_soundPlaying != 0; }
+    bool SoundPlaying() const override { return m_soundPlaying != 0; }
+    // The player for windows that may outlive the clock: it expires with the clock.
+    std::weak_ptr<SoundPlayer> Player() const { return m_playerHandle; }
 
     const ClockSettings& Settings() const { return m_settings; }
     const std::vector<std::wstring>& IllustrationNames() const { return m_illustrationNames; }
@@ -151,6 +157,7 @@ private:
     ui::IniProfile m_profile;
 
     CWavePlayer m_player;
+    std::shared_ptr<SoundPlayer> m_playerHandle;  // points at this object; owns nothing
     int m_soundPlaying = 0;
     int m_closing = 0;
     POINT m_restorePosition{0, 0};
@@ -163,6 +170,9 @@ private:
     std::vector<int> m_shownFlags;
     SoundTable m_sounds;
     AlarmList m_alarms;
+    DataFileRecord m_showFile;
+    DataFileRecord m_soundFile;
+    DataFileRecord m_messageFile;
     AlarmList m_dueList;
     RandomGenerator m_random;
     int m_lastSecond = 0;

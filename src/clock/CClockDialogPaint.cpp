@@ -1,10 +1,12 @@
 // Drawing the clock face: the illustration, weekday and date, numerals and hands.
 #include "clock/CClockDialog.h"
 
+#include "clock/BitmapHeader.h"
 #include "clock/FaceGeometry.h"
 #include "clock/FaceGlyphs.h"
 #include "clock/FaceMapping.h"
 #include "resource.h"
+#include "ui/Files.h"
 #include "ui/Resources.h"
 #include "ui/Text.h"
 
@@ -140,7 +142,10 @@ void CClockDialog::DrawBitmap(HDC dc, ui::gdi::Bitmap bitmap, Point at) const {
     BitBlt(dc, at.x, at.y, info.bmWidth, info.bmHeight, memory.Get(), 0, 0, SRCCOPY);
 }
 
+// The headers are checked first: a damaged picture gives the fallback, not a crash.
 ui::gdi::Bitmap CClockDialog::LoadIllustration(const std::wstring& path) const {
+    std::optional<ui::FileHead> head = ui::ReadFileHead(path, kBitmapHeadSize);
+    if (!head || !IsDrawableBitmap(head->bytes, head->size)) return {};
     return ui::gdi::Bitmap(static_cast<HBITMAP>(
         LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE | LR_CREATEDIBSECTION)));
 }

@@ -26,8 +26,8 @@ Colour ReadShadow(ProfileStore& profile, Colour fallbackFill) {
 void ClockSettings::ReadConstructorKeys(ProfileStore& profile) {
     const ClockSettings defaults;
     Home = profile.GetInt(L"Home", defaults.Home);
-    HomeX = profile.GetInt(L"HomeX", defaults.HomeX);
-    HomeY = profile.GetInt(L"HomeY", defaults.HomeY);
+    HomeX = kPositionRange.Fit(profile.GetInt(L"HomeX", defaults.HomeX));
+    HomeY = kPositionRange.Fit(profile.GetInt(L"HomeY", defaults.HomeY));
     shadowColour = ReadShadow(profile, defaults.fillColour);
     fillColour = ReadColour(profile, L"BrushR", L"BrushG", L"BrushB", defaults.fillColour);
     lineColour = ReadColour(profile, L"LineR", L"LineG", L"LineB", defaults.lineColour);
@@ -35,7 +35,7 @@ void ClockSettings::ReadConstructorKeys(ProfileStore& profile) {
     UpdateIllust = profile.GetInt(L"UpdateIllust", defaults.UpdateIllust);
     UpdateElapse = profile.GetInt(L"UpdateElapse", defaults.UpdateElapse);
     Escape = profile.GetInt(L"Escape", defaults.Escape);
-    Height = profile.GetInt(L"Height", defaults.Height);
+    Height = kHeightRange.Fit(profile.GetInt(L"Height", defaults.Height));
     TitleFace = profile.GetInt(L"TitleFace", defaults.TitleFace);
     TopMost = profile.GetInt(L"TopMost", defaults.TopMost);
     SecondHand = profile.GetInt(L"SecondHand", defaults.SecondHand);
@@ -44,7 +44,7 @@ void ClockSettings::ReadConstructorKeys(ProfileStore& profile) {
 
 void ClockSettings::ReadDialFont(ProfileStore& profile) {
     const DialFont defaults;
-    dialFont.height = profile.GetInt(L"FontSize", defaults.height);
+    dialFont.height = kFontSizeRange.Fit(profile.GetInt(L"FontSize", defaults.height));
     dialFont.weight = profile.GetInt(L"Bold", defaults.weight);
     dialFont.italic = static_cast<std::uint8_t>(profile.GetInt(L"Italic", defaults.italic));
     dialFont.faceName = FitFaceName(profile.GetString(L"FontFace", defaults.faceName));
@@ -84,7 +84,7 @@ WindowPosition DefaultWindowPosition(int workAreaWidth, int workAreaHeight) {
 
 WindowPosition ReadWindowPosition(ProfileStore& profile, int workAreaWidth, int workAreaHeight) {
     WindowPosition fallback = DefaultWindowPosition(workAreaWidth, workAreaHeight);
-    return {profile.GetInt(L"X", fallback.x), profile.GetInt(L"Y", fallback.y)};
+    return {kPositionRange.Fit(profile.GetInt(L"X", fallback.x)), kPositionRange.Fit(profile.GetInt(L"Y", fallback.y))};
 }
 
 bool WriteWindowPosition(ProfileStore& profile, WindowPosition position) {

@@ -41,6 +41,20 @@ struct ClockSettings {
     bool WriteKeys(ProfileStore& profile) const;
 };
 
+// Profile values the face and the window are drawn from are kept where drawing
+// stays sound; inside these ranges they are used as written.
+struct SettingRange {
+    int low;
+    int high;
+    int Fit(int value) const { return value < low ? low : value > high ? high : value; }
+};
+// The clock's centre lies inside the 422-pixel-high window.
+inline constexpr SettingRange kHeightRange{0, 422};
+// Numerals up to several times the clock's size; larger fonts only cost time.
+inline constexpr SettingRange kFontSizeRange{-1000, 1000};
+// Screen coordinates as window messages carry them (16 bits each).
+inline constexpr SettingRange kPositionRange{-32768, 32767};
+
 struct WindowPosition {
     int x = 0;
     int y = 0;

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <string>
 
 namespace ui {
 
@@ -23,13 +24,32 @@ private:
     HANDLE m_handle;
 };
 
-HANDLE OpenForReading(const std::wstring& path) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file != INVALID_HANDLE_VALUE) return file;
-    // A read-only file or folder can still be read.
-    return CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                       nullptr);
+constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
+bool ReadAll(HANDLE file, std::string& bytes) {
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file, &size) || size.QuadPart > (1LL << 31)) return false;
+    bytes.assign(static_cast<size_t>(size.QuadPart), '\0');
+    size_t done = 0;
+    while (done < bytes.size()) {
+        DWORD read = 0;
+        DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 24));
+        if (!ReadFile(file, bytes.data() + done, chunk, &read, nullptr)) return false;
+        if (read == 0) break;
+        done += read;
+    }
+    bytes.resize(done);
+    return true;
+}
+
+bool IsMissing(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
+
+FileContent CreateEmpty(const std::wstring& path) {
+    FileHandle created(
+        CreateFileW(path.c_str(), GENERIC_WRITE, kShareAll, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (created.Valid()) return {FileReadStatus::Created, {}};
+    // Made by someone else in the meantime: it is no longer missing, and not read.
+    return {GetLastError() == ERROR_FILE_EXISTS ? FileReadStatus::Unreadable : FileReadStatus::NotCreated, {}};
 }
 
 bool WriteAll(HANDLE file, std::string_view bytes) {
@@ -44,22 +64,34 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
 
 }  // namespace
 
-std::optional<std::string> ReadOrCreateFile(const std::wstring& path) {
-    FileHandle file(OpenForReading(path));
-    if (!file.Valid()) return std::nullopt;
-    LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart > (1LL << 31)) return std::nullopt;
-    std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
-    size_t done = 0;
-    while (done < bytes.size()) {
-        DWORD read = 0;
-        DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 24));
-        if (!ReadFile(file.Get(), bytes.data() + done, chunk, &read, nullptr)) return std::nullopt;
-        if (read == 0) break;
-        done += read;
+FileContent ReadOrCreateFile(const std::wstring& path, const ReadRetry& retry) {
+    for (int attempt = 1;; ++attempt) {
+        FileHandle file(
+            CreateFileW(path.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file.Valid() && IsMissing(GetLastError())) return CreateEmpty(path);
+        FileContent content;
+        if (file.Valid() && ReadAll(file.Get(), content.bytes)) {
+            content.status = FileReadStatus::Read;
+            return content;
+        }
+        // Locked or held by another program, perhaps only for a moment.
+        if (attempt >= retry.attempts) return {FileReadStatus::Unreadable, {}};
+        if (retry.pause) retry.pause();
     }
-    bytes.resize(done);
-    return bytes;
+}
+
+std::optional<FileHead> ReadFileHead(const std::wstring& path, size_t count) {
+    FileHandle file(
+        CreateFileW(path.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    LARGE_INTEGER size{};
+    if (!file.Valid() || !GetFileSizeEx(file.Get(), &size)) return std::nullopt;
+    FileHead head;
+    head.size = static_cast<unsigned long long>(size.QuadPart);
+    head.bytes.assign(count, '\0');
+    DWORD read = 0;
+    if (!ReadFile(file.Get(), head.bytes.data(), static_cast<DWORD>(count), &read, nullptr)) return std::nullopt;
+    head.bytes.resize(read);
+    return head;
 }
 
 bool ReplaceFileAtomically(const std::wstring& path, std::string_view bytes) {

@@ -1,14 +1,42 @@
 // Whole-file reads and atomic replacement of files.
 #pragma once
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace ui {
 
-// Reads a file, creating it empty when it is missing (and the folder allows it).
-// nullopt when it can neither be read nor created.
-std::optional<std::string> ReadOrCreateFile(const std::wstring& path);
+enum class FileReadStatus {
+    Read,        // the file's bytes
+    Created,     // it was missing and is now there, empty
+    NotCreated,  // it was missing and could not be made (no folder, no right to write)
+    Unreadable,  // it is there but could not be read: leave it alone
+};
+
+struct FileContent {
+    FileReadStatus status = FileReadStatus::Unreadable;
+    std::string bytes;
+};
+
+// How a read that meets a busy file tries again: `attempts` tries in all, with
+// `pause` run between them.
+struct ReadRetry {
+    int attempts = 1;
+    std::function<void()> pause;
+};
+
+// Reads a file while letting other programs read, write, rename or delete it
+// meanwhile, as they expect of a reader. A missing file is created empty.
+FileContent ReadOrCreateFile(const std::wstring& path, const ReadRetry& retry = {});
+
+// The first `count` bytes of a file (fewer when it is shorter) and its size; nullopt
+// when it cannot be opened.
+struct FileHead {
+    std::string bytes;
+    unsigned long long size = 0;
+};
+std::optional<FileHead> ReadFileHead(const std::wstring& path, size_t count);
 
 // Replaces a file in one step: the bytes go to a temporary file in the same
 // folder, which then takes the file's place. false leaves the old file as it was.

@@ -151,3 +151,35 @@ TEST(ClockSettingsTest, AFaceNameLongerThan31CharactersIsCut) {
 }
 
 }  // namespace
+
+// Values that would make drawing pathological are brought to the nearest sound one;
+// values inside the ranges, the edges included, are kept as written.
+TEST(ClockSettingsTest, DrawingValuesAreKeptWithinSoundRanges) {
+    struct Case {
+        const wchar_t* key;
+        const wchar_t* stored;
+        int expected;
+    };
+    const Case cases[] = {
+        {L"Height", L"2147483647", 422}, {L"Height", L"-2147483648", 0},
+        {L"Height", L"422", 422},        {L"Height", L"0", 0},
+        {L"Height", L"150", 150},        {L"FontSize", L"2147483647", 1000},
+        {L"FontSize", L"-5000", -1000},  {L"FontSize", L"-27", -27},
+        {L"HomeX", L"99999999", 32767},  {L"HomeY", L"-40000", -32768},
+        {L"X", L"2147483647", 32767},    {L"Y", L"-20", -20},
+    };
+    for (const Case& c : cases) {
+        MemoryProfile profile;
+        profile.values[c.key] = c.stored;
+        const ClockSettings settings = ReadAll(profile);
+        const WindowPosition position = ReadWindowPosition(profile, 1024, 738);
+        const std::wstring key = c.key;
+        const int read = key == L"Height"     ? settings.Height
+                         : key == L"FontSize" ? settings.dialFont.height
+                         : key == L"HomeX"    ? settings.HomeX
+                         : key == L"HomeY"    ? settings.HomeY
+                         : key == L"X"        ? position.x
+                                              : position.y;
+        EXPECT_EQ(read, c.expected) << std::string(key.begin(), key.end()) << " = " << testing::PrintToString(c.stored);
+    }
+}

@@ -123,18 +123,7 @@ TEST(ClockFaceTest, MissingDataFolderShowsTheFallbackWithHandsAndDate) {
     FaceCanvas canvas;
     clock.Dialog()->PaintFace(canvas.Dc());
     FaceCanvas fallback;
-    {
-        HBITMAP picture =
-            static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_FALLBACK_ILLUSTRATION),
-                                            IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-        ASSERT_NE(picture, nullptr);
-        HDC source = CreateCompatibleDC(fallback.Dc());
-        HGDIOBJ old = SelectObject(source, picture);
-        BitBlt(fallback.Dc(), 0, 0, 165, 422, source, 0, 0, SRCCOPY);
-        SelectObject(source, old);
-        DeleteDC(source);
-        DeleteObject(picture);
-    }
+    fallback.Draw(IDB_FALLBACK_ILLUSTRATION);
     for (auto [x, y] : {std::pair{20, 100}, {140, 300}, {10, 410}, {150, 60}})
         EXPECT_EQ(canvas.Pixel(x, y), fallback.Pixel(x, y)) << x << "," << y;
     EXPECT_TRUE(canvas.ShowsBitmap(IDB_DIGIT_1, 59, 387));  // 12/7: "12" then "7"
@@ -142,19 +131,42 @@ TEST(ClockFaceTest, MissingDataFolderShowsTheFallbackWithHandsAndDate) {
     EXPECT_NE(canvas.Pixels(), fallback.Pixels());  // hands drawn over it
 }
 
+// A 2 x 2 blue picture.
+const unsigned char kBluePicture[] = {'B', 'M', 70, 0,   0, 0, 0, 0, 0,   0, 54, 0,   0, 0, 40, 0, 0,  0,
+                                      2,   0,   0,  0,   2, 0, 0, 0, 1,   0, 24, 0,   0, 0, 0,  0, 16, 0,
+                                      0,   0,   0,  0,   0, 0, 0, 0, 0,   0, 0,  0,   0, 0, 0,  0, 0,  0,
+                                      255, 0,   0,  255, 0, 0, 0, 0, 255, 0, 0,  255, 0, 0, 0,  0};
+
 TEST(ClockFaceTest, IllustrationFileIsDrawnFromTheDataFolder) {
     TestWorld world;
-    // A 2 x 2 blue picture: drawn at its own size at the top-left, the rest is the face's.
-    const unsigned char bmp[] = {'B', 'M', 70, 0, 0,  0, 0,   0, 0, 0,   54, 0, 0, 0, 40,  0, 0, 0,   2, 0, 0, 0, 2, 0,
-                                 0,   0,   1,  0, 24, 0, 0,   0, 0, 0,   16, 0, 0, 0, 0,   0, 0, 0,   0, 0, 0, 0, 0, 0,
-                                 0,   0,   0,  0, 0,  0, 255, 0, 0, 255, 0,  0, 0, 0, 255, 0, 0, 255, 0, 0, 0, 0};
-    world.folder.WriteData(L"bitmap0.bmp", std::string(reinterpret_cast<const char*>(bmp), sizeof(bmp)));
+    // Drawn at its own size at the top-left, the rest is the face's.
+    world.folder.WriteData(L"bitmap0.bmp", std::string(std::begin(kBluePicture), std::end(kBluePicture)));
     world.folder.WriteData(L"Illust.ini", "blue\r\n");
     RunningClock clock(world);
     FaceCanvas canvas;
     clock.Dialog()->PaintFace(canvas.Dc());
     EXPECT_EQ(canvas.Pixel(0, 0), RGB(0, 0, 255));
     EXPECT_EQ(canvas.Pixel(1, 1), RGB(0, 0, 255));
+}
+
+// Headers that made the system's loader read far past the end of the file.
+TEST(ClockFaceTest, APictureWithAnImpossibleHeaderGivesTheFallback) {
+    std::string pixelsFarAway(std::begin(kBluePicture), std::end(kBluePicture));
+    pixelsFarAway.replace(10, 4, "\xF0\xFF\xFF\x7F");
+    std::string enormous(std::begin(kBluePicture), std::end(kBluePicture));
+    enormous.replace(18, 12, "\x40\x9C\x00\x00\x40\x9C\x00\x00\x01\x00\x01\x00");  // 40000 x 40000, 1 bit
+    FaceCanvas fallback;
+    fallback.Draw(IDB_FALLBACK_ILLUSTRATION);
+    for (const std::string& picture : {pixelsFarAway, enormous}) {
+        TestWorld world;
+        world.folder.WriteData(L"bitmap0.bmp", picture);
+        world.folder.WriteData(L"Illust.ini", "broken\r\n");
+        RunningClock clock(world);
+        FaceCanvas canvas;
+        clock.Dialog()->PaintFace(canvas.Dc());
+        for (auto [x, y] : {std::pair{0, 0}, {1, 1}, {20, 100}, {150, 60}})
+            EXPECT_EQ(canvas.Pixel(x, y), fallback.Pixel(x, y)) << x << "," << y;
+    }
 }
 
 TEST(ClockFaceTest, NumeralsAreDrawnOnlyWithTheDialFace) {

@@ -13,6 +13,8 @@
 #include "app/CClockTrayWnd.h"
 #include "clock/CClockDialog.h"
 #include "ui/Dialog.h"
+#include "ui/Gdi.h"
+#include "ui/Resources.h"
 #include "ui/IniProfile.h"
 #include "ui/Text.h"
 
@@ -109,6 +111,7 @@ Environment TestWorld::MakeEnvironment() {
         return TRUE;
     };
     env.findTaskbar = [this] { return taskbar; };
+    env.fileRetry = {3, [this] { retryPause(); }};
     env.endsMessageLoop = false;
     return env;
 }
@@ -157,6 +160,38 @@ void RunningClock::Pump() const { ui::PumpMessages(); }
 void RunningClock::Tick(UINT_PTR timer) const {
     SendMessageW(Hwnd(), WM_TIMER, timer, 0);
     Pump();
+}
+
+namespace {
+
+std::vector<std::uint32_t> IconPixels(HICON icon) {
+    ICONINFO info{};
+    if (!icon || !GetIconInfo(icon, &info)) return {};
+    ui::gdi::Bitmap colour(info.hbmColor), mask(info.hbmMask);
+    BITMAP size{};
+    GetObjectW(colour.Get() ? colour.Get() : mask.Get(), sizeof(size), &size);
+    BITMAPINFO format{};
+    format.bmiHeader = {sizeof(BITMAPINFOHEADER), size.bmWidth, -size.bmHeight, 1, 32, BI_RGB};
+    std::vector<std::uint32_t> pixels(static_cast<size_t>(size.bmWidth) * size.bmHeight);
+    HDC screen = GetDC(nullptr);
+    GetDIBits(screen, colour.Get() ? colour.Get() : mask.Get(), 0, size.bmHeight, pixels.data(), &format,
+              DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+}  // namespace
+
+bool IsIconResource(HICON icon, UINT id) {
+    ui::gdi::Icon expected = ui::LoadIconResource(id, GetSystemMetrics(SM_CXSMICON));
+    std::vector<std::uint32_t> pixels = IconPixels(icon);
+    return !pixels.empty() && pixels == IconPixels(expected.Get());
+}
+
+HICON ShownTrayIcon(const TestWorld& world) {
+    for (auto call = world.notifications.rbegin(); call != world.notifications.rend(); ++call)
+        if (call->icon) return call->icon;
+    return nullptr;
 }
 
 RECT WindowRectOf(HWND hwnd) {

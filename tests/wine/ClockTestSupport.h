@@ -71,6 +71,8 @@ public:
     bool leftButton = false;
     HWND taskbar = nullptr;  // the window taken for the taskbar; none by default
     std::function<bool(UINT_PTR)> timerFails = [](UINT_PTR) { return false; };
+    // Runs between the tries of reading a busy data file (three tries in all).
+    std::function<void()> retryPause = [] {};
     std::vector<NotifyCall> notifications;
     std::vector<MessageBoxCall> messageBoxes;
     std::vector<TrackedMenu> menus;
@@ -94,6 +96,11 @@ public:
 private:
     HWND m_tray = nullptr;
 };
+
+// Whether an icon shows the same pixels as the program's icon resource of that ID.
+bool IsIconResource(HICON icon, UINT id);
+// The icon the notification area shows now: the last one given to it.
+HICON ShownTrayIcon(const TestWorld& world);
 
 RECT WindowRectOf(HWND hwnd);
 RECT ChildRectInParent(HWND parent, int id);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "ClockTestSupport.h"
+#include "app/CClockTrayWnd.h"
 #include "clock/CClockDialog.h"
 #include "resource.h"
 #include "ui/Text.h"
@@ -163,19 +164,26 @@ TEST(ClockTickTest, ANewHourRebuildsTheDueList) {
     EXPECT_TRUE(clock.Dialog()->DueList().IsEmpty());
 }
 
-// This thread's message windows, as (title, caption) pairs, in no particular order.
-std::vector<std::pair<std::wstring, std::wstring>> MessageWindows() {
-    std::vector<std::pair<std::wstring, std::wstring>> found;
+// This thread's visible message windows, in no particular order.
+std::vector<HWND> MessageWindowHandles() {
+    std::vector<HWND> found;
     EnumThreadWindows(
         GetCurrentThreadId(),
         [](HWND hwnd, LPARAM data) -> BOOL {
-            HWND title = GetDlgItem(hwnd, IDC_MESSAGE_TITLE);
-            if (title && IsWindowVisible(hwnd))
-                reinterpret_cast<std::vector<std::pair<std::wstring, std::wstring>>*>(data)->push_back(
-                    {ui::WindowText(title), ui::WindowText(GetDlgItem(hwnd, IDC_MESSAGE_CAPTION))});
+            if (GetDlgItem(hwnd, IDC_MESSAGE_TITLE) && IsWindowVisible(hwnd))
+                reinterpret_cast<std::vector<HWND>*>(data)->push_back(hwnd);
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// The same windows as (title, caption) pairs.
+std::vector<std::pair<std::wstring, std::wstring>> MessageWindows() {
+    std::vector<std::pair<std::wstring, std::wstring>> found;
+    for (HWND hwnd : MessageWindowHandles())
+        found.push_back({ui::WindowText(GetDlgItem(hwnd, IDC_MESSAGE_TITLE)),
+                         ui::WindowText(GetDlgItem(hwnd, IDC_MESSAGE_CAPTION))});
     return found;
 }
 
@@ -224,6 +232,30 @@ TEST(ClockTickTest, AlarmsOfTheStartMinuteWaitForTheirNextTurn) {
     CloseMessageWindows();
     clock.Pump();
     EXPECT_TRUE(MessageWindows().empty());
+}
+
+TEST(ClockTickTest, AlarmsAtMinuteZeroOfANewHourOpenInThatMinute) {
+    TestWorld world;
+    world.folder.WriteData(L"Message.ini",
+                           *ui::NarrowExact(L"毎時\r\nNULL\r\n[\r\nx\r\n]\r\n毎日\r\nNULL\r\n毎時\r\n0\r\n"
+                                            L"十一時\r\nNULL\r\n[\r\ny\r\n]\r\n毎日\r\nNULL\r\n指定の時刻\r\n11:0\r\n",
+                                            932));
+    world.time.hour = 10;
+    world.time.minute = 59;
+    world.time.second = 59;
+    RunningClock clock(world);
+    world.time.hour = 11;
+    world.time.minute = 0;
+    world.time.second = 0;
+    clock.Tick();
+    ASSERT_EQ(MessageWindows().size(), 1u);
+    EXPECT_EQ(MessageWindows()[0], (std::pair<std::wstring, std::wstring>{L"毎時", L"メッセージ (1/2)"}));
+    // Owned by the invisible main window, it has no taskbar button; and it stays on top.
+    HWND window = MessageWindowHandles()[0];
+    EXPECT_EQ(GetWindow(window, GW_OWNER), clock.Tray()->Handle());
+    EXPECT_NE(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    CloseMessageWindows();
+    clock.Pump();
 }
 
 // A data folder whose only sound is the hourly chime.

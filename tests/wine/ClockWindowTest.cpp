@@ -295,9 +295,13 @@ TEST(ClockWindowTest, StartMinimisedWithoutATaskbarSaysSoAndStaysShown) {
     RunningClock clock(world);
     ASSERT_EQ(world.messageBoxes.size(), 1u);
     EXPECT_EQ(world.messageBoxes[0].text, L"タスクバーの取得に失敗しました。");
+    EXPECT_EQ(world.messageBoxes[0].caption, L"ぽこみ");
     EXPECT_TRUE(IsWindowVisible(clock.Hwnd()));
     EXPECT_EQ(WindowRectOf(clock.Hwnd()).left, 300);
     EXPECT_EQ(clock.Dialog()->Settings().Minimize, 0);
+    // The notification icon shows the window as it is: shown, not minimised.
+    EXPECT_TRUE(IsIconResource(world.notifications.front().icon, IDI_TRAY_MINIMIZED));
+    EXPECT_TRUE(IsIconResource(ShownTrayIcon(world), IDI_TRAY_NORMAL));
 }
 
 class TimerFailureTest : public testing::TestWithParam<UINT_PTR> {};
@@ -320,5 +324,26 @@ TEST_P(TimerFailureTest, AFailedTimerIsReportedAndTheWindowStays) {
 
 INSTANTIATE_TEST_SUITE_P(ClockWindowTest, TimerFailureTest,
                          testing::Values(CClockDialog::kSecondTimer, CClockDialog::kQuickTimer));
+
+}  // namespace
+
+namespace {
+
+TEST(ClockWindowTest, AbsurdDrawingValuesAreKeptWhereTheFaceIsStillDrawn) {
+    TestWorld world;
+    world.WriteProfile(L"Height", L"2147483647");
+    world.WriteProfile(L"FontSize", L"2147483647");
+    world.WriteProfile(L"TitleFace", L"1");
+    world.WriteProfile(L"X", L"2147483647");
+    RunningClock clock(world);
+    ASSERT_TRUE(clock.Alive());
+    EXPECT_EQ(clock.Dialog()->Settings().Height, 422);
+    EXPECT_EQ(clock.Dialog()->Settings().dialFont.height, 1000);
+    EXPECT_EQ(WindowRectOf(clock.Hwnd()).left, 32767);
+    RedrawWindow(clock.Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    world.time.minute = 31;
+    clock.Tick();  // a minute's full redraw
+    EXPECT_TRUE(clock.Alive());
+}
 
 }  // namespace

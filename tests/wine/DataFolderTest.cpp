@@ -144,3 +144,129 @@ TEST(DataFolderTest, AMissingDataFolderIsReportedOnSave) {
 }
 
 }  // namespace
+
+namespace {
+
+// A data file held open by another program for as long as this object lives.
+class HeldFile {
+public:
+    HeldFile(const std::wstring& path, DWORD share)
+        : m_handle(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, share, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+    ~HeldFile() { Release(); }
+    HeldFile(const HeldFile&) = delete;
+    HeldFile& operator=(const HeldFile&) = delete;
+    bool Held() const { return m_handle != INVALID_HANDLE_VALUE; }
+    void Release() {
+        if (Held()) CloseHandle(m_handle);
+        m_handle = INVALID_HANDLE_VALUE;
+    }
+
+private:
+    HANDLE m_handle;
+};
+
+TEST(DataFolderTest, AFileThatCannotBeReadIsReportedOnceAndNeverWrittenOver) {
+    TestWorld world;
+    WriteSampleFolder(world.folder);
+    const std::string alarms = world.folder.ReadData(L"Message.ini");
+    HeldFile held(world.folder.DataPath(L"Message.ini"), 0);
+    ASSERT_TRUE(held.Held());
+    int pauses = 0;
+    world.retryPause = [&] { ++pauses; };
+    RunningClock clock(world);
+    EXPECT_EQ(pauses, 2);  // tried three times
+    ASSERT_EQ(world.messageBoxes.size(), 1u);
+    EXPECT_NE(world.messageBoxes[0].text.find(world.folder.DataPath(L"Message.ini")), std::wstring::npos);
+    EXPECT_TRUE(clock.Dialog()->Alarms().IsEmpty());
+
+    held.Release();
+    clock.Dialog()->SetAlarms(AlarmList());  // the same empty list: nothing new for the file
+    clock.Dialog()->SaveAll();
+    EXPECT_EQ(world.folder.ReadData(L"Message.ini"), alarms);
+    EXPECT_EQ(world.folder.ReadData(L"Show.ini"), "0\r\n1\r\n1\r\n");  // the other files are saved as ever
+    EXPECT_EQ(world.messageBoxes.size(), 1u);
+
+    // Alarms the user saves through the options replace it.
+    AlarmList edited;
+    edited.Append(Entry(L"新しい", L"NULL", L"x", L"毎日", L"NULL", L"毎時", L"15"));
+    clock.Dialog()->SetAlarms(edited);
+    clock.Dialog()->SaveAll();
+    EXPECT_EQ(world.folder.ReadData(L"Message.ini"),
+              Cp932(L"新しい\r\nNULL\r\n[\r\nx\r\n]\r\n毎日\r\nNULL\r\n毎時\r\n15\r\n"));
+}
+
+TEST(DataFolderTest, UnreadableNamesKeepTheShownFlagsUntouched) {
+    TestWorld world;
+    WriteSampleFolder(world.folder);
+    HeldFile held(world.folder.DataPath(L"Illust.ini"), 0);
+    RunningClock clock(world);
+    held.Release();
+    clock.Dialog()->SaveAll();
+    EXPECT_EQ(world.folder.ReadData(L"Show.ini"), "0\r\n1\r\n");
+}
+
+TEST(DataFolderTest, FilesOtherProgramsHoldOpenAreReadAlongsideThem) {
+    TestWorld world;
+    WriteSampleFolder(world.folder);
+    // An editor that has the file open for writing, sharing it as editors do.
+    HeldFile editing(world.folder.DataPath(L"Message.ini"), FILE_SHARE_READ | FILE_SHARE_WRITE);
+    // A program that holds it alone, but only for a moment: it lets go at the first pause.
+    HeldFile busy(world.folder.DataPath(L"Sound.ini"), 0);
+    world.retryPause = [&] { busy.Release(); };
+    RunningClock clock(world);
+    EXPECT_TRUE(world.messageBoxes.empty());
+    EXPECT_EQ(clock.Dialog()->Alarms().Count(), 2u);
+    EXPECT_EQ(clock.Dialog()->Sounds().List(SoundEvent::Time), (std::vector<std::wstring>{L"chime.wav"}));
+}
+
+std::string Utf16Le(const std::wstring& text) {
+    std::string bytes = "\xFF\xFE";
+    for (wchar_t c : text) {
+        bytes.push_back(static_cast<char>(c & 0xFF));
+        bytes.push_back(static_cast<char>(c >> 8));
+    }
+    return bytes;
+}
+
+TEST(DataFolderTest, EachFileIsWrittenBackInTheFormItCameIn) {
+    TestWorld world;
+    world.folder.WriteData(L"Illust.ini", "a\r\nb\r\n");
+    const std::string show = Utf16Le(L"1\r\n0\r\n");                       // Notepad's "Unicode"
+    const std::string sound = "[Boot]\r\n\xED\x95\x9C.wav\r\n[Exit]\r\n";  // UTF-8 without a mark
+    // Code page 932 with a cut character and bytes that decode in no way.
+    const std::string message =
+        Cp932(L"朝会") + "\x82\r\nNULL\r\n[\r\n\xFD\xFE\x80 \x81\r\n]\r\n" + Cp932(L"毎日\r\nNULL\r\n毎時\r\n0\r\n");
+    world.folder.WriteData(L"Show.ini", show);
+    world.folder.WriteData(L"Sound.ini", sound);
+    world.folder.WriteData(L"Message.ini", message);
+    {
+        RunningClock clock(world);
+        EXPECT_EQ(clock.Dialog()->ShownFlags(), (std::vector<int>{1, 0}));
+        EXPECT_EQ(clock.Dialog()->Sounds().List(SoundEvent::Boot), (std::vector<std::wstring>{L"한.wav"}));
+        ASSERT_EQ(clock.Dialog()->Alarms().Count(), 1u);
+        EXPECT_EQ(clock.Dialog()->Alarms().At(0).Subject.substr(0, 2), L"朝会");
+        clock.Dialog()->SaveAll();
+    }
+    EXPECT_EQ(world.folder.ReadData(L"Show.ini"), show);
+    // Sound.ini's own rules add the seven missing headers; what it held stays as it was.
+    EXPECT_EQ(world.folder.ReadData(L"Sound.ini"),
+              sound + "[Time]\r\n[Away]\r\n[Alarm]\r\n[Return]\r\n[Minimize]\r\n[Restore]\r\n[Update]\r\n");
+    EXPECT_EQ(world.folder.ReadData(L"Message.ini"), message);
+}
+
+TEST(DataFolderTest, NoDataFolderAtAllStillStartsAndSaysSoWhenSaving) {
+    TestWorld world;
+    ASSERT_TRUE(RemoveDirectoryW((world.folder.Path() + L"dat").c_str()));
+    RunningClock clock(world);
+    ASSERT_TRUE(clock.Alive());
+    EXPECT_TRUE(world.messageBoxes.empty());  // nothing was lost: nothing is reported yet
+    EXPECT_TRUE(clock.Dialog()->IllustrationNames().empty());
+    world.time.minute = 31;
+    clock.Tick();
+    EXPECT_TRUE(clock.Alive());
+    clock.Dialog()->SaveAll();
+    EXPECT_EQ(world.messageBoxes.size(), 1u);
+}
+
+}  // namespace

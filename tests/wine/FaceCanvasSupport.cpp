@@ -36,21 +36,41 @@ std::vector<std::uint32_t> FaceCanvas::Pixels() const {
     return copy;
 }
 
-bool FaceCanvas::ShowsBitmap(UINT bitmapId, int x, int y) const {
-    HBITMAP glyph = static_cast<HBITMAP>(
+namespace {
+
+HBITMAP LoadResourceBitmap(UINT bitmapId) {
+    return static_cast<HBITMAP>(
         LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(bitmapId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    if (!glyph) return false;
-    BITMAP size{};
-    GetObjectW(glyph, sizeof(size), &size);
-    FaceCanvas expected(size.bmWidth, size.bmHeight);
-    HDC source = CreateCompatibleDC(expected.Dc());
-    HGDIOBJ old = SelectObject(source, glyph);
-    BitBlt(expected.Dc(), 0, 0, size.bmWidth, size.bmHeight, source, 0, 0, SRCCOPY);
+}
+
+SIZE BitmapSize(HBITMAP bitmap) {
+    BITMAP info{};
+    GetObjectW(bitmap, sizeof(info), &info);
+    return {info.bmWidth, info.bmHeight};
+}
+
+}  // namespace
+
+void FaceCanvas::Draw(UINT bitmapId) const {
+    HBITMAP picture = LoadResourceBitmap(bitmapId);
+    SIZE size = BitmapSize(picture);
+    HDC source = CreateCompatibleDC(m_dc);
+    HGDIOBJ old = SelectObject(source, picture);
+    BitBlt(m_dc, 0, 0, size.cx, size.cy, source, 0, 0, SRCCOPY);
     SelectObject(source, old);
     DeleteDC(source);
+    DeleteObject(picture);
+}
+
+bool FaceCanvas::ShowsBitmap(UINT bitmapId, int x, int y) const {
+    HBITMAP glyph = LoadResourceBitmap(bitmapId);
+    if (!glyph) return false;
+    const SIZE size = BitmapSize(glyph);
     DeleteObject(glyph);
-    for (int gy = 0; gy < size.bmHeight; ++gy)
-        for (int gx = 0; gx < size.bmWidth; ++gx)
+    FaceCanvas expected(size.cx, size.cy);
+    expected.Draw(bitmapId);
+    for (int gy = 0; gy < size.cy; ++gy)
+        for (int gx = 0; gx < size.cx; ++gx)
             if (Pixel(x + gx, y + gy) != expected.Pixel(gx, gy)) return false;
     return true;
 }

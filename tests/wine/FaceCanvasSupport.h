@@ -15,6 +15,8 @@ public:
     HDC Dc() const { return m_dc; }
     COLORREF Pixel(int x, int y) const;
     std::vector<std::uint32_t> Pixels() const;
+    // Copies a bitmap resource to the top-left corner.
+    void Draw(UINT bitmapId) const;
     // Whether the block at (x, y) shows exactly the given bitmap resource.
     bool ShowsBitmap(UINT bitmapId, int x, int y) const;
     void ResetMapping() const;

@@ -138,7 +138,7 @@ protected:
         return env;
     }
     HWND Open(const AlarmList& entries) {
-        HWND hwnd = CMessageDialog::Open(entries, MakeEnvironment());
+        HWND hwnd = CMessageDialog::Open(entries, {nullptr, m_player, MakeEnvironment()});
         ui::PumpMessages();
         return hwnd;
     }
@@ -148,6 +148,7 @@ protected:
     }
 
     TestWorld m_world;
+    std::weak_ptr<SoundPlayer> m_player;  // none: the windows stay silent
     std::vector<TimerCall> m_timers;
 };
 
@@ -513,6 +514,7 @@ protected:
         m_world.folder.WriteData(L"Sound.ini", SoundIniWithAlarm(alarmSound));
         m_clock = std::make_unique<RunningClock>(m_world);
         ASSERT_TRUE(m_clock->Alive());
+        m_player = Clock()->Player();
     }
     void TearDown() override { m_clock.reset(); }
     CClockDialog* Clock() const { return m_clock->Dialog(); }
