@@ -8,16 +8,16 @@
 
 namespace {
 
-// The index of the item that equals the text exactly, or kNoUnit.
+// The index of the item that equals the text exactly, or kNoSelection.
 template <std::size_t N>
 int IndexOf(const std::array<std::wstring_view, N>& items, std::wstring_view text) {
     const auto found = std::find(items.begin(), items.end(), text);
-    return found == items.end() ? kNoUnit : static_cast<int>(found - items.begin());
+    return found == items.end() ? kNoSelection : static_cast<int>(found - items.begin());
 }
 
 template <std::size_t N>
 int InRangeOrNone(int index) {
-    return index >= 0 && index < static_cast<int>(N) ? index : kNoUnit;
+    return index >= 0 && index < static_cast<int>(N) ? index : kNoSelection;
 }
 
 std::wstring Pair(int first, wchar_t separator, int second) {
@@ -113,7 +113,7 @@ bool ScheduleEditor::BoxTextChanged(ScheduleBox box, std::wstring_view text) {
 }
 
 bool ScheduleEditor::WeekdaySelected(int index) {
-    if (InRangeOrNone<kWeekdayItems.size()>(index) == kNoUnit || index == m_numbers.Weekday) {
+    if (InRangeOrNone<kWeekdayItems.size()>(index) == kNoSelection || index == m_numbers.Weekday) {
         return false;
     }
     m_numbers.Weekday = index;
@@ -128,7 +128,7 @@ std::wstring ScheduleEditor::DisplayText() const {
 
 void ScheduleEditor::WriteSchedule(AlarmEntry& entry) const {
     const ScheduleNumbers& n = m_numbers;
-    if (m_dateUnit == kNoUnit) {
+    if (m_dateUnit == kNoSelection) {
         entry.DateUnit = m_stored.DateUnit;
         entry.DateDetail = m_stored.DateDetail;
     } else {
@@ -142,7 +142,7 @@ void ScheduleEditor::WriteSchedule(AlarmEntry& entry) const {
     default: break;
     }
 
-    if (m_timeUnit == kNoUnit) {
+    if (m_timeUnit == kNoSelection) {
         entry.TimeUnit = m_stored.TimeUnit;
         entry.TimeDetail = m_stored.TimeDetail;
     } else {

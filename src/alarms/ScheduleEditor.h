@@ -36,8 +36,8 @@ inline constexpr std::array<std::wstring_view, 7> kWeekdayItems = {
     L"日曜日", L"月曜日", L"火曜日", L"水曜日", L"木曜日", L"金曜日", L"土曜日",
 };
 
-// Unit indices; kNoUnit when a list has no selection.
-inline constexpr int kNoUnit = -1;
+// List indices; kNoSelection when a list has nothing selected.
+inline constexpr int kNoSelection = -1;
 inline constexpr int kDateYearly = 0;
 inline constexpr int kDateMonthly = 1;
 inline constexpr int kDateWeekly = 2;
@@ -82,7 +82,7 @@ public:
     int TimeUnit() const { return m_timeUnit; }
     const ScheduleNumbers& Numbers() const { return m_numbers; }
 
-    // A unit list's selection changed (kNoUnit, or an index out of range, is no selection).
+    // A unit list's selection changed (kNoSelection, or an index out of range, is no selection).
     void SelectDateUnit(int index);
     void SelectTimeUnit(int index);
 
@@ -134,8 +134,8 @@ private:
     };
     const BoxRole* RoleOf(ScheduleBox box) const;
 
-    int m_dateUnit = kNoUnit;
-    int m_timeUnit = kNoUnit;
+    int m_dateUnit = kNoSelection;
+    int m_timeUnit = kNoSelection;
     ScheduleNumbers m_numbers;
     AlarmEntry m_stored;  // the loaded schedule fields, kept for a unit the lists do not hold
     int m_fillDepth = 0;

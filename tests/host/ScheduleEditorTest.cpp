@@ -140,7 +140,7 @@ TEST(ScheduleEditorTest, LayoutFollowsTheUnitsAndShowsTheNumbers) {
         {kDateMonthly, kTimeHourly, L"14日[1-31] 26分[0-59] "},
         {kDateWeekly, kTimeAtTime, L"9時[0-23] 26分[0-59] 曜:5"},
         {kDateDaily, kTimeHourly, L"26分[0-59] "},
-        {kNoUnit, kNoUnit, L""},
+        {kNoSelection, kNoSelection, L""},
     };
     for (const Case& c : cases) {
         ScheduleEditor editor;
@@ -205,7 +205,7 @@ TEST(ScheduleEditorTest, UnitsNotInTheListsSelectNothingAndAreKept) {
         SCOPED_TRACE(testing::PrintToString(c.stored));
         ScheduleEditor editor;
         editor.Load(c.stored, kNow);
-        EXPECT_EQ(editor.DateUnit(), kNoUnit);
+        EXPECT_EQ(editor.DateUnit(), kNoSelection);
         EXPECT_FALSE(editor.Box(Box::DateFirst).Shown || editor.Box(Box::DateSecond).Shown ||
                      editor.IsWeekdayListShown());
         AlarmEntry entry = c.stored;
