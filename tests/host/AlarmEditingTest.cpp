@@ -3,82 +3,43 @@
 #include "AlarmTestPrinters.h"
 #include "alarms/AlarmEditing.h"
 
-namespace {
-
-constexpr ScheduleNumbers kNow{3, 14, 9, 26, 5};
-
-}  // namespace
-
 TEST(AlarmEditingTest, NewAlarmFromTheWizard) {
-    struct Case {
-        AlarmTexts texts;
-        int dateUnit;
-        int timeUnit;
-        AlarmEntry expected;
-    };
-    const Case cases[] = {
-        {{L"朝", L"", L"起きて\r\n早く"},
-         kDateDaily,
-         kTimeAtTime,
-         {L"朝", L"NULL", L"起きて\r\n早く", L"毎日", L"NULL", L"指定の時刻", L"9:26"}},
-        {{L"鐘", L"C:\\a.wav", L""},
-         kDateYearly,
-         kTimeHourly,
-         {L"鐘", L"C:\\a.wav", L"", L"毎年", L"3/14", L"毎時", L"26"}},
-        {{L"", L"C:\\b.wav", L"x"},
-         kDateWeekly,
-         kTimeAtTime,
-         {L"", L"C:\\b.wav", L"x", L"毎週", L"5", L"指定の時刻", L"9:26"}},
-    };
-    for (const Case& c : cases) {
-        ScheduleEditor schedule;
-        schedule.Start(kNow);
-        schedule.SelectDateUnit(c.dateUnit);
-        schedule.SelectTimeUnit(c.timeUnit);
-        EXPECT_EQ(BuildNewAlarm(c.texts, schedule), c.expected);
-    }
+    ScheduleEditor schedule;
+    schedule.Start(ScheduleNumbers{3, 14, 9, 26, 5});
+    schedule.SelectDateUnit(kDateDaily);
+    const AlarmEntry noSound{L"朝", L"NULL", L"起きて\r\n早く", L"毎日", L"NULL", L"指定の時刻", L"9:26"};
+    EXPECT_EQ(BuildNewAlarm({L"朝", L"", L"起きて\r\n早く"}, schedule), noSound);
+    EXPECT_EQ(BuildNewAlarm({L"朝", L"C:\\a.wav", L""}, schedule).Sound, L"C:\\a.wav");
 }
 
 TEST(AlarmEditingTest, EditedAlarmRebuildsTheScheduleOnlyWhenItsPageWasShown) {
-    struct Case {
-        AlarmEntry original;
-        AlarmEntry rebuilt;  // after the schedule page was shown and nothing changed on it
-    };
-    const Case cases[] = {
+    const std::pair<AlarmEntry, AlarmEntry> cases[] = {
+        // original, and the result after the schedule page was shown and left as it was
         {{L"件名", L"NULL", L"本文", L"毎年", L"012/24日", L"指定の時刻", L" 7:05"},
-         {L"新しい件名", L"NULL", L"本文", L"毎年", L"12/24", L"指定の時刻", L"7:5"}},
-        {{L"件名", L"NULL", L"本文", L"毎日", L"0", L"毎時", L"15分"},
-         {L"新しい件名", L"NULL", L"本文", L"毎日", L"NULL", L"毎時", L"15"}},
-        {{L"件名", L"", L"本文", L"毎", L"7", L"時々", L"?"},
-         {L"新しい件名", L"NULL", L"本文", L"毎", L"7", L"時々", L"?"}},
+         {L"新", L"NULL", L"本文", L"毎年", L"12/24", L"指定の時刻", L"7:5"}},
+        {{L"件名", L"", L"本文", L"毎日", L"0", L"毎時", L"15分"},
+         {L"新", L"NULL", L"本文", L"毎日", L"NULL", L"毎時", L"15"}},
+        {{L"件名", L"NULL", L"", L"毎", L"7", L"時々", L"?"}, {L"新", L"NULL", L"", L"毎", L"7", L"時々", L"?"}},
+        {{L"件名", L"C:\\a.wav", L"", L"毎週", L"1", L"毎時", L"0"},
+         {L"新", L"C:\\a.wav", L"", L"毎週", L"1", L"毎時", L"0"}},
     };
-    for (const Case& c : cases) {
-        AlarmTexts texts = TextsOf(c.original);
-        texts.Subject = L"新しい件名";
+    for (const auto& [original, rebuilt] : cases) {
+        AlarmTexts texts = TextsOf(original);
+        EXPECT_NE(texts.Sound, L"NULL");
+        texts.Subject = L"新";
 
-        AlarmEntry textOnly = c.original;
+        AlarmEntry textOnly = original;
         textOnly.Subject = texts.Subject;
-        textOnly.Sound = L"NULL";
-        EXPECT_EQ(BuildEditedAlarm(c.original, texts, nullptr), textOnly);
+        textOnly.Sound = rebuilt.Sound;
+        EXPECT_EQ(BuildEditedAlarm(original, texts, nullptr), textOnly);
 
         ScheduleEditor schedule;
-        schedule.Load(c.original, kNow);
-        EXPECT_EQ(BuildEditedAlarm(c.original, texts, &schedule), c.rebuilt);
+        schedule.Load(original, ScheduleNumbers{3, 14, 9, 26, 5});
+        EXPECT_EQ(BuildEditedAlarm(original, texts, &schedule), rebuilt);
     }
 }
 
-TEST(AlarmEditingTest, SoundBoxShowsNoSoundAsEmptyAndStoresItAsNull) {
-    const AlarmEntry original{L"件名", L"NULL", L"本文", L"毎日", L"NULL", L"毎時", L"0"};
-    const AlarmTexts texts = TextsOf(original);
-    EXPECT_EQ(texts.Sound, L"");
-    EXPECT_EQ(BuildEditedAlarm(original, texts, nullptr), original);
-
-    AlarmTexts withSound = texts;
-    withSound.Sound = L"D:\\ring.wav";
-    EXPECT_EQ(BuildEditedAlarm(original, withSound, nullptr).Sound, L"D:\\ring.wav");
-}
-
-TEST(AlarmEditingTest, WizardButtonsFollowTheContent) {
+TEST(AlarmEditingTest, ButtonsFollowTheTexts) {
     struct Case {
         AlarmTexts texts;
         unsigned contentPage;   // on activation, or after the sound or message changed
