@@ -5,6 +5,12 @@
 #define IDD_ABOUT                 100
 #define IDD_CLOCK                 102
 #define IDD_MESSAGE               177
+#define IDD_SETTING_SCHEDULE      106
+#define IDD_ALARM_LIST            110
+#define IDD_ADD_PAGE1             145
+#define IDD_ADD_PAGE2             146
+#define IDD_ADD_PAGE3             147
+#define IDD_SETTING_GENERAL       202
 
 // Menus
 #define IDR_CLOCK_MENU            134
@@ -98,3 +104,37 @@
 #define IDC_MESSAGE_LINE          1043
 #define IDC_MESSAGE_CAPTION       1044
 #define IDC_MESSAGE_TEXT          1011
+
+// Controls without an ID of their own
+#ifndef IDC_STATIC
+#define IDC_STATIC                (-1)
+#endif
+
+// Controls of the alarm pages: the alarm list page, the add-alarm wizard and the alarm property sheet
+#define IDC_ALARM_ADD             1013
+#define IDC_ALARM_DELETE          1014
+#define IDC_ALARM_PROPERTIES      1015
+#define IDC_ALARM_TEST            1016
+#define IDC_ALARM_LIST            1017
+#define IDC_ALARM_SUBJECT         1050
+#define IDC_ALARM_SOUND           1051
+#define IDC_ALARM_MESSAGE         1052
+#define IDC_WIZARD_BROWSE         1053
+#define IDC_SETTING_BROWSE        1030
+#define IDC_DATE_FIRST            1023
+#define IDC_DATE_FIRST_SPIN       1024
+#define IDC_DATE_SECOND           1025
+#define IDC_DATE_SECOND_SPIN      1026
+#define IDC_TIME_FIRST            1027
+#define IDC_TIME_FIRST_SPIN       1028
+#define IDC_DATE_UNIT             1029
+#define IDC_TIME_UNIT             1030
+#define IDC_WEEKDAY               1031
+#define IDC_TIME_SECOND           1032
+#define IDC_TIME_SECOND_SPIN      1033
+#define IDC_DATE_FIRST_LABEL      1035
+#define IDC_TIME_FIRST_LABEL      1037
+#define IDC_DATE_SECOND_LABEL     1038
+#define IDC_TIME_SECOND_LABEL     1039
+#define IDC_WIZARD_SCHEDULE_TEXT  1044
+#define IDC_SETTING_SCHEDULE_TEXT 1045

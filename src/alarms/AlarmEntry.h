@@ -28,6 +28,9 @@ struct AlarmEntry {
     friend bool operator==(const AlarmEntry&, const AlarmEntry&) = default;
 };
 
+// An empty Sound, like "NULL", plays the general alarm sound.
+inline bool HasOwnSound(const AlarmEntry& entry) { return !entry.Sound.empty() && entry.Sound != kNoValue; }
+
 // An ordered list of alarm copies with stable positions (0 is the head).
 class AlarmList {
 public:
