@@ -7,16 +7,18 @@ namespace ui {
 
 namespace {
 
-bool RegisterPlainClass(const wchar_t* className, WNDPROC proc) {
+bool RegisterPlainClass(const WindowCreateArgs& args, WNDPROC proc) {
     WNDCLASSEXW existing{};
     existing.cbSize = sizeof(existing);
     HINSTANCE instance = GetModuleHandleW(nullptr);
-    if (GetClassInfoExW(instance, className, &existing)) return true;
+    if (GetClassInfoExW(instance, args.className, &existing)) return true;
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);
+    wc.style = args.classStyle;
     wc.lpfnWndProc = proc;
     wc.hInstance = instance;
-    wc.lpszClassName = className;
+    wc.hbrBackground = args.classBackground;
+    wc.lpszClassName = args.className;
     return RegisterClassExW(&wc) != 0;
 }
 
@@ -40,7 +42,7 @@ Window::~Window() {
 }
 
 bool Window::CreateWindowObject(const WindowCreateArgs& args) {
-    if (!RegisterPlainClass(args.className, &Window::StaticProc)) return false;
+    if (!RegisterPlainClass(args, &Window::StaticProc)) return false;
     HWND hwnd = CreateWindowExW(args.exStyle, args.className, args.title, args.style, args.rect.left, args.rect.top,
                                 args.rect.right - args.rect.left, args.rect.bottom - args.rect.top, args.parent,
                                 nullptr, GetModuleHandleW(nullptr), this);

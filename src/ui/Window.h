@@ -11,7 +11,9 @@ namespace ui {
 void ReportUnexpected(const char* where) noexcept;
 
 struct WindowCreateArgs {
-    const wchar_t* className = nullptr;  // registered on first use (no style, cursor, brush or icon)
+    const wchar_t* className = nullptr;  // registered on first use, without cursor or icon
+    UINT classStyle = 0;                 // CS_ styles of the class
+    HBRUSH classBackground = nullptr;    // erases the background (e.g. COLOR_BTNFACE + 1); none
     const wchar_t* title = L"";
     DWORD style = 0;
     DWORD exStyle = 0;
