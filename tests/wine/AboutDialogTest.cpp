@@ -151,6 +151,21 @@ TEST_F(AboutDialogTest, BothLinksOpenTheManual) {
     EXPECT_GT(CountClientPixels(Item(IDC_ABOUT_TEXT_LINK), RGB(128, 0, 128)), 20);
 }
 
+// Keys go through the dialog manager, as in the box's modal loop.
+TEST_F(AboutDialogTest, TabReachesTheTextLinkAndSpaceOpensIt) {
+    Open();
+    HWND link = Item(IDC_ABOUT_TEXT_LINK);
+    ASSERT_EQ(GetFocus(), Item(IDOK));
+    PostMessageW(Item(IDOK), WM_KEYDOWN, VK_TAB, 0);
+    ui::PumpMessages();
+    ASSERT_EQ(GetFocus(), link);
+    EXPECT_GT(CountClientPixels(link, RGB(255, 0, 0)), 20);  // focused: the pressed colour
+    PostMessageW(link, WM_KEYDOWN, VK_SPACE, 0);
+    ui::PumpMessages();
+    EXPECT_EQ(m_shell.opened, std::vector<std::wstring>{kManual});
+    EXPECT_TRUE(IsWindow(m_about.Handle()));
+}
+
 TEST_F(AboutDialogTest, StandsOnWhite) {
     Open();
     RECT version = ChildRectInParent(m_about.Handle(), IDC_ABOUT_VERSION);
