@@ -76,30 +76,18 @@ TEST(LinkRulesTest, ErrorTextNamesTheFailure) {
 }
 
 TEST(LinkRulesTest, SizingToTextKeepsTheEdgeItsAlignmentNames) {
-    LinkFit fit;
-    fit.window = {100, 50, 300, 90};  // 200 x 40
-    fit.borderWidth = 2;
-    fit.borderHeight = 2;
-    fit.textWidth = 58;
-    fit.textHeight = 18;
-    struct Case {
-        LinkAlign align;
-        bool centreVertically;
-        LinkBox expected;
-    };
-    const Case cases[] = {
-        {LinkAlign::Left, false, {100, 50, 160, 70}},
-        {LinkAlign::Right, false, {240, 50, 300, 70}},
-        {LinkAlign::Centre, false, {170, 50, 230, 70}},
-        {LinkAlign::Left, true, {100, 60, 160, 80}},
-    };
-    for (const Case& c : cases) {
-        fit.align = c.align;
-        fit.centreVertically = c.centreVertically;
+    // A 200 x 40 control with a one-pixel border around a 58 x 18 text.
+    LinkFit fit{{100, 50, 300, 90}, 2, 2, 58, 18, LinkAlign::Left, false};
+    auto fitted = [&](LinkAlign align, bool centreVertically) {
+        fit.align = align;
+        fit.centreVertically = centreVertically;
         LinkBox box = FitLinkToText(fit);
-        EXPECT_EQ(std::vector<int>({box.left, box.top, box.right, box.bottom}),
-                  std::vector<int>({c.expected.left, c.expected.top, c.expected.right, c.expected.bottom}));
-    }
+        return std::vector<int>{box.left, box.top, box.right, box.bottom};
+    };
+    EXPECT_EQ(fitted(LinkAlign::Left, false), (std::vector<int>{100, 50, 160, 70}));
+    EXPECT_EQ(fitted(LinkAlign::Right, false), (std::vector<int>{240, 50, 300, 70}));
+    EXPECT_EQ(fitted(LinkAlign::Centre, false), (std::vector<int>{170, 50, 230, 70}));
+    EXPECT_EQ(fitted(LinkAlign::Left, true), (std::vector<int>{100, 60, 160, 80}));
 }
 
 // The openers record what they were asked and answer as the test says.

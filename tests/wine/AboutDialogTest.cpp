@@ -11,7 +11,6 @@
 #include "app/Manual.h"
 #include "controls/CAboutDialog.h"
 #include "resource.h"
-#include "ui/Gdi.h"
 #include "ui/Text.h"
 
 namespace {
@@ -188,20 +187,6 @@ TEST_F(AboutDialogTest, OpensTopmostWhenTheClockIs) {
         EXPECT_EQ((GetWindowLongPtrW(m_about.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0, topMost == 1);
         DestroyWindow(m_about.Handle());
     }
-}
-
-TEST(AboutDialogTestLeaks, ABoxOpenedAndClosedTwiceLeavesNoGdiObjectBehind) {
-    const long live = ui::gdi::LiveObjects();
-    {
-        RecordedShell shell;
-        CAboutDialog about;
-        about.m_shell = shell.Make();
-        for (int round = 0; round < 2; ++round) {
-            ASSERT_TRUE(about.Create(nullptr));
-            DestroyWindow(about.Handle());
-        }
-    }
-    EXPECT_EQ(ui::gdi::LiveObjects(), live);
 }
 
 TEST(AboutDialogTestManual, OpensTheManualOrSaysWhichFileIsMissing) {

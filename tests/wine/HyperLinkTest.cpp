@@ -1,5 +1,5 @@
 // The link control: its colours under the pointer, pressed and after a visit, the
-// error box when nothing opens the address, the ".htm" fallback, Space, sizing.
+// error box when nothing opens the address, Space, sizing, a picture link.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -109,13 +109,6 @@ TEST_F(HyperLinkTest, ColourFollowsThePointerTheFocusAndTheVisit) {
     EXPECT_EQ(m_shell.opened, std::vector<std::wstring>{kAddress});
 }
 
-TEST_F(HyperLinkTest, WithoutTheHoverStyleThePointerChangesNothing) {
-    MoveTo(3, 3);
-    EXPECT_TRUE(m_link.IsHover());
-    ExpectShownIn(kLink, "pointer over it");
-    MoveTo(3, 300);
-}
-
 TEST_F(HyperLinkTest, NothingToOpenTheAddressBeepsAndNamesTheReason) {
     m_shell.shellResult = {false, 31};
     Click();
@@ -128,16 +121,6 @@ TEST_F(HyperLinkTest, NothingToOpenTheAddressBeepsAndNamesTheReason) {
     SetFocus(m_host);
     EXPECT_FALSE(m_link.IsVisited());
     ExpectShownIn(kLink, "after the failure");
-}
-
-TEST_F(HyperLinkTest, AFailingShellFallsBackToTheHtmlHandler) {
-    m_shell.shellResult = {false, 31};
-    m_shell.htmClass = L"htmlfile";
-    m_shell.handler = L"\"C:\\Web\\browse.exe\" \"%1\"";
-    Click();
-    EXPECT_EQ(m_shell.commands, std::vector<std::wstring>{std::wstring(L"\"C:\\Web\\browse.exe\"  ") + kAddress});
-    EXPECT_TRUE(m_shell.boxes.empty());
-    EXPECT_TRUE(m_link.IsVisited());
 }
 
 TEST_F(HyperLinkTest, SpaceOpensTheFocusedLinkOtherKeysDoNot) {
