@@ -16,12 +16,12 @@ configure build/win -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake"
 cmake --build "$root/build/host" -j "$jobs" -- --no-print-directory "${@}"
 cmake --build "$root/build/win" -j "$jobs" -- --no-print-directory "${@}"
 
-# The program as it ships: pokomi.exe with the sample data folder beside it.
+# The program as it ships: pokomi.exe with the sample data folder and the manual beside it.
 # The staged data folder is what the clock saves into; it is replaced only when
 # the shipped sample data itself has changed.
 dist="$root/build/dist/pokomi"
 mkdir -p "$dist"
-cp -u "$root/build/win/pokomi.exe" "$dist/"
+cp -u "$root/build/win/pokomi.exe" "$root/docs/manual/manual.html" "$dist/"
 stamp=$(cd "$root" && find dat -type f -print0 | sort -z | xargs -0 sha1sum | sha1sum | cut -d' ' -f1)
 if [ ! -d "$dist/dat" ] || [ "$(cat "$dist/.dat-stamp" 2>/dev/null)" != "$stamp" ]; then
   rm -rf "$dist/dat"

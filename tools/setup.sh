@@ -5,7 +5,8 @@ set -euo pipefail
 
 packages=(cmake g++ make googletest mingw-w64 g++-mingw-w64-x86-64-posix wine wine64
           xvfb xauth fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation locales
-          imagemagick x11-utils x11-apps x11-xserver-utils clang clang-format libclang-rt-14-dev faketime)
+          imagemagick x11-utils x11-apps x11-xserver-utils clang clang-format libclang-rt-14-dev faketime
+          zip unzip)
 
 missing=()
 for p in "${packages[@]}"; do

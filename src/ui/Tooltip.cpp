@@ -3,14 +3,38 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <vector>
+
+#include "ui/Resources.h"
+
 namespace ui {
+
+namespace {
+
+TOOLINFOW ToolInfo(HWND owner, UINT_PTR id) {
+    TOOLINFOW info{};
+    info.cbSize = sizeof(info);
+    info.hwnd = owner;
+    info.uId = id;
+    return info;
+}
+
+}  // namespace
 
 bool Tooltip::Create(HWND owner) {
     Destroy();
-    m_tooltip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                                CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, GetModuleHandleW(nullptr), nullptr);
+    m_tooltip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, Instance(), nullptr);
     m_owner = m_tooltip ? owner : nullptr;
     return m_tooltip != nullptr;
+}
+
+bool Tooltip::Create(HWND owner, const std::wstring& text) {
+    if (!Create(owner)) return false;
+    RECT client{};
+    GetClientRect(owner, &client);
+    AddTool(kClientTool, client, text);
+    return true;
 }
 
 void Tooltip::Destroy() {
@@ -22,13 +46,35 @@ void Tooltip::Destroy() {
 
 void Tooltip::AddTool(UINT_PTR id, const RECT& client, const std::wstring& text) {
     if (!m_tooltip) return;
-    TOOLINFOW info{};
-    info.cbSize = sizeof(info);
-    info.hwnd = m_owner;
-    info.uId = id;
+    TOOLINFOW info = ToolInfo(m_owner, id);
     info.rect = client;
     info.lpszText = const_cast<wchar_t*>(text.c_str());  // copied by the control
     SendMessageW(m_tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    if (id == kClientTool) m_textLength = text.size();
+}
+
+void Tooltip::SetText(const std::wstring& text) {
+    if (!m_tooltip) return;
+    TOOLINFOW info = ToolInfo(m_owner, kClientTool);
+    info.lpszText = const_cast<wchar_t*>(text.c_str());
+    SendMessageW(m_tooltip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
+    m_textLength = text.size();
+}
+
+std::wstring Tooltip::Text() const {
+    if (!m_tooltip) return {};
+    std::vector<wchar_t> buffer(m_textLength + 2, L'\0');
+    TOOLINFOW info = ToolInfo(m_owner, kClientTool);
+    info.lpszText = buffer.data();
+    SendMessageW(m_tooltip, TTM_GETTEXTW, buffer.size(), reinterpret_cast<LPARAM>(&info));
+    return buffer.data();
+}
+
+void Tooltip::FitToClient() {
+    if (!m_tooltip) return;
+    TOOLINFOW info = ToolInfo(m_owner, kClientTool);
+    GetClientRect(m_owner, &info.rect);
+    SendMessageW(m_tooltip, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
 void Tooltip::Relay(UINT message, WPARAM wParam, LPARAM lParam) const {

@@ -10,22 +10,30 @@ namespace ui {
 
 class Tooltip {
 public:
+    static constexpr UINT_PTR kClientTool = 1;  // the tool over the whole client area
+
     Tooltip() = default;
     Tooltip(const Tooltip&) = delete;
     Tooltip& operator=(const Tooltip&) = delete;
     ~Tooltip() { Destroy(); }
 
     bool Create(HWND owner);
+    // With one tool over the owner's whole client area showing the text.
+    bool Create(HWND owner, const std::wstring& text);
     void Destroy();
     HWND Handle() const { return m_tooltip; }
 
     void AddTool(UINT_PTR id, const RECT& client, const std::wstring& text);
+    void SetText(const std::wstring& text);  // of the client-area tool
+    std::wstring Text() const;               // as the tooltip window holds it
+    void FitToClient();                      // after the owner changed its size
     // Hands a mouse message of the owner to the tooltip; other messages are ignored.
     void Relay(UINT message, WPARAM wParam, LPARAM lParam) const;
 
 private:
     HWND m_owner = nullptr;
     HWND m_tooltip = nullptr;
+    size_t m_textLength = 0;
 };
 
 }  // namespace ui

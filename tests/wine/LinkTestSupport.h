@@ -1,0 +1,55 @@
+// A link shell for tests: records what the links asked of the system and answers
+// as the test says, so no browser starts and no real message box waits.
+#pragma once
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ClockTestSupport.h"
+#include "FaceCanvasSupport.h"
+#include "controls/CLinkShell.h"
+
+struct RecordedShell {
+    LinkOutcome shellResult{true, 42};
+    std::optional<std::wstring> htmClass;  // the ".htm" class; none: no handler registered
+    std::optional<std::wstring> handler;   // its open command
+    bool filesExist = true;
+    std::vector<std::wstring> opened;    // addresses handed to the shell
+    std::vector<std::wstring> commands;  // command lines started
+    std::vector<MessageBoxCall> boxes;
+    std::vector<UINT> beeps;
+
+    LinkShell Make() {
+        LinkShell shell;
+        shell.shellOpen = [this](HWND, const std::wstring& address) {
+            opened.push_back(address);
+            return shellResult;
+        };
+        shell.readClassesRoot = [this](const std::wstring& key) { return key == L".htm" ? htmClass : handler; };
+        shell.runCommand = [this](const std::wstring& command) {
+            commands.push_back(command);
+            return LinkOutcome{true, 0};
+        };
+        shell.fileExists = [this](const std::wstring&) { return filesExist; };
+        shell.messageBox = [this](HWND, const std::wstring& text, const std::wstring& caption, UINT type) {
+            boxes.push_back({text, caption, type});
+            return IDOK;
+        };
+        shell.beep = [this](UINT type) { beeps.push_back(type); };
+        return shell;
+    }
+};
+
+// How many pixels of a window's client area show the colour, painted through WM_PRINTCLIENT.
+inline int CountClientPixels(HWND hwnd, COLORREF colour) {
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    FaceCanvas canvas(client.right, client.bottom);
+    SendMessageW(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.Dc()), PRF_CLIENT | PRF_ERASEBKGND);
+    int count = 0;
+    for (int y = 0; y < client.bottom; ++y)
+        for (int x = 0; x < client.right; ++x) count += canvas.Pixel(x, y) == colour ? 1 : 0;
+    return count;
+}
