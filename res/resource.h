@@ -11,6 +11,10 @@
 #define IDD_ADD_PAGE2             146
 #define IDD_ADD_PAGE3             147
 #define IDD_SETTING_GENERAL       202
+#define IDD_OPTION_CLOCK          118
+#define IDD_OPTION_SOUND          119
+#define IDD_OPTION_ILLUST         203
+#define IDD_OPTION_PLACE          204
 
 // Menus
 #define IDR_CLOCK_MENU            134
@@ -154,3 +158,18 @@
 #define IDC_ABOUT_NAME_PUBLICITY  1020
 #define IDC_ABOUT_NAME_SUPERVISE  1021
 #define IDC_ABOUT_PICTURE_LINK    1022
+
+// Controls of the placement page
+#define IDC_PLACE_CURRENT         1030
+#define IDC_PLACE_EVASION         1031
+#define IDC_PLACE_DEFAULT         1032
+#define IDC_PLACE_CENTRE          1033
+#define IDC_PLACE_POSITION        1035
+
+// Controls of the illustration page
+#define IDC_ILLUST_UPDATE         1016
+#define IDC_ILLUST_LIST           1017
+#define IDC_ILLUST_INTERVAL       1036
+#define IDC_ILLUST_INTERVAL_SPIN  1037
+#define IDC_ILLUST_SELECT_ALL     1058
+#define IDC_ILLUST_SHOW_NOW       1059

@@ -81,6 +81,7 @@ bool CClockDialog::OnCommand(WORD id, WORD, HWND) {
     case ID_CMD_MINIMIZE: MinimizeToTray(); return true;
     case ID_CMD_MOVE: PostMessageW(m_hwnd, WM_SYSCOMMAND, SC_MOVE, 0); return true;
     case ID_CMD_RESTORE: RestoreFromTray(); return true;
+    case ID_CMD_OPTIONS: ShowOptions(); return true;
     default: return false;
     }
 }

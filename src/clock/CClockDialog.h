@@ -20,13 +20,14 @@
 #include "content/SoundTable.h"
 #include "controls/CHoverButton.h"
 #include "controls/CTextLabel.h"
+#include "options/OptionsHost.h"
 #include "ui/Dialog.h"
 #include "ui/Gdi.h"
 #include "ui/IniProfile.h"
 
 class CClockTrayWnd;
 
-class CClockDialog : public ui::Dialog, public SoundPlayer {
+class CClockDialog : public ui::Dialog, public SoundPlayer, public OptionsHost {
 public:
     static constexpr UINT_PTR kSecondTimer = 1;
     static constexpr UINT_PTR kQuickTimer = 123456;
@@ -48,6 +49,18 @@ public:
     void StepSecondHand(HDC dc, int oldSecond, int newSecond) const;
 
     void RebuildDueList();
+
+    // Command 107: the options sheet over copies of the settings and lists.
+    void ShowOptions();
+    OptionValues CurrentOptionValues() const;
+    // What the options sheet may ask of the clock.
+    const Environment& Env() const override { return m_env; }
+    POINT WindowTopLeft() const override;
+    void ShowIllustration(int index) override;
+    HIMAGELIST AlarmImages() const override { return m_imageList; }
+    SoundPlayer& Player() override { return *this; }
+    void TestAlarm(const AlarmEntry& entry) override;
+    void ApplyOptions(const OptionValues& values) override;
     // The lists the options sheet hands back; saved by the next SaveAll.
     // A list equal to the one held changes nothing, so a file left alone stays so.
     void SetShownFlags(std::vector<int> flags);
@@ -57,10 +70,10 @@ public:
     // Sounds: one player for the whole program; a request while a sound plays is dropped.
     bool PlayEventSound(SoundEvent event) override;
     bool PlaySoundFile(const std::wstring& path) override;
-    void StopEventSound();
+    void StopEventSound() override;
     bool SoundPlaying() const override { return m_soundPlaying != 0; }
     // The player for windows that may outlive the clock: it expires with the clock.
-    std::weak_ptr<SoundPlayer> Player() const { return m_playerHandle; }
+    std::weak_ptr<SoundPlayer> PlayerHandle() const { return m_playerHandle; }
 
     const ClockSettings& Settings() const { return m_settings; }
     const std::vector<std::wstring>& IllustrationNames() const { return m_illustrationNames; }
@@ -126,6 +139,7 @@ private:
     void SecondStep(HDC dc, const LocalTime& now);
     void SetTooltipText(const std::wstring& text);
     void ShowDueMessages(const AlarmList& entries);
+    void OpenMessageWindow(const AlarmList& entries);
 
     // Sounds and window commands
     bool StartSound(const std::wstring& path);  // resolves the path; true when it plays
@@ -142,6 +156,11 @@ private:
     std::wstring DataPath(const wchar_t* name) const;
     void LoadDataFiles();
     bool SaveDataFiles();  // reports a failure itself
+
+    // Modal dialogs of the clock: the clock disabled and the notification icon 173 meanwhile.
+    template <class Run>
+    INT_PTR RunModal(Run run);
+    void SetModalState(bool open);
 
     // Commands and messages
     void OnClose();

@@ -4,9 +4,17 @@
 #include "alarms/CMessageDialog.h"
 #include "app/CClockTrayWnd.h"
 
-void CClockDialog::ShowDueMessages(const AlarmList& entries) {
+void CClockDialog::ShowDueMessages(const AlarmList& entries) { OpenMessageWindow(entries); }
+
+void CClockDialog::TestAlarm(const AlarmEntry& entry) {
+    AlarmList one;
+    one.Append(entry);
+    OpenMessageWindow(one);
+}
+
+// The window deletes itself when it is closed; nothing here keeps it. Owned by the
+// invisible main window, it gets no taskbar button of its own.
+void CClockDialog::OpenMessageWindow(const AlarmList& entries) {
     if (entries.IsEmpty()) return;
-    // The window deletes itself when it is closed; nothing here keeps it. Owned by
-    // the invisible main window, it gets no taskbar button of its own.
-    CMessageDialog::Open(entries, {m_tray ? m_tray->Handle() : nullptr, Player(), m_env});
+    CMessageDialog::Open(entries, {m_tray ? m_tray->Handle() : nullptr, PlayerHandle(), m_env});
 }

@@ -24,6 +24,17 @@ int PickFirstIllustration(int nameCount, const std::vector<int>& shownFlags, Ran
     }
 }
 
+int RepickIllustration(int nameCount, const std::vector<int>& shownFlags, int current, RandomGenerator& random) {
+    if (IsShown(shownFlags, current)) return current;
+    if (nameCount == 1) return 0;
+    const int others = CountShown(nameCount, shownFlags);
+    if (nameCount <= 0 || others == 0) return current;
+    for (;;) {
+        int index = random.Next() % nameCount;
+        if (index != current && IsShown(shownFlags, index)) return index;
+    }
+}
+
 IllustrationChange PickNextIllustration(int nameCount, const std::vector<int>& shownFlags, int current,
                                         RandomGenerator& random) {
     if (nameCount == 1) return {0, false};

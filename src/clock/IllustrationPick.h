@@ -13,6 +13,11 @@ struct IllustrationChange {
     bool changed;  // a different picture was drawn (the Update sound plays)
 };
 
+// After the options were changed: the current picture stays while it is shown;
+// otherwise a random other shown one (index 0 for a single name). With no other
+// shown picture, or no names, the current one stays rather than the pick spinning.
+int RepickIllustration(int nameCount, const std::vector<int>& shownFlags, int current, RandomGenerator& random);
+
 // The timed change: a single name means index 0; otherwise a random shown
 // illustration other than the current one, unless exactly one is shown or there
 // is no other shown one to change to.

@@ -13,4 +13,6 @@ public:
     virtual bool PlayEventSound(SoundEvent event) = 0;
     virtual bool PlaySoundFile(const std::wstring& path) = 0;
     virtual bool SoundPlaying() const = 0;
+    // Ends the sound now playing, if any.
+    virtual void StopEventSound() = 0;
 };

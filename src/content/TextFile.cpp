@@ -19,9 +19,7 @@ std::string_view MarkOf(TextEncoding encoding) {
     }
 }
 
-bool IsUtf16(TextEncoding encoding) {
-    return encoding == TextEncoding::Utf16Le || encoding == TextEncoding::Utf16Be;
-}
+bool IsUtf16(TextEncoding encoding) { return encoding == TextEncoding::Utf16Le || encoding == TextEncoding::Utf16Be; }
 
 // ---- Reading -----------------------------------------------------------------------------
 
@@ -150,8 +148,7 @@ TextFile ReadTextFile(std::string_view bytes, const AnsiCodec& codec) {
     return ReadEightBit(bytes, codec);
 }
 
-std::string EncodeTextFile(const std::vector<std::wstring>& lines, const AnsiCodec& codec,
-                           const TextFormat& format) {
+std::string EncodeTextFile(const std::vector<std::wstring>& lines, const AnsiCodec& codec, const TextFormat& format) {
     std::vector<std::wstring> flattened;
     const bool needsFlattening = std::any_of(lines.begin(), lines.end(), HasLineBreak);
     if (needsFlattening) {

@@ -81,9 +81,9 @@ INT_PTR Dialog::DoModal(HWND parent) {
 }
 
 bool Dialog::UpdateData(bool saving) {
-    DataExchange exchange(m_hwnd, saving);
+    DataExchange exchange(m_hwnd, saving, m_messages);
     DoDataExchange(exchange);
-    return true;
+    return !exchange.Failed();
 }
 
 bool Dialog::PreTranslateMessage(MSG& msg) { return IsDialogMessageW(m_hwnd, &msg) != FALSE; }
@@ -102,8 +102,7 @@ bool Dialog::OnCommand(WORD id, WORD, HWND) {
 }
 
 void Dialog::OnOK() {
-    UpdateData(true);
-    Close(IDOK);
+    if (UpdateData(true)) Close(IDOK);
 }
 
 void Dialog::OnCancel() { Close(IDCANCEL); }
@@ -157,10 +156,13 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 INT_PTR CALLBACK Dialog::StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        auto* bound = reinterpret_cast<Dialog*>(lParam);
-        bound->m_hwnd = hwnd;
-        SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
+    return Route(message == WM_INITDIALOG ? reinterpret_cast<Dialog*>(lParam) : nullptr, hwnd, message, wParam, lParam);
+}
+
+INT_PTR Dialog::Route(Dialog* binding, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (binding) {
+        binding->m_hwnd = hwnd;
+        SetWindowLongPtrW(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(binding));
     }
     auto* self = reinterpret_cast<Dialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
     if (!self) return FALSE;

@@ -20,8 +20,12 @@ public:
     bool Create(HWND parent);      // modeless
     INT_PTR DoModal(HWND parent);  // modal; returns the EndDialog result, -1 on failure
     HWND Handle() const { return m_hwnd; }
+    UINT TemplateId() const { return m_templateId; }
     HWND Item(int id) const { return GetDlgItem(m_hwnd, id); }
+    // false when saving refused a value (already reported to the user).
     bool UpdateData(bool saving);
+    // Where refused values and other messages of the dialog go.
+    void SetMessages(Messages messages) { m_messages = std::move(messages); }
 
     // Called by the message loop for messages of this dialog or its children;
     // true means the message was consumed.
@@ -49,7 +53,13 @@ protected:
     void SetResult(LRESULT result) { SetWindowLongPtrW(m_hwnd, DWLP_MSGRESULT, result); }
     bool IsModal() const { return m_modal; }
 
+    // Binds `binding` (given at WM_INITDIALOG, null otherwise) to its window and routes
+    // the message to the bound object's handlers; the procedures of every kind of
+    // dialog end here.
+    static INT_PTR Route(Dialog* binding, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
     HWND m_hwnd = nullptr;
+    Messages m_messages;
 
 private:
     static INT_PTR CALLBACK StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

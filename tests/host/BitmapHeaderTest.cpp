@@ -47,8 +47,7 @@ TEST(BitmapHeaderTest, ThePicturesAClockShowsAreLoaded) {
     EXPECT_TRUE(IsDrawableBitmap(Head({.height = -422}), kWindowPicture));  // top-down
     EXPECT_TRUE(IsDrawableBitmap(Head({.width = 4096, .height = 1, .bitCount = 8}), 54 + 1024 + 4096));
     EXPECT_TRUE(IsDrawableBitmap(Head({.bitCount = 8, .compression = 1, .imageSize = 900}), 54 + 1024 + 900));
-    EXPECT_TRUE(IsDrawableBitmap(Head({.bitCount = 32, .compression = 3, .infoSize = 108}),
-                                 14 + 108 + 660 * 422));
+    EXPECT_TRUE(IsDrawableBitmap(Head({.bitCount = 32, .compression = 3, .infoSize = 108}), 14 + 108 + 660 * 422));
 }
 
 TEST(BitmapHeaderTest, DamagedOrHostileHeadersAreRefused) {

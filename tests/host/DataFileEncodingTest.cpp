@@ -46,9 +46,13 @@ const Stored kStored[] = {
     {"UTF-8 without a mark", "\xE6\x9C\x9D\xE4\xBC\x9A\r\n\xED\x95\x9C\r\n", {L"朝会", L"한"}, TextEncoding::Utf8},
     {"UTF-8 with a mark", "\xEF\xBB\xBF\xE6\x98\xBC\r\n", {L"昼"}, TextEncoding::Utf8Bom},
     // A cut character in code page 932 keeps its byte and swallows nothing after it.
-    {"code page 932 with a cut character", "a\x82 b\r\n\x82\xA0\r\n", {L"a" + Escaped({0x82}) + L" b", L"あ"},
+    {"code page 932 with a cut character",
+     "a\x82 b\r\n\x82\xA0\r\n",
+     {L"a" + Escaped({0x82}) + L" b", L"あ"},
      TextEncoding::Ansi},
-    {"UTF-8 with a mark and broken bytes", "\xEF\xBB\xBF\xE6\x98\r\n\xFF\r\n", {Escaped({0xE6, 0x98}), Escaped({0xFF})},
+    {"UTF-8 with a mark and broken bytes",
+     "\xEF\xBB\xBF\xE6\x98\r\n\xFF\r\n",
+     {Escaped({0xE6, 0x98}), Escaped({0xFF})},
      TextEncoding::Utf8Bom},
 };
 
@@ -67,7 +71,9 @@ TEST_P(DataFileEncodingTest, ReadsTheTextAndWritesTheSameBytes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Forms, DataFileEncodingTest, testing::ValuesIn(kStored),
-                         [](const testing::TestParamInfo<Stored>& info) { return "Form" + std::to_string(info.index); });
+                         [](const testing::TestParamInfo<Stored>& info) {
+                             return "Form" + std::to_string(info.index);
+                         });
 
 TEST(DataFileEncodingTest, AnOddByteAfterUtf16UnitsIsKept) {
     const IconvCp932Codec codec;

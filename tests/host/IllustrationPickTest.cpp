@@ -62,3 +62,18 @@ TEST(IllustrationPickTest, TheSameSeedGivesTheSameSequence) {
 }
 
 }  // namespace
+
+// After the options: a shown picture stays; an unshown one gives way to a shown one;
+// with nothing to give way to, it stays instead of the pick spinning.
+TEST(IllustrationPickTest, RepickAfterTheOptionsKeepsOrReplacesAndNeverSpins) {
+    RandomGenerator random;
+    random.Seed(3);
+    EXPECT_EQ(RepickIllustration(3, {0, 1, 1}, 2, random), 2);
+    EXPECT_EQ(RepickIllustration(3, {0, 0, 1}, 0, random), 2);  // the only other shown one
+    EXPECT_EQ(RepickIllustration(1, {0}, 0, random), 0);
+    EXPECT_EQ(RepickIllustration(0, {}, 0, random), 0);         // no names at all
+    EXPECT_EQ(RepickIllustration(3, {0, 0, 0}, 1, random), 1);  // none shown
+    std::set<int> seen;
+    for (int i = 0; i < 100; ++i) seen.insert(RepickIllustration(4, {1, 0, 1, 1}, 1, random));
+    EXPECT_EQ(seen, (std::set<int>{0, 2, 3}));
+}

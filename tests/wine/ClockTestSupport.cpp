@@ -271,3 +271,32 @@ bool PumpUntil(const std::function<bool()>& done, int rounds) {
     }
     return done();
 }
+
+namespace {
+constexpr UINT kRunStep = WM_APP + 77;
+}
+
+ModalScript::ModalScript(std::vector<std::function<void()>> steps) : m_steps(std::move(steps)) {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = &ModalScript::Proc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"PokomiTestModalScript";
+    RegisterClassW(&wc);  // fails harmlessly once registered
+    m_window = CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, this);
+    PostMessageW(m_window, kRunStep, 0, 0);
+}
+
+ModalScript::~ModalScript() { DestroyWindow(m_window); }
+
+LRESULT CALLBACK ModalScript::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE)
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
+    auto* self = reinterpret_cast<ModalScript*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (message != kRunStep || !self) return DefWindowProcW(hwnd, message, wParam, lParam);
+    if (self->m_next < self->m_steps.size()) {
+        self->m_steps[self->m_next++]();
+        PostMessageW(hwnd, kRunStep, 0, 0);
+    }
+    return 0;
+}

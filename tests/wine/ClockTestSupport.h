@@ -113,3 +113,25 @@ std::vector<std::wstring> OpenMciDevices();
 // Handles messages until `done` holds, waiting at most 100 ms for each of at
 // most `rounds` batches of messages. Returns whether `done` held.
 bool PumpUntil(const std::function<bool()>& done, int rounds = 300);
+
+// Runs steps one after another from inside whatever modal loop the thread runs
+// (a property sheet, a dialog): each step is posted once the one before it has
+// returned, so the loop handles what that step caused first. A step that opens
+// another modal window posts the command that opens it, so that it returns and the
+// next steps run inside the new window's loop.
+class ModalScript {
+public:
+    explicit ModalScript(std::vector<std::function<void()>> steps);
+    ~ModalScript();
+    ModalScript(const ModalScript&) = delete;
+    ModalScript& operator=(const ModalScript&) = delete;
+
+    size_t StepsRun() const { return m_next; }
+
+private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+    std::vector<std::function<void()>> m_steps;
+    size_t m_next = 0;
+    HWND m_window = nullptr;
+};

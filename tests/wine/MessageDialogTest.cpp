@@ -514,7 +514,7 @@ protected:
         m_world.folder.WriteData(L"Sound.ini", SoundIniWithAlarm(alarmSound));
         m_clock = std::make_unique<RunningClock>(m_world);
         ASSERT_TRUE(m_clock->Alive());
-        m_player = Clock()->Player();
+        m_player = Clock()->PlayerHandle();
     }
     void TearDown() override { m_clock.reset(); }
     CClockDialog* Clock() const { return m_clock->Dialog(); }

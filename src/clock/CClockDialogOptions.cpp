@@ -1,0 +1,64 @@
+// The options sheet of the clock: the values handed out, taken back and applied.
+#include "clock/CClockDialog.h"
+
+#include "app/CClockTrayWnd.h"
+#include "clock/IllustrationPick.h"
+#include "options/COptionPropertySheet.h"
+#include "resource.h"
+
+namespace {
+
+constexpr UINT kRedrawNow = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW;
+
+}  // namespace
+
+template <class Run>
+INT_PTR CClockDialog::RunModal(Run run) {
+    SetModalState(true);
+    INT_PTR result = run();
+    SetModalState(false);
+    return result;
+}
+
+void CClockDialog::SetModalState(bool open) {
+    EnableWindow(m_hwnd, open ? FALSE : TRUE);
+    if (!m_tray) return;
+    m_tray->SetTrayIcon(open ? IDI_TRAY_DIALOG : m_settings.Minimize ? IDI_TRAY_MINIMIZED : IDI_TRAY_NORMAL);
+}
+
+void CClockDialog::ShowOptions() {
+    COptionPropertySheet sheet(*this, m_settings.TopMost != 0);
+    sheet.Load(CurrentOptionValues());
+    if (RunModal([&] { return sheet.DoModal(m_hwnd); }) == IDOK) ApplyOptions(sheet.Collect());
+}
+
+OptionValues CClockDialog::CurrentOptionValues() const {
+    return {m_settings, m_illustrationIndex, m_illustrationNames, m_shownFlags, m_sounds, m_alarms};
+}
+
+POINT CClockDialog::WindowTopLeft() const {
+    if (m_settings.Minimize) return m_restorePosition;  // the hidden window stands near the taskbar
+    pokomi::Rect window = WindowRect();
+    return {window.left, window.top};
+}
+
+void CClockDialog::ShowIllustration(int index) {
+    if (index < 0 || static_cast<size_t>(index) >= m_illustrationNames.size()) return;
+    m_illustrationIndex = index;
+    RedrawWindow(m_hwnd, nullptr, nullptr, kRedrawNow);
+}
+
+void CClockDialog::ApplyOptions(const OptionValues& values) {
+    TakeEditedSettings(m_settings, values.settings);
+    m_returnHomeCount = 0;
+    m_pictureChangeCount = 0;
+    SetShownFlags(values.shownFlags);
+    SetSounds(values.sounds);
+    SetAlarms(values.alarms);
+    m_illustrationIndex = RepickIllustration(static_cast<int>(m_illustrationNames.size()), m_shownFlags,
+                                             m_illustrationIndex, m_random);
+    ShowWindow(m_label.Handle(), m_settings.CaptionClock ? SW_SHOW : SW_HIDE);
+    RebuildDueList();
+    SaveAll();
+    RedrawWindow(m_hwnd, nullptr, nullptr, kRedrawNow);
+}

@@ -1,0 +1,55 @@
+#include "options/COptionPropertyPage2.h"
+
+#include "clock/ReturnHome.h"
+#include "options/HomePositionText.h"
+#include "resource.h"
+
+COptionPropertyPage2::COptionPropertyPage2() : COptionPage(IDD_OPTION_PLACE) {}
+
+void COptionPropertyPage2::Load(const OptionValues& values) {
+    m_homeMode = values.settings.Home;
+    m_homePoint = {values.settings.HomeX, values.settings.HomeY};
+    m_evasion = values.settings.Escape;
+}
+
+void COptionPropertyPage2::Store(OptionValues& values) const {
+    values.settings.Home = m_homeMode;
+    values.settings.HomeX = m_homePoint.x;
+    values.settings.HomeY = m_homePoint.y;
+    values.settings.Escape = m_evasion;
+}
+
+BOOL COptionPropertyPage2::OnInitDialog() {
+    COptionPage::OnInitDialog();
+    ShowPositionText();
+    return TRUE;
+}
+
+void COptionPropertyPage2::DoDataExchange(ui::DataExchange& exchange) { exchange.Check(IDC_PLACE_EVASION, m_evasion); }
+
+bool COptionPropertyPage2::OnCommand(WORD id, WORD code, HWND control) {
+    if (code != BN_CLICKED) return COptionPage::OnCommand(id, code, control);
+    switch (id) {
+    case IDC_PLACE_EVASION: SetModified(); return true;
+    case IDC_PLACE_CURRENT: SetHome(pokomi::kHomePoint, Host().WindowTopLeft()); return true;
+    case IDC_PLACE_DEFAULT: SetHome(pokomi::kHomeNone, m_homePoint); return true;
+    case IDC_PLACE_CENTRE: {
+        RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+        SetHome(pokomi::kHomeCentre, {(area.right - area.left) / 2, (area.bottom - area.top) / 2});
+        return true;
+    }
+    default: return COptionPage::OnCommand(id, code, control);
+    }
+}
+
+void COptionPropertyPage2::SetHome(int mode, POINT point) {
+    m_homeMode = mode;
+    m_homePoint = point;
+    SetModified();
+    ShowPositionText();
+}
+
+void COptionPropertyPage2::ShowPositionText() {
+    SetDlgItemTextW(m_hwnd, IDC_PLACE_POSITION, HomePositionText(m_homeMode, m_homePoint.x, m_homePoint.y).c_str());
+}

@@ -1,0 +1,45 @@
+#include "options/COptionPropertySheet.h"
+
+#include "resource.h"
+#include "ui/Resources.h"
+
+COptionPropertySheet::COptionPropertySheet(OptionsHost& host, bool topMost)
+    : ui::PropertySheet(ui::LoadStringResource(IDS_OPTIONS)), m_host(host), m_topMost(topMost) {
+    SetHelpButton();  // its place is where Apply goes
+    Add(m_placementPage);
+    Add(m_illustrationPage);
+}
+
+void COptionPropertySheet::Add(COptionPage& page) {
+    page.SetHost(m_host);
+    AddPage(page);
+    m_optionPages.push_back(&page);
+}
+
+void COptionPropertySheet::Load(const OptionValues& values) {
+    m_values = values;
+    for (COptionPage* page : m_optionPages) page->Load(values);
+}
+
+OptionValues COptionPropertySheet::Collect() const {
+    OptionValues values = m_values;
+    for (const COptionPage* page : m_optionPages) page->Store(values);
+    return values;
+}
+
+// No Help: OK, Cancel and Apply move one place right, into the three rightmost places.
+void COptionPropertySheet::OnInitSheet() {
+    if (m_topMost) SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    HideButton(IDHELP);
+    const RECT cancel = ButtonRect(IDCANCEL);
+    const RECT apply = ButtonRect(ui::kApplyButton);
+    const RECT help = ButtonRect(IDHELP);
+    MoveButton(IDOK, {cancel.left, cancel.top});
+    MoveButton(IDCANCEL, {apply.left, apply.top});
+    MoveButton(ui::kApplyButton, {help.left, help.top});
+}
+
+void COptionPropertySheet::OnApplied() {
+    for (COptionPage* page : m_optionPages) page->SetModified(false);
+    m_host.ApplyOptions(Collect());
+}

@@ -1,0 +1,36 @@
+// The options sheet: five pages over copies of the clock's values. OK hands the
+// values back through the caller; Apply hands them to the host while the sheet stays.
+#pragma once
+
+#include <vector>
+
+#include "options/COptionPage.h"
+#include "options/COptionPropertyPage2.h"
+#include "options/COptionPropertyPage3.h"
+#include "options/OptionValues.h"
+#include "options/OptionsHost.h"
+#include "ui/PropertySheet.h"
+
+class COptionPropertySheet : public ui::PropertySheet {
+public:
+    // `topMost`: the sheet stays above other windows as the clock does.
+    COptionPropertySheet(OptionsHost& host, bool topMost);
+
+    void Load(const OptionValues& values);
+    // The values as the pages hold them now.
+    OptionValues Collect() const;
+
+protected:
+    void OnInitSheet() override;
+    void OnApplied() override;
+
+private:
+    void Add(COptionPage& page);
+
+    OptionsHost& m_host;
+    bool m_topMost;
+    OptionValues m_values;
+    COptionPropertyPage2 m_placementPage;
+    COptionPropertyPage3 m_illustrationPage;
+    std::vector<COptionPage*> m_optionPages;
+};

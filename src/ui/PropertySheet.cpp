@@ -1,0 +1,105 @@
+#include "ui/PropertySheet.h"
+
+#include <commctrl.h>
+
+#include <utility>
+
+#include "ui/PropertyPage.h"
+#include "ui/Resources.h"
+#include "ui/Window.h"
+
+namespace ui {
+
+namespace {
+
+// The sheet being created on this thread: PropertySheetW's callback carries no
+// pointer of its own. Nested sheets (a wizard opened from a page) save and restore it.
+thread_local PropertySheet* t_creating = nullptr;
+
+}  // namespace
+
+PropertySheet::PropertySheet(std::wstring caption) : m_caption(std::move(caption)) {}
+
+PropertySheet::~PropertySheet() = default;
+
+void PropertySheet::AddPage(PropertyPage& page) {
+    page.m_sheet = this;
+    m_pages.push_back(&page);
+}
+
+void PropertySheet::SetCaption(std::wstring caption) {
+    m_caption = std::move(caption);
+    if (Handle()) SetWindowTextW(Handle(), m_caption.c_str());
+}
+
+INT_PTR PropertySheet::DoModal(HWND owner) {
+    std::vector<PROPSHEETPAGEW> pages;
+    for (PropertyPage* page : m_pages) pages.push_back(page->Describe());
+    PROPSHEETHEADERW header{};
+    header.dwSize = sizeof(header);
+    header.dwFlags = PSH_PROPSHEETPAGE | PSH_USECALLBACK | (m_wizard ? PSH_WIZARD : 0) |
+                     (m_helpButton ? PSH_HASHELP : 0);
+    header.hwndParent = owner;
+    header.hInstance = Instance();
+    header.pszCaption = m_caption.c_str();
+    header.nPages = static_cast<UINT>(pages.size());
+    header.ppsp = pages.data();
+    header.pfnCallback = &PropertySheet::Callback;
+
+    m_ending = Ending::None;
+    PropertySheet* outer = std::exchange(t_creating, this);
+    INT_PTR shown = ::PropertySheetW(&header);
+    t_creating = outer;
+    m_window.Detach();
+    if (shown < 0) return -1;
+    switch (m_ending) {
+    case Ending::Ok: return IDOK;
+    case Ending::Finish: return kFinishButton;
+    default: return IDCANCEL;
+    }
+}
+
+int CALLBACK PropertySheet::Callback(HWND hwnd, UINT message, LPARAM) {
+    if (message != PSCB_INITIALIZED || !t_creating) return 0;
+    PropertySheet* sheet = t_creating;
+    t_creating = nullptr;  // pages created later may open sheets of their own
+    sheet->m_window.AttachHandle(hwnd);
+    try {
+        sheet->OnInitSheet();
+    } catch (...) {
+        ReportUnexpected("property sheet set-up");
+    }
+    return 0;
+}
+
+RECT PropertySheet::ButtonRect(int id) const {
+    RECT r{};
+    GetWindowRect(Button(id), &r);
+    MapWindowPoints(HWND_DESKTOP, Handle(), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+void PropertySheet::MoveButton(int id, POINT to) const {
+    SetWindowPos(Button(id), nullptr, to.x, to.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+}
+
+LRESULT PropertySheet::HandleSheetMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COMMAND && LOWORD(wParam) == kApplyButton && HIWORD(wParam) == BN_CLICKED)
+        return OnApplyCommand(wParam, lParam);
+    return m_window.CallDefault(message, wParam, lParam);
+}
+
+// The sheet's own Apply first (the active page gives up its values, every page is
+// told to apply); the sheet-level transfer follows only when no page refused.
+LRESULT PropertySheet::OnApplyCommand(WPARAM wParam, LPARAM lParam) {
+    m_refused = false;
+    LRESULT result = m_window.CallDefault(WM_COMMAND, wParam, lParam);
+    if (!m_refused) OnApplied();
+    return result;
+}
+
+LRESULT PropertySheet::Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    return m_sheet.HandleSheetMessage(message, wParam, lParam);
+}
+
+}  // namespace ui
