@@ -1,5 +1,7 @@
 #include "app/Environment.h"
 
+#include <commdlg.h>
+
 #include <vector>
 
 std::wstring GetProgramFolder() {
@@ -30,6 +32,21 @@ LocalTime ReadLocalTime() {
     return t;
 }
 
+std::optional<std::wstring> ChooseWaveFile(HWND owner, const std::wstring& title) {
+    std::vector<wchar_t> path(32768, L'\0');
+    static const wchar_t kFilter[] = L"WAVE サウンド (*.wav)\0*.wav\0\0";
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = kFilter;
+    dialog.lpstrFile = path.data();
+    dialog.nMaxFile = static_cast<DWORD>(path.size());
+    dialog.lpstrTitle = title.c_str();
+    dialog.Flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_EXPLORER;
+    if (!GetOpenFileNameW(&dialog)) return std::nullopt;
+    return std::wstring(path.data());
+}
+
 Environment MakeSystemEnvironment() {
     Environment env;
     env.programFolder = GetProgramFolder();
@@ -46,5 +63,7 @@ Environment MakeSystemEnvironment() {
     };
     env.findTaskbar = [] { return FindWindowW(L"Shell_TrayWnd", nullptr); };
     env.fileRetry = {20, [] { Sleep(100); }};
+    env.openWaveFile = &ChooseWaveFile;
+    env.linkShell = MakeSystemLinkShell();
     return env;
 }

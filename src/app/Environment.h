@@ -9,6 +9,7 @@
 #include <string>
 
 #include "clock/LocalTime.h"
+#include "controls/CLinkShell.h"
 #include "ui/Files.h"
 
 struct Environment {
@@ -23,12 +24,17 @@ struct Environment {
     std::function<bool()> leftButtonDown;
     std::function<BOOL(HMENU, UINT, int, int, HWND)> trackPopupMenu;
     std::function<HWND()> findTaskbar;
-    ui::ReadRetry fileRetry;      // a data file busy at start is read again after each pause
+    ui::ReadRetry fileRetry;  // a data file busy at start is read again after each pause
+    // The file dialog for a WAVE sound: the path chosen, or none when cancelled.
+    std::function<std::optional<std::wstring>(HWND owner, const std::wstring& title)> openWaveFile;
+    LinkShell linkShell;          // where the about box's links and the manual open
     bool endsMessageLoop = true;  // closing the main window ends the program
 };
 
 // The program folder of the running executable, ending with a backslash.
 std::wstring GetProgramFolder();
 LocalTime ReadLocalTime();
+// The system's file dialog for one WAVE file, with the given title.
+std::optional<std::wstring> ChooseWaveFile(HWND owner, const std::wstring& title);
 // The environment of the real program: everything from the system.
 Environment MakeSystemEnvironment();

@@ -65,6 +65,7 @@ INT_PTR CClockDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_MOVE: m_returnHomeCount = 0; return FALSE;
     case MM_MCINOTIFY: OnMciNotify(wParam, lParam); return TRUE;
     case WM_MOUSEMOVE: OnMouseMove(wParam, lParam); return FALSE;
+    case WM_HELP: ShowManual(); return TRUE;
     default: return ui::Dialog::HandleMessage(message, wParam, lParam);
     }
 }
@@ -82,6 +83,7 @@ bool CClockDialog::OnCommand(WORD id, WORD, HWND) {
     case ID_CMD_MOVE: PostMessageW(m_hwnd, WM_SYSCOMMAND, SC_MOVE, 0); return true;
     case ID_CMD_RESTORE: RestoreFromTray(); return true;
     case ID_CMD_OPTIONS: ShowOptions(); return true;
+    case ID_CMD_ABOUT: ShowAbout(); return true;
     default: return false;
     }
 }

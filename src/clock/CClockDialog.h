@@ -52,6 +52,9 @@ public:
 
     // Command 107: the options sheet over copies of the settings and lists.
     void ShowOptions();
+    // Command 101: the about box; F1: the manual.
+    void ShowAbout();
+    void ShowManual();
     OptionValues CurrentOptionValues() const;
     // What the options sheet may ask of the clock.
     const Environment& Env() const override { return m_env; }

@@ -1,7 +1,10 @@
-// The options sheet of the clock: the values handed out, taken back and applied.
+// The modal windows of the clock: the options sheet (the values handed out, taken
+// back and applied) and the about box; and the manual.
 #include "clock/CClockDialog.h"
 
 #include "app/CClockTrayWnd.h"
+#include "app/Manual.h"
+#include "controls/CAboutDialog.h"
 #include "clock/IllustrationPick.h"
 #include "options/COptionPropertySheet.h"
 #include "resource.h"
@@ -25,6 +28,16 @@ void CClockDialog::SetModalState(bool open) {
     if (!m_tray) return;
     m_tray->SetTrayIcon(open ? IDI_TRAY_DIALOG : m_settings.Minimize ? IDI_TRAY_MINIMIZED : IDI_TRAY_NORMAL);
 }
+
+void CClockDialog::ShowAbout() {
+    CAboutDialog about;
+    about.m_topMost = m_settings.TopMost;
+    about.m_programFolder = m_env.programFolder;
+    about.m_shell = m_env.linkShell;
+    RunModal([&] { return about.DoModal(m_hwnd); });
+}
+
+void CClockDialog::ShowManual() { OpenManual(m_hwnd, m_env.programFolder, m_env.linkShell); }
 
 void CClockDialog::ShowOptions() {
     COptionPropertySheet sheet(*this, m_settings.TopMost != 0);
@@ -55,8 +68,8 @@ void CClockDialog::ApplyOptions(const OptionValues& values) {
     SetShownFlags(values.shownFlags);
     SetSounds(values.sounds);
     SetAlarms(values.alarms);
-    m_illustrationIndex = RepickIllustration(static_cast<int>(m_illustrationNames.size()), m_shownFlags,
-                                             m_illustrationIndex, m_random);
+    m_illustrationIndex =
+        RepickIllustration(static_cast<int>(m_illustrationNames.size()), m_shownFlags, m_illustrationIndex, m_random);
     ShowWindow(m_label.Handle(), m_settings.CaptionClock ? SW_SHOW : SW_HIDE);
     RebuildDueList();
     SaveAll();

@@ -19,7 +19,8 @@ PROPSHEETPAGEW PropertyPage::Describe() {
 // A page's WM_INITDIALOG carries the PROPSHEETPAGE it was created from, whose lParam is the page.
 INT_PTR CALLBACK PropertyPage::StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     PropertyPage* binding = nullptr;
-    if (message == WM_INITDIALOG) binding = reinterpret_cast<PropertyPage*>(reinterpret_cast<PROPSHEETPAGEW*>(lParam)->lParam);
+    if (message == WM_INITDIALOG)
+        binding = reinterpret_cast<PropertyPage*>(reinterpret_cast<PROPSHEETPAGEW*>(lParam)->lParam);
     return Route(binding, hwnd, message, wParam, lParam);
 }
 

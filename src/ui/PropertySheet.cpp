@@ -37,8 +37,8 @@ INT_PTR PropertySheet::DoModal(HWND owner) {
     for (PropertyPage* page : m_pages) pages.push_back(page->Describe());
     PROPSHEETHEADERW header{};
     header.dwSize = sizeof(header);
-    header.dwFlags = PSH_PROPSHEETPAGE | PSH_USECALLBACK | (m_wizard ? PSH_WIZARD : 0) |
-                     (m_helpButton ? PSH_HASHELP : 0);
+    header.dwFlags =
+        PSH_PROPSHEETPAGE | PSH_USECALLBACK | (m_wizard ? PSH_WIZARD : 0) | (m_helpButton ? PSH_HASHELP : 0);
     header.hwndParent = owner;
     header.hInstance = Instance();
     header.pszCaption = m_caption.c_str();

@@ -112,6 +112,14 @@ Environment TestWorld::MakeEnvironment() {
     };
     env.findTaskbar = [this] { return taskbar; };
     env.fileRetry = {3, [this] { retryPause(); }};
+    env.openWaveFile = [this](HWND, const std::wstring&) { return waveFileChoice; };
+    env.linkShell = MakeSystemLinkShell();
+    env.linkShell.shellOpen = [this](HWND, const std::wstring& address) {
+        openedAddresses.push_back(address);
+        return LinkOutcome{true, 42};
+    };
+    env.linkShell.messageBox = env.messageBox;
+    env.linkShell.beep = [](UINT) {};
     env.endsMessageLoop = false;
     return env;
 }

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -76,6 +77,8 @@ public:
     std::vector<NotifyCall> notifications;
     std::vector<MessageBoxCall> messageBoxes;
     std::vector<TrackedMenu> menus;
+    std::optional<std::wstring> waveFileChoice;  // what the WAVE file dialog answers; none: cancelled
+    std::vector<std::wstring> openedAddresses;   // what the shell was asked to open
 };
 
 // Starts the program as its entry point does and pumps until it settles.

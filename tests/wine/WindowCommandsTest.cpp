@@ -368,3 +368,31 @@ TEST(WindowCommandsTest, NoReturnWithoutAHomeOrWhileMinimised) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(WindowCommandsTest, TheAboutBoxDisablesTheClockAndShowsTheDialogIcon) {
+    TestWorld world;
+    world.folder.WriteData(L"../manual.html", "<html></html>");
+    RunningClock clock(world);
+    bool disabled = false;
+    HICON shown = nullptr;
+    ModalScript script({[&] {
+        disabled = !IsWindowEnabled(clock.Hwnd());
+        shown = ShownTrayIcon(world);
+        HWND about = GetLastActivePopup(clock.Hwnd());
+        PostMessageW(about, WM_COMMAND, IDOK, 0);
+    }});
+    SendMessageW(clock.Hwnd(), WM_COMMAND, ID_CMD_ABOUT, 0);
+    EXPECT_EQ(script.StepsRun(), 1u);
+    EXPECT_TRUE(disabled);
+    EXPECT_TRUE(IsIconResource(shown, IDI_TRAY_DIALOG));
+    EXPECT_TRUE(IsWindowEnabled(clock.Hwnd()));
+    EXPECT_TRUE(IsIconResource(ShownTrayIcon(world), IDI_TRAY_NORMAL));
+    // F1 opens the manual beside the program.
+    SendMessageW(clock.Hwnd(), WM_HELP, 0, 0);
+    ASSERT_EQ(world.openedAddresses.size(), 1u);
+    EXPECT_EQ(world.openedAddresses[0], world.folder.Path() + L"manual.html");
+}
+
+}  // namespace
