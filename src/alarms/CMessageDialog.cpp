@@ -8,13 +8,13 @@
 #include <vector>
 
 #include "resource.h"
+#include "ui/Redraw.h"
 #include "ui/Resources.h"
 #include "ui/Shape.h"
 #include "ui/Text.h"
 
 namespace {
 
-constexpr UINT kRedrawNow = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW;
 constexpr UINT kMessageFormat = DT_WORDBREAK | DT_NOPREFIX;
 constexpr DWORD kToolBarStyle =
     WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NODIVIDER | CCS_NOPARENTALIGN | CCS_NORESIZE;
@@ -46,20 +46,6 @@ std::vector<ui::ShapePiece> OutlinePieces(int w, int h) {
         {true, {0, h - 17, 17, h + 1}}, {true, {w - 17, h - 17, w + 1, h + 1}},
         {false, {0, 6, w, h - 7}},      {false, {6, 0, w - 7, h}},
     };
-}
-
-void FillSolidRect(HDC dc, int left, int top, int right, int bottom, COLORREF colour) {
-    RECT r{std::min(left, right), std::min(top, bottom), std::max(left, right), std::max(top, bottom)};
-    SetBkColor(dc, colour);
-    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
-}
-
-// A one-pixel frame of width x height: the top and left edges in one colour, the bottom and right in the other.
-void Draw3dRect(HDC dc, int x, int y, int width, int height, COLORREF topLeft, COLORREF bottomRight) {
-    FillSolidRect(dc, x, y, x + width - 1, y + 1, topLeft);
-    FillSolidRect(dc, x, y, x + 1, y + height - 1, topLeft);
-    FillSolidRect(dc, x + width - 1, y, x + width, y + height, bottomRight);
-    FillSolidRect(dc, x, y + height - 1, x + width, y + height, bottomRight);
 }
 
 // The artwork's grays, black, white and red stand for the system's 3D colours.
@@ -99,7 +85,7 @@ void CMessageDialog::OnFinalDestroyed() { delete this; }
 
 INT_PTR CMessageDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_NCHITTEST: SetResult(OnNcHitTest(lParam)); return TRUE;
+    case WM_NCHITTEST: SetResult(ui::FaceDragHitTest(m_hwnd, lParam, m_env.leftButtonDown())); return TRUE;
     case WM_CONTEXTMENU: OnContextMenu(lParam); return TRUE;
     default: return ui::Dialog::HandleMessage(message, wParam, lParam);
     }
@@ -192,13 +178,13 @@ void CMessageDialog::ShowEntry(AlarmEntry entry) {
     if (m_soundOnly) m_env.setTimer(m_hwnd, kSoundTimer, kSoundPollMs);
     SetDlgItemTextW(m_hwnd, IDC_MESSAGE_TITLE, entry.Subject.c_str());
     SetWindowTextW(m_messageLabel.Handle(), entry.Message.c_str());
-    RedrawWindow(Item(IDC_MESSAGE_TITLE), nullptr, nullptr, kRedrawNow);
+    ui::RedrawNow(Item(IDC_MESSAGE_TITLE));
     // Measured directly rather than by a paint: a window not yet shown gets no paint.
     int textHeight = m_messageLabel.MeasureTextHeight();
     RECT label = ChildRect(m_hwnd, m_messageLabel.Handle());
     SetWindowPos(m_messageLabel.Handle(), nullptr, 0, 0, label.right - label.left, textHeight,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    RedrawWindow(m_messageLabel.Handle(), nullptr, nullptr, kRedrawNow);
+    ui::RedrawNow(m_messageLabel.Handle());
     LayOut(std::max(textHeight, kMinimumTextHeight));
     RebuildRegion();
 }
@@ -290,34 +276,25 @@ bool CMessageDialog::OnPaint() {
     MapWindowPoints(HWND_DESKTOP, m_hwnd, reinterpret_cast<POINT*>(&r), 2);
     int w = r.right - r.left;
     int h = r.bottom - r.top;
-    Draw3dRect(dc, r.left, r.top, w, h, GetSysColor(COLOR_3DLIGHT), GetSysColor(COLOR_3DDKSHADOW));
-    Draw3dRect(dc, 1, 1, w - 2, h - 2, GetSysColor(COLOR_BTNHIGHLIGHT), GetSysColor(COLOR_BTNSHADOW));
-    DrawMappedBitmap(dc, LoadMappedBitmap(IDB_CORNER_TOP_LEFT), 0, 0);
-    DrawMappedBitmap(dc, LoadMappedBitmap(IDB_CORNER_TOP_RIGHT), w - kCornerSize, 0);
-    DrawMappedBitmap(dc, LoadMappedBitmap(IDB_CORNER_BOTTOM_LEFT), 0, h - kCornerSize);
-    DrawMappedBitmap(dc, LoadMappedBitmap(IDB_CORNER_BOTTOM_RIGHT), w - kCornerSize, h - kCornerSize);
-    DrawMappedBitmap(dc, LoadMappedBitmap(IDB_CHARACTER), kCharacterPosition.x, kCharacterPosition.y);
+    ui::gdi::Draw3dRect(dc, r, GetSysColor(COLOR_3DLIGHT), GetSysColor(COLOR_3DDKSHADOW));
+    ui::gdi::Draw3dRect(dc, {1, 1, w - 1, h - 1}, GetSysColor(COLOR_BTNHIGHLIGHT), GetSysColor(COLOR_BTNSHADOW));
+    DrawMappedBitmap(dc, IDB_CORNER_TOP_LEFT, 0, 0);
+    DrawMappedBitmap(dc, IDB_CORNER_TOP_RIGHT, w - kCornerSize, 0);
+    DrawMappedBitmap(dc, IDB_CORNER_BOTTOM_LEFT, 0, h - kCornerSize);
+    DrawMappedBitmap(dc, IDB_CORNER_BOTTOM_RIGHT, w - kCornerSize, h - kCornerSize);
+    DrawMappedBitmap(dc, IDB_CHARACTER, kCharacterPosition.x, kCharacterPosition.y);
     InvalidateRect(m_messageLabel.Handle(), nullptr, TRUE);
     return true;
 }
 
-void CMessageDialog::DrawMappedBitmap(HDC dc, ui::gdi::Bitmap bitmap, int x, int y) {
-    BITMAP info{};
-    if (!bitmap || !GetObjectW(bitmap.Get(), sizeof(info), &info)) return;
-    ui::gdi::MemoryDC memory(dc);
-    ui::gdi::Select select(memory.Get(), bitmap.Get());
-    BitBlt(dc, x, y, info.bmWidth, info.bmHeight, memory.Get(), 0, 0, SRCCOPY);
-}
-
-LRESULT CMessageDialog::OnNcHitTest(LPARAM lParam) {
-    LRESULT hit = DefWindowProcW(m_hwnd, WM_NCHITTEST, 0, lParam);
-    if (hit == HTCLIENT && m_env.leftButtonDown()) return HTCAPTION;
-    return hit;
+void CMessageDialog::DrawMappedBitmap(HDC dc, UINT id, int x, int y) {
+    ui::gdi::Bitmap bitmap = LoadMappedBitmap(id);
+    ui::gdi::DrawBitmap(dc, bitmap.Get(), x, y);
 }
 
 void CMessageDialog::OnContextMenu(LPARAM lParam) {
-    ui::gdi::Menu menu = ui::LoadMenuResource(IDR_MESSAGE_MENU);
-    HMENU popup = menu.Get() ? GetSubMenu(menu.Get(), 0) : nullptr;
+    ui::gdi::Menu menu = ui::LoadPopupMenu(IDR_MESSAGE_MENU);
+    HMENU popup = menu.Get();
     if (!popup) return;
     POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     if (lParam == -1) {  // from the keyboard: open at the window's top-left corner

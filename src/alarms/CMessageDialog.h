@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "alarms/AlarmEntry.h"
-#include "alarms/CTipToolBar.h"
+#include "controls/CTipToolBar.h"
 #include "app/Environment.h"
 #include "content/SoundPlayer.h"
 #include "controls/CTextLabel.h"
@@ -66,12 +66,12 @@ private:
 
     void OnNext();
     void OnPrevious();
-    LRESULT OnNcHitTest(LPARAM lParam);
     void OnSoundTimer();
     void OnContextMenu(LPARAM lParam);
     void OnMove();
 
-    static void DrawMappedBitmap(HDC dc, ui::gdi::Bitmap bitmap, int x, int y);  // consumes the bitmap
+    // A bitmap resource whose grays, black, white and red stand for the system's 3D colours.
+    static void DrawMappedBitmap(HDC dc, UINT id, int x, int y);
     Environment m_env;
     std::weak_ptr<SoundPlayer> m_player;
     AlarmList m_entries;

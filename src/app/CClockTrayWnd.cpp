@@ -9,11 +9,7 @@ namespace {
 constexpr wchar_t kTip[] = L"ぽこみ";
 }
 
-CClockTrayWnd* CClockTrayWnd::s_instance = nullptr;
-
-CClockTrayWnd::CClockTrayWnd(Environment env) : CTrayIconWnd(env.notifyIcon), m_env(std::move(env)) {
-    s_instance = this;
-}
+CClockTrayWnd::CClockTrayWnd(Environment env) : CTrayIconWnd(env.notifyIcon), m_env(std::move(env)) {}
 
 LRESULT CClockTrayWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -41,7 +37,6 @@ void CClockTrayWnd::OnDestroy() {
 }
 
 void CClockTrayWnd::OnFinalDestroyed() {
-    if (s_instance == this) s_instance = nullptr;
     ForgetLastIcon();
     delete this;
 }

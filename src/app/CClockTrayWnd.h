@@ -4,20 +4,20 @@
 
 #include "app/CTrayIconWnd.h"
 #include "app/Environment.h"
+#include "clock/ClockOwner.h"
 #include "ui/Gdi.h"
 
 class CClockDialog;
 
-class CClockTrayWnd : public CTrayIconWnd {
+class CClockTrayWnd : public CTrayIconWnd, public ClockOwner {
 public:
     explicit CClockTrayWnd(Environment env);
 
     // Switches the notification icon: 133 normal, 175 minimised, 173 while a dialog is open.
-    void SetTrayIcon(UINT iconId);
+    void SetTrayIcon(UINT iconId) override;
+    HWND MainWindow() const override { return m_hwnd; }
+    void ClockDestroyed() override { m_clockDialog = nullptr; }
     CClockDialog* ClockDialog() const { return m_clockDialog; }
-    void ClockDialogDestroyed() { m_clockDialog = nullptr; }
-
-    static CClockTrayWnd* Instance() { return s_instance; }
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -34,5 +34,4 @@ private:
     Environment m_env;
     CClockDialog* m_clockDialog = nullptr;
     std::map<UINT, ui::gdi::Icon> m_icons;  // loaded once, so a repeated icon keeps its handle
-    static CClockTrayWnd* s_instance;
 };

@@ -1,6 +1,5 @@
 #include "clock/CClockDialog.h"
 
-#include "app/CClockTrayWnd.h"
 #include <ctime>
 
 #include "clock/FaceGeometry.h"
@@ -8,6 +7,7 @@
 #include "resource.h"
 #include "ui/Resources.h"
 #include "ui/Shape.h"
+#include "ui/Redraw.h"
 
 namespace {
 
@@ -24,25 +24,45 @@ struct CaptionButtonSpec {
 
 }  // namespace
 
-CClockDialog::CClockDialog(const Environment& env, CClockTrayWnd* tray)
+CClockDialog::CClockDialog(const Environment& env, ClockOwner* owner)
     : ui::Dialog(IDD_CLOCK),
       m_env(env),
-      m_tray(tray),
+      m_owner(owner),
       m_profile(env.profilePath, kProfileSection),
       m_playerHandle(static_cast<SoundPlayer*>(this), [](SoundPlayer*) {}) {
     LocalTime now = m_env.now();
-    m_lastSecond = now.second;
-    m_lastMinute = now.minute;
-    m_lastHour = now.Hour12();
-    m_settings.ReadConstructorKeys(m_profile);
+    SetLastDrawnTime(now.Hour12(), now.minute, now.second);
+    m_settings.ReadSettings(m_profile);
 }
 
 CClockDialog::~CClockDialog() {
     if (m_imageList) ImageList_Destroy(m_imageList);
 }
 
+ClockSnapshot CClockDialog::Snapshot() const {
+    ClockSnapshot snapshot;
+    snapshot.settings = m_settings;
+    snapshot.illustrationNames = m_illustrationNames;
+    snapshot.shownFlags = m_shownFlags;
+    snapshot.sounds = m_sounds;
+    snapshot.alarms = m_alarms;
+    snapshot.dueList = m_dueList;
+    snapshot.illustrationIndex = m_illustrationIndex;
+    snapshot.restorePosition = m_restorePosition;
+    snapshot.closing = m_closing;
+    snapshot.pictureChangeCount = m_pictureChangeCount;
+    snapshot.returnHomeCount = m_returnHomeCount;
+    snapshot.lastDrawn.hour = m_lastHour;
+    snapshot.lastDrawn.minute = m_lastMinute;
+    snapshot.lastDrawn.second = m_lastSecond;
+    snapshot.tooltipText = m_tooltip.Text();
+    snapshot.topMostIcon = m_topMostButton.IconId();
+    snapshot.topMostChecked = m_topMostButton.IsChecked();
+    return snapshot;
+}
+
 void CClockDialog::OnFinalDestroyed() {
-    if (m_tray) m_tray->ClockDialogDestroyed();
+    if (m_owner) m_owner->ClockDestroyed();
     delete this;
 }
 
@@ -54,14 +74,14 @@ void CClockDialog::AttachControls() {
 }
 
 bool CClockDialog::PreTranslateMessage(MSG& msg) {
-    if (m_tooltip) SendMessageW(m_tooltip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
+    m_tooltip.RelayEvent(msg);
     return ui::Dialog::PreTranslateMessage(msg);
 }
 
 INT_PTR CClockDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CONTEXTMENU: OnContextMenu(lParam); return TRUE;
-    case WM_NCHITTEST: SetResult(OnNcHitTest(lParam)); return TRUE;
+    case WM_NCHITTEST: SetResult(ui::FaceDragHitTest(m_hwnd, lParam, m_env.leftButtonDown())); return TRUE;
     case WM_MOVE: m_returnHomeCount = 0; return FALSE;
     case MM_MCINOTIFY: OnMciNotify(wParam, lParam); return TRUE;
     case WM_MOUSEMOVE: OnMouseMove(wParam, lParam); return FALSE;
@@ -171,18 +191,7 @@ void CClockDialog::ApplyWindowShape() {
 }
 
 void CClockDialog::CreateTooltip() {
-    m_tooltip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                                CW_USEDEFAULT, CW_USEDEFAULT, m_hwnd, nullptr, ui::Instance(), nullptr);
-    if (!m_tooltip) return;
-    SendMessageW(m_tooltip, TTM_ACTIVATE, TRUE, 0);
-    TOOLINFOW info{};
-    info.cbSize = sizeof(info);
-    info.uFlags = TTF_IDISHWND;
-    info.hwnd = m_hwnd;
-    info.uId = reinterpret_cast<UINT_PTR>(m_hwnd);
-    wchar_t text[] = L"ぽこみ";
-    info.lpszText = text;
-    SendMessageW(m_tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    if (m_tooltip.Create(m_hwnd, L"ぽこみ")) m_tooltip.Activate(true);
 }
 
 void CClockDialog::CreateLabelFont() {
@@ -195,7 +204,7 @@ void CClockDialog::CreateLabelFont() {
 }
 
 bool CClockDialog::StartTimers() {
-    for (auto [id, period] : {std::pair{kSecondTimer, 1000u}, std::pair{kQuickTimer, 300u}}) {
+    for (auto [id, period] : {std::pair{kSecondTimer, 1000u}, std::pair{kReturnHomeTimer, 300u}}) {
         if (!m_env.setTimer(m_hwnd, id, period)) {
             ShowMessage(L"タイマーの設定に失敗しました。", L"エラー", MB_ICONHAND);
             return false;
@@ -210,7 +219,7 @@ void CClockDialog::StartMinimized() {
         ShowMessage(L"タスクバーの取得に失敗しました。", L"ぽこみ", MB_OK);
         // The window stays visible, so it must also behave and look as shown.
         m_settings.Minimize = 0;
-        if (m_tray) m_tray->SetTrayIcon(IDI_TRAY_NORMAL);
+        if (m_owner) m_owner->SetTrayIcon(IDI_TRAY_NORMAL);
         return;
     }
     RECT bar{}, window{};
@@ -220,7 +229,7 @@ void CClockDialog::StartMinimized() {
     SetWindowPos(m_hwnd, nullptr, bar.right - 50, bar.top, 0, 0, SWP_NOZORDER);
     ShowWindow(m_hwnd, SW_HIDE);
     m_hideAfterCreate = true;  // the template's WS_VISIBLE shows the window once this returns
-    if (m_tray) m_tray->SetTrayIcon(IDI_TRAY_MINIMIZED);
+    if (m_owner) m_owner->SetTrayIcon(IDI_TRAY_MINIMIZED);
 }
 
 bool CClockDialog::Create(HWND parent) {
@@ -236,22 +245,14 @@ int CClockDialog::ShowMessage(const std::wstring& text, const std::wstring& capt
 
 // ---- Window behaviour --------------------------------------------------------------------
 
-LRESULT CClockDialog::OnNcHitTest(LPARAM lParam) {
-    LRESULT hit = DefWindowProcW(m_hwnd, WM_NCHITTEST, 0, lParam);
-    if (hit == HTCLIENT && m_env.leftButtonDown()) return HTCAPTION;
-    return hit;
-}
-
 void CClockDialog::OnContextMenu(LPARAM lParam) {
     ShowContextMenu(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
 }
 
 ui::gdi::Menu CClockDialog::BuildContextMenu() const {
-    ui::gdi::Menu menu = ui::LoadMenuResource(IDR_CLOCK_MENU);
-    HMENU popup = menu.Get() ? GetSubMenu(menu.Get(), 0) : nullptr;
-    if (!popup) return ui::gdi::Menu();
-    RemoveMenu(menu.Get(), 0, MF_BYPOSITION);  // the pop-up now stands on its own
-    ui::gdi::Menu result(popup);
+    ui::gdi::Menu result = ui::LoadPopupMenu(IDR_CLOCK_MENU);
+    HMENU popup = result.Get();
+    if (!popup) return result;
     if (m_settings.TopMost) CheckMenuItem(popup, ID_CMD_TOPMOST, MF_BYCOMMAND | MF_CHECKED);
     if (m_settings.Minimize) {
         EnableMenuItem(popup, ID_CMD_MINIMIZE, MF_BYCOMMAND | MF_GRAYED);
@@ -279,8 +280,8 @@ void CClockDialog::OnClose() {
     m_imageList = nullptr;
     SaveAll();
     KillTimer(m_hwnd, kSecondTimer);
-    KillTimer(m_hwnd, kQuickTimer);
-    HWND mainWindow = m_tray ? m_tray->Handle() : nullptr;
+    KillTimer(m_hwnd, kReturnHomeTimer);
+    HWND mainWindow = m_owner ? m_owner->MainWindow() : nullptr;
     DestroyWindow(m_hwnd);  // the object is deleted once this handler has returned
     if (mainWindow) PostMessageW(mainWindow, WM_CLOSE, 0, 0);
 }

@@ -10,6 +10,7 @@
 
 #include "alarms/AlarmEntry.h"
 #include "app/Environment.h"
+#include "clock/ClockOwner.h"
 #include "clock/ClockSettings.h"
 #include "clock/Geometry.h"
 #include "clock/Random.h"
@@ -24,17 +25,36 @@
 #include "ui/Dialog.h"
 #include "ui/Gdi.h"
 #include "ui/IniProfile.h"
+#include "ui/Tooltip.h"
 
-class CClockTrayWnd;
+// What the clock holds, as tests and tools read it.
+struct ClockSnapshot {
+    ClockSettings settings;
+    std::vector<std::wstring> illustrationNames;
+    std::vector<int> shownFlags;
+    SoundTable sounds;
+    AlarmList alarms;
+    AlarmList dueList;
+    int illustrationIndex = 0;
+    POINT restorePosition{0, 0};
+    int closing = 0;
+    int pictureChangeCount = 0;
+    int returnHomeCount = 0;
+    LocalTime lastDrawn;  // hour (0-11), minute and second only
+    std::wstring tooltipText;
+    UINT topMostIcon = 0;
+    bool topMostChecked = false;
+};
 
 class CClockDialog : public ui::Dialog, public SoundPlayer, public OptionsHost {
 public:
     static constexpr UINT_PTR kSecondTimer = 1;
-    static constexpr UINT_PTR kQuickTimer = 123456;
+    // Also ticks the time, three times a second, and counts the quiet time before the return home.
+    static constexpr UINT_PTR kReturnHomeTimer = 123456;
     static constexpr int kWidth = 165;
     static constexpr int kHeight = 422;
 
-    CClockDialog(const Environment& env, CClockTrayWnd* tray);
+    CClockDialog(const Environment& env, ClockOwner* owner);
     ~CClockDialog() override;
 
     bool Create(HWND parent);  // modeless, from the clock's template
@@ -78,26 +98,7 @@ public:
     // The player for windows that may outlive the clock: it expires with the clock.
     std::weak_ptr<SoundPlayer> PlayerHandle() const { return m_playerHandle; }
 
-    const ClockSettings& Settings() const { return m_settings; }
-    const std::vector<std::wstring>& IllustrationNames() const { return m_illustrationNames; }
-    const std::vector<int>& ShownFlags() const { return m_shownFlags; }
-    const SoundTable& Sounds() const { return m_sounds; }
-    const AlarmList& Alarms() const { return m_alarms; }
-    const AlarmList& DueList() const { return m_dueList; }
-    int IllustrationIndex() const { return m_illustrationIndex; }
-    POINT RestorePosition() const { return m_restorePosition; }
-    int ClosingFlag() const { return m_closing; }
-    int PictureChangeCount() const { return m_pictureChangeCount; }
-    int ReturnHomeCount() const { return m_returnHomeCount; }
-    LocalTime LastDrawnTime() const {
-        LocalTime t;
-        t.hour = m_lastHour;
-        t.minute = m_lastMinute;
-        t.second = m_lastSecond;
-        return t;
-    }
-    HWND Tooltip() const { return m_tooltip; }
-    const CHoverButton& TopMostButton() const { return m_topMostButton; }
+    ClockSnapshot Snapshot() const;
 
 protected:
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -128,7 +129,7 @@ private:
     void DrawNumerals(HDC dc) const;
     void DrawHand(HDC dc, int length, int divisor, int angle) const;
     void DrawSecondHand(HDC dc, int length, int divisor, int angle) const;
-    void DrawBitmap(HDC dc, ui::gdi::Bitmap bitmap, pokomi::Point at) const;  // consumes the bitmap
+    void DrawResourceBitmap(HDC dc, UINT id, pokomi::Point at) const;
     ui::gdi::Bitmap LoadIllustration(const std::wstring& path) const;
     LOGFONTW DialLogFont() const;
     void RedrawCaptionControls(bool withLabel) const;
@@ -138,6 +139,7 @@ private:
     static DayPeriodWords DayPeriods();
     void CountQuietTime();
     void AdvancePictureChange();
+    void SetLastDrawnTime(int hour12, int minute, int second);
     void MinuteRefresh(HDC dc, const LocalTime& now);
     void SecondStep(HDC dc, const LocalTime& now);
     void SetTooltipText(const std::wstring& text);
@@ -168,14 +170,13 @@ private:
     // Commands and messages
     void OnClose();
     bool ExitSoundPending();
-    LRESULT OnNcHitTest(LPARAM lParam);
     void OnContextMenu(LPARAM lParam);
 
     int ShowMessage(const std::wstring& text, const std::wstring& caption, UINT type);
     RECT WorkArea() const;
 
     Environment m_env;
-    CClockTrayWnd* m_tray;
+    ClockOwner* m_owner;
     ui::IniProfile m_profile;
 
     CWavePlayer m_player;
@@ -206,7 +207,6 @@ private:
     CHoverButton m_topMostButton;
     CHoverButton m_minimizeButton;
     ui::gdi::Font m_labelFont;
-    HWND m_tooltip = nullptr;
-    std::wstring m_tooltipText;
+    ui::Tooltip m_tooltip;
     bool m_hideAfterCreate = false;
 };

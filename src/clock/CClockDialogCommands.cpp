@@ -1,7 +1,8 @@
 // Window commands of the clock: evasion, return home, always on top, minimise and restore.
 #include "clock/CClockDialog.h"
 
-#include "app/CClockTrayWnd.h"
+#include "ui/Redraw.h"
+
 #include "clock/Evasion.h"
 #include "clock/ReturnHome.h"
 #include "clock/TrayGlide.h"
@@ -10,8 +11,6 @@
 using namespace pokomi;
 
 namespace {
-
-constexpr UINT kRedrawNow = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW;
 
 Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
@@ -65,7 +64,7 @@ void CClockDialog::ToggleTopMost() {
     SetWindowPos(m_hwnd, topMost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
     m_topMostButton.SetIcons(topMost ? IDI_TOPMOST_ON : IDI_TOPMOST_OFF);
     m_topMostButton.SetChecked(topMost);
-    RedrawWindow(m_topMostButton.Handle(), nullptr, nullptr, kRedrawNow);
+    ui::RedrawNow(m_topMostButton.Handle());
     m_settings.TopMost = topMost ? 1 : 0;
     m_profile.WriteInt(L"TopMost", m_settings.TopMost);
 }
@@ -103,7 +102,7 @@ void CClockDialog::MinimizeToTray() {
                  SWP_NOMOVE | SWP_NOZORDER);
     for (const WindowStep& step : MinimizeGlide({window.left, window.top}, *taskbar).steps) PlaceStep(m_hwnd, step);
     ShowWindow(m_hwnd, SW_HIDE);
-    if (m_tray) m_tray->SetTrayIcon(IDI_TRAY_MINIMIZED);
+    if (m_owner) m_owner->SetTrayIcon(IDI_TRAY_MINIMIZED);
     m_settings.Minimize = 1;
 }
 
@@ -120,6 +119,6 @@ void CClockDialog::RestoreFromTray() {
     } else {
         SetWindowPos(m_hwnd, nullptr, restore.x, restore.y, kWidth, kHeight, SWP_NOZORDER);
     }
-    if (m_tray) m_tray->SetTrayIcon(IDI_TRAY_NORMAL);
+    if (m_owner) m_owner->SetTrayIcon(IDI_TRAY_NORMAL);
     m_settings.Minimize = 0;
 }

@@ -2,18 +2,15 @@
 // back and applied) and the about box; and the manual.
 #include "clock/CClockDialog.h"
 
-#include "app/CClockTrayWnd.h"
+#include "ui/Redraw.h"
+
 #include "app/Manual.h"
 #include "controls/CAboutDialog.h"
 #include "clock/IllustrationPick.h"
 #include "options/COptionPropertySheet.h"
 #include "resource.h"
 
-namespace {
-
-constexpr UINT kRedrawNow = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW;
-
-}  // namespace
+namespace {}  // namespace
 
 template <class Run>
 INT_PTR CClockDialog::RunModal(Run run) {
@@ -25,8 +22,8 @@ INT_PTR CClockDialog::RunModal(Run run) {
 
 void CClockDialog::SetModalState(bool open) {
     EnableWindow(m_hwnd, open ? FALSE : TRUE);
-    if (!m_tray) return;
-    m_tray->SetTrayIcon(open ? IDI_TRAY_DIALOG : m_settings.Minimize ? IDI_TRAY_MINIMIZED : IDI_TRAY_NORMAL);
+    if (!m_owner) return;
+    m_owner->SetTrayIcon(open ? IDI_TRAY_DIALOG : m_settings.Minimize ? IDI_TRAY_MINIMIZED : IDI_TRAY_NORMAL);
 }
 
 void CClockDialog::ShowAbout() {
@@ -58,7 +55,7 @@ POINT CClockDialog::WindowTopLeft() const {
 void CClockDialog::ShowIllustration(int index) {
     if (index < 0 || static_cast<size_t>(index) >= m_illustrationNames.size()) return;
     m_illustrationIndex = index;
-    RedrawWindow(m_hwnd, nullptr, nullptr, kRedrawNow);
+    ui::RedrawNow(m_hwnd);
 }
 
 void CClockDialog::ApplyOptions(const OptionValues& values) {
@@ -73,5 +70,5 @@ void CClockDialog::ApplyOptions(const OptionValues& values) {
     ShowWindow(m_label.Handle(), m_settings.CaptionClock ? SW_SHOW : SW_HIDE);
     RebuildDueList();
     SaveAll();
-    RedrawWindow(m_hwnd, nullptr, nullptr, kRedrawNow);
+    ui::RedrawNow(m_hwnd);
 }

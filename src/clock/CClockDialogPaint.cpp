@@ -1,6 +1,8 @@
 // Drawing the clock face: the illustration, weekday and date, numerals and hands.
 #include "clock/CClockDialog.h"
 
+#include "ui/Redraw.h"
+
 #include "clock/BitmapHeader.h"
 #include "clock/FaceGeometry.h"
 #include "clock/FaceGlyphs.h"
@@ -13,8 +15,6 @@
 using namespace pokomi;
 
 namespace {
-
-constexpr UINT kRedrawNow = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW;
 
 void SelectMapping(HDC dc, const IsotropicMapping& mapping) {
     SetMapMode(dc, MM_ISOTROPIC);
@@ -53,22 +53,23 @@ void CClockDialog::PaintFace(HDC dc) const {
 
 void CClockDialog::RedrawCaptionControls(bool withLabel) const {
     for (HWND control : {m_minimizeButton.Handle(), m_topMostButton.Handle(), m_closeButton.Handle()})
-        RedrawWindow(control, nullptr, nullptr, kRedrawNow);
-    if (withLabel) RedrawWindow(m_label.Handle(), nullptr, nullptr, kRedrawNow);
+        ui::RedrawNow(control);
+    if (withLabel) ui::RedrawNow(m_label.Handle());
 }
 
 void CClockDialog::DrawFace(HDC dc) const {
     SelectMapping(dc, BitmapLayerMapping());
     std::wstring path = DataPath(ui::Format(L"bitmap%d.bmp", m_illustrationIndex).c_str());
     ui::gdi::Bitmap illustration = LoadIllustration(path);
-    if (!illustration) illustration = ui::LoadBitmapResource(IDB_FALLBACK_ILLUSTRATION);
-    DrawBitmap(dc, std::move(illustration), kIllustrationPosition);
+    if (illustration)
+        ui::gdi::DrawBitmap(dc, illustration.Get(), kIllustrationPosition.x, kIllustrationPosition.y);
+    else
+        DrawResourceBitmap(dc, IDB_FALLBACK_ILLUSTRATION, kIllustrationPosition);
 
     LocalTime today = m_env.now();
-    DrawBitmap(dc, ui::LoadBitmapResource(static_cast<UINT>(WeekdayGlyphResource(today.weekday))),
-               kWeekdayGlyphPosition);
+    DrawResourceBitmap(dc, static_cast<UINT>(WeekdayGlyphResource(today.weekday)), kWeekdayGlyphPosition);
     for (const DateGlyph& glyph : DateGlyphLayout(today.month, today.day))
-        DrawBitmap(dc, ui::LoadBitmapResource(static_cast<UINT>(DateGlyphResource(glyph))), glyph.position);
+        DrawResourceBitmap(dc, static_cast<UINT>(DateGlyphResource(glyph)), glyph.position);
 
     SelectClockMapping(dc);
     if (m_settings.TitleFace) DrawNumerals(dc);
@@ -133,13 +134,10 @@ void CClockDialog::DrawSecondHand(HDC dc, int length, int divisor, int angle) co
     SetROP2(dc, R2_COPYPEN);
 }
 
-void CClockDialog::DrawBitmap(HDC dc, ui::gdi::Bitmap bitmap, Point at) const {
-    if (!bitmap) return;
-    BITMAP info{};
-    GetObjectW(bitmap.Get(), sizeof(info), &info);
-    ui::gdi::MemoryDC memory(dc);
-    ui::gdi::Select select(memory.Get(), bitmap.Get());
-    BitBlt(dc, at.x, at.y, info.bmWidth, info.bmHeight, memory.Get(), 0, 0, SRCCOPY);
+// Loaded for this one drawing and released right after it.
+void CClockDialog::DrawResourceBitmap(HDC dc, UINT id, Point at) const {
+    ui::gdi::Bitmap bitmap = ui::LoadBitmapResource(id);
+    ui::gdi::DrawBitmap(dc, bitmap.Get(), at.x, at.y);
 }
 
 // The headers are checked first: a damaged picture gives the fallback, not a crash.

@@ -1,6 +1,8 @@
 // The timer tick: everything that depends on the time of day.
 #include "clock/CClockDialog.h"
 
+#include "ui/Redraw.h"
+
 #include "alarms/AlarmRules.h"
 #include "clock/FaceGeometry.h"
 #include "clock/IllustrationPick.h"
@@ -10,7 +12,6 @@ using namespace pokomi;
 
 namespace {
 
-constexpr UINT kRedrawNow = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW;
 constexpr int kQuietTicksBeforeReturn = 10;  // 3 seconds of the 300 ms timer
 
 std::wstring LocaleText(LCTYPE type, const wchar_t* fallback) {
@@ -32,7 +33,7 @@ bool CClockDialog::OnTimer(UINT_PTR id) {
 }
 
 void CClockDialog::Tick(UINT_PTR id) {
-    if (id == kQuickTimer) CountQuietTime();
+    if (id == kReturnHomeTimer) CountQuietTime();
     LocalTime now = m_env.now();
     int hour12 = now.Hour12();
     bool newHour = hour12 != m_lastHour;
@@ -44,10 +45,8 @@ void CClockDialog::Tick(UINT_PTR id) {
     }
     if (newHour && now.minute == 0) PlayEventSound(SoundEvent::Time);
     if (now.second == m_lastSecond && !newMinute && !newHour) return;
-    if (m_settings.Minimize) {
-        m_lastSecond = now.second;
-        m_lastMinute = now.minute;
-        m_lastHour = hour12;
+    if (m_settings.Minimize) {  // hidden: the time is followed, nothing is drawn
+        SetLastDrawnTime(hour12, now.minute, now.second);
         return;
     }
     ui::gdi::ClientDC dc(m_hwnd);
@@ -75,15 +74,18 @@ void CClockDialog::AdvancePictureChange() {
     m_pictureChangeCount = 0;
 }
 
+void CClockDialog::SetLastDrawnTime(int hour12, int minute, int second) {
+    m_lastHour = hour12;
+    m_lastMinute = minute;
+    m_lastSecond = second;
+}
+
+// The face as a paint draws it, at the new minute. Its second hand stands at the
+// last drawn second, where the second step that follows takes it off again.
 void CClockDialog::MinuteRefresh(HDC dc, const LocalTime& now) {
     AdvancePictureChange();
-    DrawFace(dc);
-    HandAngles angles = HandAnglesFor(now.Hour12(), now.minute, m_lastSecond);
-    DrawHand(dc, kHourHand.length, kHourHand.divisor, angles.hour);
-    DrawHand(dc, kMinuteHand.length, kMinuteHand.divisor, angles.minute);
-    DrawSecondHand(dc, kSecondHand.length, kSecondHand.divisor, angles.second);
-    m_lastMinute = now.minute;
-    m_lastHour = now.Hour12();
+    SetLastDrawnTime(now.Hour12(), now.minute, m_lastSecond);
+    PaintFace(dc);
     RedrawCaptionControls(false);
 }
 
@@ -94,10 +96,13 @@ void CClockDialog::SecondStep(HDC dc, const LocalTime& now) {
                             : std::wstring();
     SetTooltipText(FormatTooltipText(now, withSeconds, DayPeriods(), name));
     SetWindowTextW(m_label.Handle(), FormatTimeText(now, withSeconds, DayPeriods()).c_str());
-    RedrawWindow(m_label.Handle(), nullptr, nullptr, kRedrawNow);
+    ui::RedrawNow(m_label.Handle());
+    // While the hand is hidden its second is not followed: no hand stands on the face
+    // to be taken off, and the texts above are refreshed on every tick meanwhile. When
+    // the hand is shown again, a full repaint draws it at this second first.
     if (!withSeconds) return;
     StepSecondHand(dc, m_lastSecond, now.second);
-    m_lastSecond = now.second;
+    SetLastDrawnTime(m_lastHour, m_lastMinute, now.second);
 }
 
 void CClockDialog::StepSecondHand(HDC dc, int oldSecond, int newSecond) const {
@@ -106,14 +111,6 @@ void CClockDialog::StepSecondHand(HDC dc, int oldSecond, int newSecond) const {
 }
 
 void CClockDialog::SetTooltipText(const std::wstring& text) {
-    if (!m_tooltip) return;
-    m_tooltipText = text;
-    TOOLINFOW info{};
-    info.cbSize = sizeof(info);
-    info.uFlags = TTF_IDISHWND;
-    info.hwnd = m_hwnd;
-    info.uId = reinterpret_cast<UINT_PTR>(m_hwnd);
-    info.lpszText = m_tooltipText.data();
-    SendMessageW(m_tooltip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
-    SendMessageW(m_tooltip, TTM_UPDATE, 0, 0);
+    m_tooltip.SetText(text);
+    if (m_tooltip.Handle()) SendMessageW(m_tooltip.Handle(), TTM_UPDATE, 0, 0);
 }

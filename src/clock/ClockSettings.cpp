@@ -23,7 +23,7 @@ Colour ReadShadow(ProfileStore& profile, Colour fallbackFill) {
 
 }  // namespace
 
-void ClockSettings::ReadConstructorKeys(ProfileStore& profile) {
+void ClockSettings::ReadSettings(ProfileStore& profile) {
     const ClockSettings defaults;
     Home = profile.GetInt(L"Home", defaults.Home);
     HomeX = kPositionRange.Fit(profile.GetInt(L"HomeX", defaults.HomeX));

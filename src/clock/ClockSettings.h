@@ -4,7 +4,10 @@
 #include <string>
 
 #include "clock/Colour.h"
-#include "clock/ProfileStore.h"
+#include "common/ProfileStore.h"
+
+// The profile section every setting of the clock lives in.
+inline constexpr wchar_t kProfileSection[] = L"Version1.1";
 
 struct DialFont {
     static constexpr size_t kMaxFaceLength = 31;  // a LOGFONT face name holds 31 characters and a zero
@@ -33,8 +36,8 @@ struct ClockSettings {
     int SecondHand = 1;
     int CaptionClock = 0;
 
-    // The keys the clock window's constructor reads, in its order.
-    void ReadConstructorKeys(ProfileStore& profile);
+    // Every key but the window position and the dial font, in the order they are read at start.
+    void ReadSettings(ProfileStore& profile);
     // FontSize, Bold, Italic, FontFace: read while the window initialises.
     void ReadDialFont(ProfileStore& profile);
     // Every key but X and Y, in the save order; false when any write failed.

@@ -2,7 +2,8 @@
 
 #include <commctrl.h>
 
-#include "controls/CBufferDC.h"
+#include "ui/BufferDC.h"
+#include "ui/Redraw.h"
 #include "controls/ColourPickerLayout.h"
 #include "controls/ColourPickerMessages.h"
 #include "ui/Gdi.h"
@@ -32,7 +33,7 @@ COLORREF CColourPicker::GetColour() const { return m_selectionMode == kTextColou
 
 void CColourPicker::SetColour(COLORREF colour) {
     (m_selectionMode == kTextColour ? m_text : m_background) = colour;
-    if (m_hwnd) RedrawWindow(m_hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    if (m_hwnd) ui::RedrawNow(m_hwnd);
 }
 
 void CColourPicker::SetDefaultColour(COLORREF colour) {
@@ -131,7 +132,7 @@ void CColourPicker::NotifyParent(UINT message, COLORREF colour) const {
 // ---- Drawing -----------------------------------------------------------------------------
 
 void CColourPicker::DrawItem(const DRAWITEMSTRUCT& item) const {
-    CBufferDC buffer(item.hDC);
+    ui::gdi::BufferDC buffer(item.hDC);
     HDC dc = buffer.Get();
     RECT r = item.rcItem;
     const pokomi::Size client{r.right - r.left, r.bottom - r.top};

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "controls/CBufferDC.h"
+#include "ui/BufferDC.h"
 #include "controls/ColourPickerMessages.h"
 #include "controls/ColourPopupRules.h"
 #include "controls/ColourTable.h"
@@ -267,7 +267,7 @@ std::optional<COLORREF> CColourPopup::RunColourDialog() {
 
 void CColourPopup::OnPaint() {
     ui::gdi::PaintDC paint(m_hwnd);
-    CBufferDC buffer(paint.Get());
+    ui::gdi::BufferDC buffer(paint.Get());
     Paint(buffer.Get());
 }
 

@@ -3,7 +3,10 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include "controls/CBufferDC.h"
+#include <optional>
+
+#include "ui/BufferDC.h"
+#include "ui/Redraw.h"
 #include "ui/Resources.h"
 #include "ui/Text.h"
 
@@ -12,7 +15,6 @@ namespace {
 constexpr COLORREF kLightEdge = RGB(230, 188, 156);
 constexpr COLORREF kDarkEdge = RGB(182, 124, 30);
 constexpr COLORREF kCheckedBackground = RGB(230, 188, 156);
-constexpr UINT_PTR kToolId = 1;
 
 int Width(const RECT& r) { return r.right - r.left; }
 int Height(const RECT& r) { return r.bottom - r.top; }
@@ -31,12 +33,6 @@ void FrameWith(HDC dc, const RECT& r, COLORREF colour) {
     FrameRect(dc, &r, brush.Get());
 }
 
-// Top and left edges in one colour, bottom and right in another.
-void DrawEdges(HDC dc, const RECT& r, COLORREF topLeft, COLORREF bottomRight) {
-    DrawLine(dc, topLeft, {{r.left, r.bottom - 1}, {r.left, r.top}, {r.right, r.top}});
-    DrawLine(dc, bottomRight, {{r.left, r.bottom - 1}, {r.right - 1, r.bottom - 1}, {r.right - 1, r.top - 1}});
-}
-
 }  // namespace
 
 // The parent's pixels under the button, taken once for the transparent look.
@@ -44,12 +40,9 @@ struct CHoverButton::BackgroundCopy {
     explicit BackgroundCopy(HDC compatible) : dc(compatible) {}
     BackgroundCopy(const BackgroundCopy&) = delete;
     BackgroundCopy& operator=(const BackgroundCopy&) = delete;
-    ~BackgroundCopy() {
-        if (previous) SelectObject(dc.Get(), previous);
-    }
     ui::gdi::MemoryDC dc;
     ui::gdi::Bitmap bitmap;
-    HGDIOBJ previous = nullptr;
+    std::optional<ui::gdi::Select> selection;  // leaves before the DC and the bitmap go
 };
 
 CHoverButton::CHoverButton()
@@ -58,10 +51,7 @@ CHoverButton::CHoverButton()
       m_hoverBackgroundColour(GetSysColor(COLOR_BTNFACE)),
       m_hoverText(GetSysColor(COLOR_BTNTEXT)) {}
 
-CHoverButton::~CHoverButton() {
-    m_background.reset();
-    if (m_tooltip) DestroyWindow(m_tooltip);
-}
+CHoverButton::~CHoverButton() { m_background.reset(); }
 
 // ---- Taking over the button --------------------------------------------------------------
 
@@ -88,7 +78,7 @@ void CHoverButton::SetIcons(UINT hoverIconId, UINT normalIconId) {
         m_iconWidth = static_cast<BYTE>(info.xHotspot * 2);
         m_iconHeight = static_cast<BYTE>(info.yHotspot * 2);
     }
-    if (m_hwnd) RedrawWindow(m_hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    if (m_hwnd) ui::RedrawNow(m_hwnd);
 }
 
 void CHoverButton::SetTooltipText(UINT stringId, bool activate) {
@@ -98,31 +88,11 @@ void CHoverButton::SetTooltipText(UINT stringId, bool activate) {
 void CHoverButton::SetTooltipText(const std::wstring& text, bool activate) {
     if (text.empty() || !m_hwnd) return;
     EnsureTooltip();
-    if (!m_tooltip) return;
-    TOOLINFOW info{};
-    info.cbSize = sizeof(info);
-    info.hwnd = m_hwnd;
-    info.uId = kToolId;
-    info.lpszText = const_cast<wchar_t*>(text.c_str());
-    if (SendMessageW(m_tooltip, TTM_GETTOOLCOUNT, 0, 0) == 0) {
-        GetClientRect(m_hwnd, &info.rect);
-        SendMessageW(m_tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
-    }
-    SendMessageW(m_tooltip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
-    SendMessageW(m_tooltip, TTM_ACTIVATE, activate ? TRUE : FALSE, 0);
+    m_tooltip.SetText(text);
+    m_tooltip.Activate(activate);
 }
 
-std::wstring CHoverButton::TooltipText() const {
-    if (!m_tooltip) return {};
-    wchar_t buffer[256] = L"";
-    TOOLINFOW info{};
-    info.cbSize = sizeof(info);
-    info.hwnd = m_hwnd;
-    info.uId = kToolId;
-    info.lpszText = buffer;
-    SendMessageW(m_tooltip, TTM_GETTEXTW, sizeof(buffer) / sizeof(buffer[0]), reinterpret_cast<LPARAM>(&info));
-    return buffer;
-}
+std::wstring CHoverButton::TooltipText() const { return m_tooltip.Text(); }
 
 void CHoverButton::SetNormalBackground(COLORREF colour, bool redraw) {
     m_normalBackground = colour;
@@ -217,19 +187,13 @@ LRESULT CHoverButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
 }
 
 void CHoverButton::EnsureTooltip() {
-    if (m_tooltip || !m_hwnd) return;
-    m_tooltip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                                CW_USEDEFAULT, CW_USEDEFAULT, m_hwnd, nullptr, ui::Instance(), nullptr);
-    if (m_tooltip) SendMessageW(m_tooltip, TTM_ACTIVATE, FALSE, 0);
+    if (m_tooltip.Handle() || !m_hwnd) return;
+    if (m_tooltip.Create(m_hwnd)) m_tooltip.Activate(false);
 }
 
 void CHoverButton::RelayToTooltip(UINT message, WPARAM wParam, LPARAM lParam) {
     EnsureTooltip();
-    if (!m_tooltip) return;
-    MSG msg{m_hwnd, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};
-    DWORD pos = GetMessagePos();
-    msg.pt = {GET_X_LPARAM(pos), GET_Y_LPARAM(pos)};
-    SendMessageW(m_tooltip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
+    m_tooltip.Relay(message, wParam, lParam);
 }
 
 bool CHoverButton::IsUnderPoint(POINT client) const {
@@ -277,20 +241,9 @@ void CHoverButton::OnCaptureChanged(HWND newCapture) {
 }
 
 // The tool keeps covering the whole button when it is resized after the text was set.
-void CHoverButton::OnSize() {
-    if (!m_tooltip) return;
-    TOOLINFOW info{};
-    info.cbSize = sizeof(info);
-    info.hwnd = m_hwnd;
-    info.uId = kToolId;
-    GetClientRect(m_hwnd, &info.rect);
-    SendMessageW(m_tooltip, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&info));
-}
+void CHoverButton::OnSize() { m_tooltip.FitToClient(); }
 
-void CHoverButton::OnDestroy() {
-    if (m_tooltip) DestroyWindow(m_tooltip);
-    m_tooltip = nullptr;
-}
+void CHoverButton::OnDestroy() { m_tooltip.Destroy(); }
 
 bool CHoverButton::OnSetCursor() {
     if (!m_cursor) return false;
@@ -301,7 +254,7 @@ bool CHoverButton::OnSetCursor() {
 // ---- Drawing -----------------------------------------------------------------------------
 
 void CHoverButton::DrawItem(const DRAWITEMSTRUCT& item) {
-    CBufferDC buffer(item.hDC);
+    ui::gdi::BufferDC buffer(item.hDC);
     HDC dc = buffer.Get();
 
     POINT cursor{};
@@ -349,9 +302,9 @@ void CHoverButton::DrawBorder(HDC dc, const RECT& r, const ItemState& state) con
     if (m_flat) {
         if (!m_hoverBorder) return;
         if (state.pressed)
-            DrawEdges(dc, r, kDarkEdge, kLightEdge);
+            ui::gdi::Draw3dRect(dc, r, kDarkEdge, kLightEdge);
         else if (m_hover)
-            DrawEdges(dc, r, kLightEdge, kDarkEdge);
+            ui::gdi::Draw3dRect(dc, r, kLightEdge, kDarkEdge);
         return;
     }
     if (state.pressed) {
@@ -392,7 +345,7 @@ void CHoverButton::DrawIcon(HDC dc, const RECT& item, bool hasText, const ItemSt
 void CHoverButton::DrawCaption(HDC dc, const std::wstring& text, RECT caption, const ItemState& state) const {
     if (state.pressed) OffsetRect(&caption, 1, 1);
     HFONT font = reinterpret_cast<HFONT>(SendMessageW(m_hwnd, WM_GETFONT, 0, 0));
-    HGDIOBJ oldFont = SelectObject(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT));
+    ui::gdi::Select selectFont(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT));
     SetTextColor(dc, state.lit ? m_hoverText : m_normalText);
     SetBkColor(dc, state.lit ? m_hoverBackgroundColour : m_normalBackground);
 
@@ -403,7 +356,6 @@ void CHoverButton::DrawCaption(HDC dc, const std::wstring& text, RECT caption, c
     DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(text.c_str()), static_cast<WPARAM>(text.size()),
                centred.left, centred.top, Width(centred), Height(centred),
                DST_PREFIXTEXT | (state.disabled ? DSS_DISABLED : 0));
-    SelectObject(dc, oldFont);
 }
 
 void CHoverButton::CopyParentBackground(HDC dc, const RECT& r, const RECT& client) {
@@ -416,7 +368,7 @@ void CHoverButton::CopyParentBackground(HDC dc, const RECT& r, const RECT& clien
         auto copy = std::make_unique<BackgroundCopy>(parentDc.Get());
         copy->bitmap = ui::gdi::Bitmap(CreateCompatibleBitmap(parentDc.Get(), Width(client), Height(client)));
         if (!copy->dc.Get() || !copy->bitmap) return;
-        copy->previous = SelectObject(copy->dc.Get(), copy->bitmap.Get());
+        copy->selection.emplace(copy->dc.Get(), copy->bitmap.Get());
         BitBlt(copy->dc.Get(), 0, 0, Width(client), Height(client), parentDc.Get(), window.left, window.top, SRCCOPY);
         m_background = std::move(copy);
     }

@@ -11,6 +11,7 @@
 
 #include "ui/Control.h"
 #include "ui/Gdi.h"
+#include "ui/Tooltip.h"
 
 class CHoverButton : public ui::Control {
 public:
@@ -42,7 +43,7 @@ public:
     bool IsDefault() const { return m_default; }
     UINT IconId() const { return m_hoverIconId; }
     SIZE IconSize() const { return {m_iconWidth, m_iconHeight}; }
-    HWND Tooltip() const { return m_tooltip; }
+    HWND Tooltip() const { return m_tooltip.Handle(); }
     std::wstring TooltipText() const;
 
     bool OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -89,7 +90,7 @@ private:
     bool m_focusInFlat = false;
     bool m_checked = false;
     HCURSOR m_cursor = nullptr;
-    HWND m_tooltip = nullptr;
+    ui::Tooltip m_tooltip;
     UINT m_hoverIconId = 0;
     ui::gdi::Icon m_hoverIcon;
     ui::gdi::Icon m_normalIcon;  // empty when the hover icon serves both

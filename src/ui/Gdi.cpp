@@ -12,6 +12,32 @@ void CountCreated(bool created) {
 }
 void CountReleased() { --g_live; }
 
+namespace {
+
+void FillSolid(HDC dc, const RECT& r, COLORREF colour) {
+    SetBkColor(dc, colour);
+    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
+}
+
+}  // namespace
+
+void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y) {
+    BITMAP info{};
+    if (!bitmap || !GetObjectW(bitmap, sizeof(info), &info)) return;
+    MemoryDC memory(dc);
+    Select select(memory.Get(), bitmap);
+    BitBlt(dc, x, y, info.bmWidth, info.bmHeight, memory.Get(), 0, 0, SRCCOPY);
+}
+
+void Draw3dRect(HDC dc, const RECT& r, COLORREF topLeft, COLORREF bottomRight) {
+    const COLORREF background = GetBkColor(dc);
+    FillSolid(dc, {r.left, r.top, r.right - 1, r.top + 1}, topLeft);
+    FillSolid(dc, {r.left, r.top, r.left + 1, r.bottom - 1}, topLeft);
+    FillSolid(dc, {r.right - 1, r.top, r.right, r.bottom}, bottomRight);
+    FillSolid(dc, {r.left, r.bottom - 1, r.right, r.bottom}, bottomRight);
+    SetBkColor(dc, background);
+}
+
 MemoryDC::MemoryDC(HDC compatible) : m_dc(CreateCompatibleDC(compatible)) { CountCreated(m_dc != nullptr); }
 MemoryDC::~MemoryDC() {
     if (m_dc) {
@@ -33,37 +59,6 @@ PaintDC::~PaintDC() {
     if (m_dc) {
         EndPaint(m_hwnd, &m_paint);
         CountReleased();
-    }
-}
-
-Icon& Icon::operator=(Icon&& other) noexcept {
-    if (this != &other) {
-        Reset();
-        m_icon = std::exchange(other.m_icon, nullptr);
-    }
-    return *this;
-}
-
-void Icon::Reset() {
-    if (m_icon) {
-        DestroyIcon(m_icon);
-        CountReleased();
-        m_icon = nullptr;
-    }
-}
-
-Menu& Menu::operator=(Menu&& other) noexcept {
-    if (this != &other) {
-        Reset();
-        m_menu = std::exchange(other.m_menu, nullptr);
-    }
-    return *this;
-}
-
-void Menu::Reset() {
-    if (m_menu) {
-        DestroyMenu(m_menu);
-        m_menu = nullptr;
     }
 }
 

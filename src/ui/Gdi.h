@@ -12,22 +12,27 @@ long LiveObjects();  // handles currently owned by the types below
 void CountCreated(bool created);
 void CountReleased();
 
-template <class Handle>
-class Object {
+inline void DeleteGdiObject(HGDIOBJ handle) { DeleteObject(handle); }
+inline void DestroyIconHandle(HICON handle) { DestroyIcon(handle); }
+inline void DestroyMenuHandle(HMENU handle) { DestroyMenu(handle); }
+
+// Owns one handle and releases it with `ReleaseFn`; counted while it holds one.
+template <class Handle, auto ReleaseFn>
+class Owner {
 public:
-    Object() = default;
-    explicit Object(Handle handle) : m_handle(handle) { CountCreated(handle != nullptr); }
-    Object(Object&& other) noexcept : m_handle(std::exchange(other.m_handle, nullptr)) {}
-    Object& operator=(Object&& other) noexcept {
+    Owner() = default;
+    explicit Owner(Handle handle) : m_handle(handle) { CountCreated(handle != nullptr); }
+    Owner(Owner&& other) noexcept : m_handle(std::exchange(other.m_handle, nullptr)) {}
+    Owner& operator=(Owner&& other) noexcept {
         if (this != &other) {
             Reset();
             m_handle = std::exchange(other.m_handle, nullptr);
         }
         return *this;
     }
-    Object(const Object&) = delete;
-    Object& operator=(const Object&) = delete;
-    ~Object() { Reset(); }
+    Owner(const Owner&) = delete;
+    Owner& operator=(const Owner&) = delete;
+    ~Owner() { Reset(); }
 
     Handle Get() const { return m_handle; }
     explicit operator bool() const { return m_handle != nullptr; }
@@ -38,7 +43,7 @@ public:
     }
     void Reset() {
         if (m_handle) {
-            DeleteObject(m_handle);
+            ReleaseFn(m_handle);
             CountReleased();
             m_handle = nullptr;
         }
@@ -48,11 +53,14 @@ private:
     Handle m_handle = nullptr;
 };
 
-using Pen = Object<HPEN>;
-using Brush = Object<HBRUSH>;
-using Font = Object<HFONT>;
-using Bitmap = Object<HBITMAP>;
-using Region = Object<HRGN>;
+using Pen = Owner<HPEN, &DeleteGdiObject>;
+using Brush = Owner<HBRUSH, &DeleteGdiObject>;
+using Font = Owner<HFONT, &DeleteGdiObject>;
+using Bitmap = Owner<HBITMAP, &DeleteGdiObject>;
+using Region = Owner<HRGN, &DeleteGdiObject>;
+using Palette = Owner<HPALETTE, &DeleteGdiObject>;
+using Icon = Owner<HICON, &DestroyIconHandle>;
+using Menu = Owner<HMENU, &DestroyMenuHandle>;
 
 inline Pen MakePen(int style, int width, COLORREF colour) { return Pen(CreatePen(style, width, colour)); }
 inline Brush MakeSolidBrush(COLORREF colour) { return Brush(CreateSolidBrush(colour)); }
@@ -71,6 +79,12 @@ private:
     HDC m_dc;
     HGDIOBJ m_old;
 };
+
+// Copies a bitmap to (x, y) at its own size.
+void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y);
+// A one-pixel frame: its top and left edges in one colour, its bottom and right edges
+// (the two far corners included) in the other.
+void Draw3dRect(HDC dc, const RECT& r, COLORREF topLeft, COLORREF bottomRight);
 
 class MemoryDC {
 public:
@@ -110,39 +124,6 @@ private:
     HWND m_hwnd = nullptr;
     PAINTSTRUCT m_paint{};
     HDC m_dc = nullptr;
-};
-
-class Icon {
-public:
-    Icon() = default;
-    explicit Icon(HICON icon) : m_icon(icon) { CountCreated(icon != nullptr); }
-    Icon(Icon&& other) noexcept : m_icon(std::exchange(other.m_icon, nullptr)) {}
-    Icon& operator=(Icon&& other) noexcept;
-    Icon(const Icon&) = delete;
-    Icon& operator=(const Icon&) = delete;
-    ~Icon() { Reset(); }
-    HICON Get() const { return m_icon; }
-    explicit operator bool() const { return m_icon != nullptr; }
-    void Reset();
-
-private:
-    HICON m_icon = nullptr;
-};
-
-class Menu {
-public:
-    Menu() = default;
-    explicit Menu(HMENU menu) : m_menu(menu) {}
-    Menu(Menu&& other) noexcept : m_menu(std::exchange(other.m_menu, nullptr)) {}
-    Menu& operator=(Menu&& other) noexcept;
-    Menu(const Menu&) = delete;
-    Menu& operator=(const Menu&) = delete;
-    ~Menu() { Reset(); }
-    HMENU Get() const { return m_menu; }
-    void Reset();
-
-private:
-    HMENU m_menu = nullptr;
 };
 
 }  // namespace ui::gdi

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "clock/ProfileStore.h"
+#include "common/ProfileStore.h"
 
 namespace ui {
 

@@ -8,8 +8,6 @@
 
 namespace ui::gdi {
 
-using Palette = Object<HPALETTE>;
-
 Palette MakePalette(const std::vector<COLORREF>& colours);
 bool IsPaletteDevice(HDC dc);
 

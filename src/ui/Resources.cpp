@@ -21,4 +21,12 @@ gdi::Bitmap LoadBitmapResource(UINT id) {
 
 gdi::Menu LoadMenuResource(UINT id) { return gdi::Menu(LoadMenuW(Instance(), MAKEINTRESOURCEW(id))); }
 
+gdi::Menu LoadPopupMenu(UINT id) {
+    gdi::Menu menu = LoadMenuResource(id);
+    HMENU popup = menu ? GetSubMenu(menu.Get(), 0) : nullptr;
+    if (!popup) return {};
+    RemoveMenu(menu.Get(), 0, MF_BYPOSITION);  // the pop-up now stands on its own
+    return gdi::Menu(popup);
+}
+
 }  // namespace ui

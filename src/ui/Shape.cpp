@@ -15,4 +15,9 @@ void SetWindowShape(HWND hwnd, std::span<const ShapePiece> pieces) {
     SetWindowRgn(hwnd, shape.Release(), TRUE);
 }
 
+LRESULT FaceDragHitTest(HWND hwnd, LPARAM point, bool leftButtonDown) {
+    LRESULT hit = DefWindowProcW(hwnd, WM_NCHITTEST, 0, point);
+    return hit == HTCLIENT && leftButtonDown ? HTCAPTION : hit;
+}
+
 }  // namespace ui

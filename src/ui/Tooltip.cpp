@@ -42,6 +42,15 @@ void Tooltip::Destroy() {
     if (m_tooltip && IsWindow(m_tooltip)) DestroyWindow(m_tooltip);
     m_tooltip = nullptr;
     m_owner = nullptr;
+    m_hasClientTool = false;
+}
+
+void Tooltip::Activate(bool active) const {
+    if (m_tooltip) SendMessageW(m_tooltip, TTM_ACTIVATE, active ? TRUE : FALSE, 0);
+}
+
+void Tooltip::RelayEvent(const MSG& msg) const {
+    if (m_tooltip) SendMessageW(m_tooltip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
 }
 
 void Tooltip::AddTool(UINT_PTR id, const RECT& client, const std::wstring& text) {
@@ -50,11 +59,19 @@ void Tooltip::AddTool(UINT_PTR id, const RECT& client, const std::wstring& text)
     info.rect = client;
     info.lpszText = const_cast<wchar_t*>(text.c_str());  // copied by the control
     SendMessageW(m_tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
-    if (id == kClientTool) m_textLength = text.size();
+    if (id != kClientTool) return;
+    m_textLength = text.size();
+    m_hasClientTool = true;
 }
 
 void Tooltip::SetText(const std::wstring& text) {
     if (!m_tooltip) return;
+    if (!m_hasClientTool) {
+        RECT client{};
+        GetClientRect(m_owner, &client);
+        AddTool(kClientTool, client, text);
+        return;
+    }
     TOOLINFOW info = ToolInfo(m_owner, kClientTool);
     info.lpszText = const_cast<wchar_t*>(text.c_str());
     SendMessageW(m_tooltip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));

@@ -24,16 +24,20 @@ public:
     HWND Handle() const { return m_tooltip; }
 
     void AddTool(UINT_PTR id, const RECT& client, const std::wstring& text);
-    void SetText(const std::wstring& text);  // of the client-area tool
+    void SetText(const std::wstring& text);  // of the client-area tool, added when missing
     std::wstring Text() const;               // as the tooltip window holds it
     void FitToClient();                      // after the owner changed its size
+    void Activate(bool active) const;
     // Hands a mouse message of the owner to the tooltip; other messages are ignored.
     void Relay(UINT message, WPARAM wParam, LPARAM lParam) const;
+    // Hands a message from the message loop (for the owner or a child) to the tooltip.
+    void RelayEvent(const MSG& msg) const;
 
 private:
     HWND m_owner = nullptr;
     HWND m_tooltip = nullptr;
     size_t m_textLength = 0;
+    bool m_hasClientTool = false;
 };
 
 }  // namespace ui

@@ -37,7 +37,7 @@ public:
 
 ClockSettings ReadAll(MemoryProfile& profile) {
     ClockSettings settings;
-    settings.ReadConstructorKeys(profile);
+    settings.ReadSettings(profile);
     settings.ReadDialFont(profile);
     return settings;
 }
@@ -62,7 +62,7 @@ TEST(ClockSettingsTest, AnEmptyProfileGivesTheDefaults) {
 TEST(ClockSettingsTest, TheConstructorReadsItsKeysInOrder) {
     MemoryProfile profile;
     ClockSettings s;
-    s.ReadConstructorKeys(profile);
+    s.ReadSettings(profile);
     const std::vector<std::wstring> expected = {
         L"Home",         L"HomeX",  L"HomeY",  L"BrushR",    L"BrushG",  L"BrushB",     L"BrushR",
         L"BrushG",       L"BrushB", L"LineR",  L"LineG",     L"LineB",   L"Minimize",   L"UpdateIllust",

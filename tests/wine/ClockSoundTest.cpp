@@ -182,7 +182,7 @@ TEST_F(ClockSoundTest, TheExitSoundKeepsTheWindowOpenUntilItEnds) {
     ASSERT_NO_FATAL_FAILURE(Start());
     Close();
     ASSERT_TRUE(clock->Alive());
-    EXPECT_EQ(dialog->ClosingFlag(), 1);
+    EXPECT_EQ(dialog->Snapshot().closing, 1);
     EXPECT_TRUE(dialog->SoundPlaying());
     EXPECT_EQ(OpenMciDevices(), Names{exit});
     EXPECT_EQ(world.ReadProfile(L"X"), L"");  // nothing saved yet
@@ -203,7 +203,7 @@ TEST_F(ClockSoundTest, ACloseWhileAnotherSoundPlaysWaitsForThatSound) {
     ASSERT_TRUE(dialog->PlayEventSound(SoundEvent::Minimize));
     Close();
     ASSERT_TRUE(clock->Alive());
-    EXPECT_EQ(dialog->ClosingFlag(), 1);
+    EXPECT_EQ(dialog->Snapshot().closing, 1);
     EXPECT_EQ(OpenMciDevices(), Names{other});  // the exit sound did not start
     ASSERT_TRUE(PumpUntil([&] { return !IsWindow(tray); }));
     EXPECT_FALSE(clock->Alive());
@@ -283,13 +283,14 @@ TEST(ClockSoundTestSamples, EverySampleSoundPlaysFromAnUnpackedFolder) {
     ASSERT_TRUE(quiet());  // the Boot sound
 
     Names files;
+    const ClockSnapshot held = dialog->Snapshot();
     for (SoundEvent event : kSoundEvents) {
-        const Names& list = dialog->Sounds().List(event);
+        const Names& list = held.sounds.List(event);
         EXPECT_FALSE(list.empty()) << Utf8(std::wstring(SoundEventHeader(event)));
         files.insert(files.end(), list.begin(), list.end());
     }
-    for (size_t i = 0; i < dialog->Alarms().Count(); ++i) {
-        const std::wstring& sound = dialog->Alarms().At(i).Sound;
+    for (size_t i = 0; i < held.alarms.Count(); ++i) {
+        const std::wstring& sound = held.alarms.At(i).Sound;
         if (sound != L"NULL") files.push_back(sound);
     }
     for (const std::wstring& file : files) {

@@ -137,7 +137,8 @@ std::wstring TestWorld::ReadProfile(const std::wstring& key) const {
 RunningClock::RunningClock(TestWorld& world) {
     CClockApp app(world.MakeEnvironment());
     EXPECT_TRUE(app.InitInstance());
-    m_tray = app.MainWindow() ? app.MainWindow()->Handle() : nullptr;
+    m_trayObject = app.MainWindow();
+    m_tray = m_trayObject ? m_trayObject->Handle() : nullptr;
     Pump();
 }
 
@@ -149,7 +150,8 @@ RunningClock::~RunningClock() {
     Pump();
 }
 
-CClockTrayWnd* RunningClock::Tray() const { return IsWindow(m_tray) ? CClockTrayWnd::Instance() : nullptr; }
+// The object lives as long as its window.
+CClockTrayWnd* RunningClock::Tray() const { return IsWindow(m_tray) ? m_trayObject : nullptr; }
 
 CClockDialog* RunningClock::Dialog() const {
     CClockTrayWnd* tray = Tray();

@@ -98,6 +98,7 @@ public:
 
 private:
     HWND m_tray = nullptr;
+    CClockTrayWnd* m_trayObject = nullptr;
 };
 
 // Whether an icon shows the same pixels as the program's icon resource of that ID.

@@ -23,30 +23,22 @@ void WriteIllustrations(TestWorld& world, const char* flags) {
     world.folder.WriteData(L"Show.ini", flags);
 }
 
-std::wstring TooltipText(const RunningClock& clock) {
-    wchar_t buffer[256] = {};
-    TOOLINFOW info{};
-    info.cbSize = sizeof(info);
-    info.hwnd = clock.Hwnd();
-    info.uId = reinterpret_cast<UINT_PTR>(clock.Hwnd());
-    info.lpszText = buffer;
-    SendMessageW(clock.Dialog()->Tooltip(), TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&info));
-    return buffer;
-}
+// As the tooltip control holds it.
+std::wstring TooltipText(const RunningClock& clock) { return clock.Dialog()->Snapshot().tooltipText; }
 
 TEST(ClockTickTest, TicksWithinTheStartMinuteChangeNothingButTheSeconds) {
     TestWorld world;
     WriteIllustrations(world, "1\r\n1\r\n1\r\n1\r\n");
     RunningClock clock(world);
-    int picture = clock.Dialog()->IllustrationIndex();
+    int picture = clock.Dialog()->Snapshot().illustrationIndex;
     for (int second = 16; second < 60; ++second) {
         world.time.second = second;
         clock.Tick();
     }
-    EXPECT_EQ(clock.Dialog()->IllustrationIndex(), picture);
-    EXPECT_EQ(clock.Dialog()->PictureChangeCount(), 0);
-    EXPECT_EQ(clock.Dialog()->LastDrawnTime().second, 59);
-    EXPECT_EQ(clock.Dialog()->LastDrawnTime().minute, 30);
+    EXPECT_EQ(clock.Dialog()->Snapshot().illustrationIndex, picture);
+    EXPECT_EQ(clock.Dialog()->Snapshot().pictureChangeCount, 0);
+    EXPECT_EQ(clock.Dialog()->Snapshot().lastDrawn.second, 59);
+    EXPECT_EQ(clock.Dialog()->Snapshot().lastDrawn.minute, 30);
 }
 
 TEST(ClockTickTest, PictureChangesOnEveryFifthMinute) {
@@ -54,18 +46,18 @@ TEST(ClockTickTest, PictureChangesOnEveryFifthMinute) {
     WriteIllustrations(world, "1\r\n1\r\n1\r\n1\r\n");
     world.WriteProfile(L"UpdateElapse", L"5");
     RunningClock clock(world);
-    int picture = clock.Dialog()->IllustrationIndex();
+    int picture = clock.Dialog()->Snapshot().illustrationIndex;
     for (int minute = 1; minute <= 15; ++minute) {
         Advance(world, 1);
         clock.Tick();
-        clock.Tick(CClockDialog::kQuickTimer);  // a second tick in the same minute counts nothing
-        int now = clock.Dialog()->IllustrationIndex();
+        clock.Tick(CClockDialog::kReturnHomeTimer);  // a second tick in the same minute counts nothing
+        int now = clock.Dialog()->Snapshot().illustrationIndex;
         if (minute % 5 == 0) {
             EXPECT_NE(now, picture) << minute;
-            EXPECT_EQ(clock.Dialog()->PictureChangeCount(), 0);
+            EXPECT_EQ(clock.Dialog()->Snapshot().pictureChangeCount, 0);
         } else {
             EXPECT_EQ(now, picture) << minute;
-            EXPECT_EQ(clock.Dialog()->PictureChangeCount(), minute % 5);
+            EXPECT_EQ(clock.Dialog()->Snapshot().pictureChangeCount, minute % 5);
         }
         picture = now;
     }
@@ -75,11 +67,11 @@ TEST(ClockTickTest, OneShownPictureIsNeverLeftOrChanged) {
     TestWorld world;
     WriteIllustrations(world, "0\r\n0\r\n1\r\n0\r\n");
     RunningClock clock(world);
-    EXPECT_EQ(clock.Dialog()->IllustrationIndex(), 2);
+    EXPECT_EQ(clock.Dialog()->Snapshot().illustrationIndex, 2);
     for (int minute = 0; minute < 6; ++minute) {
         Advance(world, 1);
         clock.Tick();
-        EXPECT_EQ(clock.Dialog()->IllustrationIndex(), 2);
+        EXPECT_EQ(clock.Dialog()->Snapshot().illustrationIndex, 2);
     }
 }
 
@@ -88,13 +80,13 @@ TEST(ClockTickTest, WithoutTimedChangesTheCountNeverAdvances) {
     WriteIllustrations(world, "1\r\n1\r\n1\r\n1\r\n");
     world.WriteProfile(L"UpdateIllust", L"0");
     RunningClock clock(world);
-    int picture = clock.Dialog()->IllustrationIndex();
+    int picture = clock.Dialog()->Snapshot().illustrationIndex;
     for (int minute = 0; minute < 4; ++minute) {
         Advance(world, 1);
         clock.Tick();
     }
-    EXPECT_EQ(clock.Dialog()->PictureChangeCount(), 0);
-    EXPECT_EQ(clock.Dialog()->IllustrationIndex(), picture);
+    EXPECT_EQ(clock.Dialog()->Snapshot().pictureChangeCount, 0);
+    EXPECT_EQ(clock.Dialog()->Snapshot().illustrationIndex, picture);
 }
 
 TEST(ClockTickTest, MinutesSpentMinimisedAreNotCounted) {
@@ -105,16 +97,16 @@ TEST(ClockTickTest, MinutesSpentMinimisedAreNotCounted) {
     HWND taskbar = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 570, 800, 30, nullptr, nullptr, nullptr, nullptr);
     world.taskbar = taskbar;
     RunningClock clock(world);
-    int picture = clock.Dialog()->IllustrationIndex();
+    int picture = clock.Dialog()->Snapshot().illustrationIndex;
     for (int minute = 0; minute < 7; ++minute) {
         Advance(world, 1);
         world.time.second = minute;
         clock.Tick();
     }
-    EXPECT_EQ(clock.Dialog()->PictureChangeCount(), 0);
-    EXPECT_EQ(clock.Dialog()->IllustrationIndex(), picture);
-    EXPECT_EQ(clock.Dialog()->LastDrawnTime().minute, 37);  // the time is still followed
-    EXPECT_EQ(clock.Dialog()->LastDrawnTime().second, 6);
+    EXPECT_EQ(clock.Dialog()->Snapshot().pictureChangeCount, 0);
+    EXPECT_EQ(clock.Dialog()->Snapshot().illustrationIndex, picture);
+    EXPECT_EQ(clock.Dialog()->Snapshot().lastDrawn.minute, 37);  // the time is still followed
+    EXPECT_EQ(clock.Dialog()->Snapshot().lastDrawn.second, 6);
     DestroyWindow(taskbar);
 }
 
@@ -142,7 +134,7 @@ TEST(ClockTickTest, WithoutTheSecondHandTheTextsShowMinutesOnly) {
     world.time.second = 16;
     clock.Tick();
     EXPECT_EQ(ui::WindowText(GetDlgItem(clock.Hwnd(), IDC_CLOCK_LABEL)), L"午前 12:07");
-    EXPECT_EQ(clock.Dialog()->LastDrawnTime().second, 15);  // not advanced without the hand
+    EXPECT_EQ(clock.Dialog()->Snapshot().lastDrawn.second, 15);  // not advanced without the hand
 }
 
 TEST(ClockTickTest, ANewHourRebuildsTheDueList) {
@@ -152,16 +144,16 @@ TEST(ClockTickTest, ANewHourRebuildsTheDueList) {
     world.time.hour = 10;
     world.time.minute = 59;
     RunningClock clock(world);
-    EXPECT_TRUE(clock.Dialog()->DueList().IsEmpty());
+    EXPECT_TRUE(clock.Dialog()->Snapshot().dueList.IsEmpty());
     world.time.hour = 11;
     world.time.minute = 0;
     world.time.second = 0;
     clock.Tick();
-    ASSERT_EQ(clock.Dialog()->DueList().Count(), 1u);
-    EXPECT_EQ(clock.Dialog()->DueList().At(0).Subject, L"昼");
+    ASSERT_EQ(clock.Dialog()->Snapshot().dueList.Count(), 1u);
+    EXPECT_EQ(clock.Dialog()->Snapshot().dueList.At(0).Subject, L"昼");
     world.time.hour = 12;
     clock.Tick();
-    EXPECT_TRUE(clock.Dialog()->DueList().IsEmpty());
+    EXPECT_TRUE(clock.Dialog()->Snapshot().dueList.IsEmpty());
 }
 
 // This thread's visible message windows, in no particular order.
@@ -215,7 +207,7 @@ TEST(ClockTickTest, AlarmsOfTheStartMinuteWaitForTheirNextTurn) {
     world.time.minute = 31;
     world.time.second = 0;
     clock.Tick();
-    clock.Tick(CClockDialog::kQuickTimer);
+    clock.Tick(CClockDialog::kReturnHomeTimer);
     auto windows = MessageWindows();
     ASSERT_EQ(windows.size(), 1u);  // both entries of the minute share one window, in list order
     EXPECT_EQ(windows[0].first, L"毎時A");
@@ -285,7 +277,7 @@ TEST_P(ClockTickChimeTest, ChimesOnTheFullHour) {
     clock.Tick();
     EXPECT_TRUE(clock.Dialog()->SoundPlaying());
     clock.Dialog()->StopEventSound();
-    clock.Tick(CClockDialog::kQuickTimer);  // the same hour again: no second chime
+    clock.Tick(CClockDialog::kReturnHomeTimer);  // the same hour again: no second chime
     EXPECT_FALSE(clock.Dialog()->SoundPlaying());
 }
 
@@ -334,12 +326,12 @@ TEST(ClockTickTest, ADayOfTicksRunsInSeconds) {
     world.time.minute = 0;
     RunningClock clock(world);
     int changes = 0;
-    int picture = clock.Dialog()->IllustrationIndex();
+    int picture = clock.Dialog()->Snapshot().illustrationIndex;
     for (int minute = 1; minute <= 24 * 60; ++minute) {
         Advance(world, 1);
         clock.Tick();
-        if (clock.Dialog()->IllustrationIndex() != picture) ++changes;
-        picture = clock.Dialog()->IllustrationIndex();
+        if (clock.Dialog()->Snapshot().illustrationIndex != picture) ++changes;
+        picture = clock.Dialog()->Snapshot().illustrationIndex;
         EXPECT_NE(picture, 2);
     }
     EXPECT_EQ(changes, 24 * 60 / 7);

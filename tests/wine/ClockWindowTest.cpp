@@ -35,7 +35,7 @@ TEST(ClockWindowTest, FirstStartUsesTheDefaultsAndTheWorkAreaCentre) {
     EXPECT_EQ(r.right - r.left, 165);
     EXPECT_EQ(r.bottom - r.top, 422);
 
-    const ClockSettings& s = clock.Dialog()->Settings();
+    const ClockSettings s = clock.Dialog()->Snapshot().settings;
     EXPECT_EQ(s.fillColour, RGB(179, 158, 93));
     EXPECT_EQ(s.shadowColour, RGB(59, 52, 31));
     EXPECT_EQ(s.lineColour, RGB(0, 0, 0));
@@ -116,7 +116,7 @@ TEST(ClockWindowTest, EveryProfileKeyRoundTrips) {
     for (auto [key, value] : keys) world.WriteProfile(key, value);
     {
         RunningClock clock(world);
-        const ClockSettings& s = clock.Dialog()->Settings();
+        const ClockSettings s = clock.Dialog()->Snapshot().settings;
         EXPECT_EQ(s.fillColour, RGB(12, 200, 99));
         EXPECT_EQ(s.shadowColour, RGB(4, 66, 33));
         EXPECT_EQ(s.lineColour, RGB(1, 2, 250));
@@ -135,7 +135,7 @@ TEST(ClockWindowTest, ColourComponentsAreCutTo8BitsAndTheShadowIsDerived) {
     world.WriteProfile(L"BrushB", L"3");
     world.WriteProfile(L"LineR", L"511");
     RunningClock clock(world);
-    const ClockSettings& s = clock.Dialog()->Settings();
+    const ClockSettings s = clock.Dialog()->Snapshot().settings;
     EXPECT_EQ(s.fillColour, RGB(44, 90, 3));
     EXPECT_EQ(s.shadowColour, RGB(100, 30, 1));
     EXPECT_EQ(s.lineColour, RGB(255, 0, 0));
@@ -148,7 +148,7 @@ TEST(ClockWindowTest, AnOverlongFontFaceIsCutToFit) {
     TestWorld world;
     world.WriteProfile(L"FontFace", std::wstring(40, L'あ'));
     RunningClock clock(world);
-    EXPECT_EQ(clock.Dialog()->Settings().dialFont.faceName, std::wstring(31, L'あ'));
+    EXPECT_EQ(clock.Dialog()->Snapshot().settings.dialFont.faceName, std::wstring(31, L'あ'));
 }
 
 TEST(ClockWindowTest, EnterAndTheHiddenYesNoButtonsLeaveTheWindowOpen) {
@@ -262,8 +262,8 @@ TEST(ClockWindowTest, StartsMinimisedIntoTheNotificationArea) {
     EXPECT_EQ(r.left, 750);
     EXPECT_EQ(r.top, 570);
     EXPECT_EQ(r.right - r.left, 0);
-    EXPECT_EQ(clock.Dialog()->RestorePosition().x, 300);
-    EXPECT_EQ(clock.Dialog()->RestorePosition().y, 200);
+    EXPECT_EQ(clock.Dialog()->Snapshot().restorePosition.x, 300);
+    EXPECT_EQ(clock.Dialog()->Snapshot().restorePosition.y, 200);
     EXPECT_TRUE(world.messageBoxes.empty());
     // The icon added is the minimised one; no second icon change follows for it.
     ASSERT_FALSE(world.notifications.empty());
@@ -298,7 +298,7 @@ TEST(ClockWindowTest, StartMinimisedWithoutATaskbarSaysSoAndStaysShown) {
     EXPECT_EQ(world.messageBoxes[0].caption, L"ぽこみ");
     EXPECT_TRUE(IsWindowVisible(clock.Hwnd()));
     EXPECT_EQ(WindowRectOf(clock.Hwnd()).left, 300);
-    EXPECT_EQ(clock.Dialog()->Settings().Minimize, 0);
+    EXPECT_EQ(clock.Dialog()->Snapshot().settings.Minimize, 0);
     // The notification icon shows the window as it is: shown, not minimised.
     EXPECT_TRUE(IsIconResource(world.notifications.front().icon, IDI_TRAY_MINIMIZED));
     EXPECT_TRUE(IsIconResource(ShownTrayIcon(world), IDI_TRAY_NORMAL));
@@ -323,7 +323,7 @@ TEST_P(TimerFailureTest, AFailedTimerIsReportedAndTheWindowStays) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ClockWindowTest, TimerFailureTest,
-                         testing::Values(CClockDialog::kSecondTimer, CClockDialog::kQuickTimer));
+                         testing::Values(CClockDialog::kSecondTimer, CClockDialog::kReturnHomeTimer));
 
 }  // namespace
 
@@ -337,8 +337,8 @@ TEST(ClockWindowTest, AbsurdDrawingValuesAreKeptWhereTheFaceIsStillDrawn) {
     world.WriteProfile(L"X", L"2147483647");
     RunningClock clock(world);
     ASSERT_TRUE(clock.Alive());
-    EXPECT_EQ(clock.Dialog()->Settings().Height, 422);
-    EXPECT_EQ(clock.Dialog()->Settings().dialFont.height, 1000);
+    EXPECT_EQ(clock.Dialog()->Snapshot().settings.Height, 422);
+    EXPECT_EQ(clock.Dialog()->Snapshot().settings.dialFont.height, 1000);
     EXPECT_EQ(WindowRectOf(clock.Hwnd()).left, 32767);
     RedrawWindow(clock.Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     world.time.minute = 31;

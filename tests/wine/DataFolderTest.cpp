@@ -34,26 +34,26 @@ TEST(DataFolderTest, ReadsTheFourFilesAtStart) {
     RunningClock clock(world);
     CClockDialog* dialog = clock.Dialog();
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(dialog->IllustrationNames(), (std::vector<std::wstring>{L"春の桜", L"夏の海", L"秋の紅葉"}));
-    EXPECT_EQ(dialog->ShownFlags(), (std::vector<int>{0, 1, 1}));
-    EXPECT_NE(dialog->IllustrationIndex(), 0);  // only shown pictures are picked
-    EXPECT_EQ(dialog->Sounds().List(SoundEvent::Boot), (std::vector<std::wstring>{L"C:\\音\\起動.wav"}));
-    EXPECT_EQ(dialog->Sounds().List(SoundEvent::Time), (std::vector<std::wstring>{L"chime.wav"}));
-    ASSERT_EQ(dialog->Alarms().Count(), 2u);
-    EXPECT_EQ(dialog->Alarms().At(0),
+    EXPECT_EQ(dialog->Snapshot().illustrationNames, (std::vector<std::wstring>{L"春の桜", L"夏の海", L"秋の紅葉"}));
+    EXPECT_EQ(dialog->Snapshot().shownFlags, (std::vector<int>{0, 1, 1}));
+    EXPECT_NE(dialog->Snapshot().illustrationIndex, 0);  // only shown pictures are picked
+    EXPECT_EQ(dialog->Snapshot().sounds.List(SoundEvent::Boot), (std::vector<std::wstring>{L"C:\\音\\起動.wav"}));
+    EXPECT_EQ(dialog->Snapshot().sounds.List(SoundEvent::Time), (std::vector<std::wstring>{L"chime.wav"}));
+    ASSERT_EQ(dialog->Snapshot().alarms.Count(), 2u);
+    EXPECT_EQ(dialog->Snapshot().alarms.At(0),
               Entry(L"朝会", L"NULL", L"会議室へ\r\n資料を持参", L"毎週", L"1", L"指定の時刻", L"9:30"));
-    EXPECT_EQ(dialog->Alarms().At(1), Entry(L"休憩", L"bell.wav", L"", L"毎日", L"NULL", L"毎時", L"0"));
+    EXPECT_EQ(dialog->Snapshot().alarms.At(1), Entry(L"休憩", L"bell.wav", L"", L"毎日", L"NULL", L"毎時", L"0"));
     // 7 December 2026 is a Monday, 10 o'clock: only the hourly entry can fire this hour.
-    ASSERT_EQ(dialog->DueList().Count(), 1u);
-    EXPECT_EQ(dialog->DueList().At(0).Subject, L"休憩");
+    ASSERT_EQ(dialog->Snapshot().dueList.Count(), 1u);
+    EXPECT_EQ(dialog->Snapshot().dueList.At(0).Subject, L"休憩");
 }
 
 TEST(DataFolderTest, AnEmptyFolderLeavesFourEmptyFiles) {
     TestWorld world;
     RunningClock clock(world);
-    EXPECT_TRUE(clock.Dialog()->IllustrationNames().empty());
-    EXPECT_EQ(clock.Dialog()->IllustrationIndex(), 0);
-    EXPECT_TRUE(clock.Dialog()->Alarms().IsEmpty());
+    EXPECT_TRUE(clock.Dialog()->Snapshot().illustrationNames.empty());
+    EXPECT_EQ(clock.Dialog()->Snapshot().illustrationIndex, 0);
+    EXPECT_TRUE(clock.Dialog()->Snapshot().alarms.IsEmpty());
     for (const wchar_t* name : {L"Illust.ini", L"Show.ini", L"Sound.ini", L"Message.ini"}) {
         EXPECT_TRUE(world.folder.DataExists(name)) << Utf8(name);
         EXPECT_EQ(world.folder.ReadData(name), "") << Utf8(name);
@@ -66,7 +66,7 @@ TEST(DataFolderTest, NoShownIllustrationStillStarts) {
     world.folder.WriteData(L"Show.ini", "0\r\n0\r\n0\r\n");
     RunningClock clock(world);
     ASSERT_TRUE(clock.Alive());
-    EXPECT_EQ(clock.Dialog()->IllustrationIndex(), 0);
+    EXPECT_EQ(clock.Dialog()->Snapshot().illustrationIndex, 0);
 }
 
 TEST(DataFolderTest, SaveAllWritesWhatIsInMemory) {
@@ -74,7 +74,7 @@ TEST(DataFolderTest, SaveAllWritesWhatIsInMemory) {
     WriteSampleFolder(world.folder);
     RunningClock clock(world);
     CClockDialog* dialog = clock.Dialog();
-    SoundTable sounds = dialog->Sounds();
+    SoundTable sounds = dialog->Snapshot().sounds;
     sounds.List(SoundEvent::Exit).push_back(L"bye.wav");
     dialog->SetSounds(sounds);
     dialog->SetShownFlags({1, 0, 1});
@@ -98,10 +98,10 @@ TEST(DataFolderTest, SaveAllWritesWhatIsInMemory) {
     // A second start reads back exactly what was saved (the empty sound as "NULL").
     clock.Dialog()->SaveAll();
     RunningClock again(world);
-    ASSERT_EQ(again.Dialog()->Alarms().Count(), 1u);
-    EXPECT_EQ(again.Dialog()->Alarms().At(0),
+    ASSERT_EQ(again.Dialog()->Snapshot().alarms.Count(), 1u);
+    EXPECT_EQ(again.Dialog()->Snapshot().alarms.At(0),
               Entry(L"誕生日", L"NULL", L"おめでとう\r\n🎂", L"毎年", L"12/24", L"指定の時刻", L"18:5"));
-    EXPECT_EQ(again.Dialog()->Sounds(), sounds);
+    EXPECT_EQ(again.Dialog()->Snapshot().sounds, sounds);
 }
 
 TEST(DataFolderTest, AFailedSaveIsReportedOnceAndMemoryIsKept) {
@@ -109,7 +109,7 @@ TEST(DataFolderTest, AFailedSaveIsReportedOnceAndMemoryIsKept) {
     WriteSampleFolder(world.folder);
     RunningClock clock(world);
     CClockDialog* dialog = clock.Dialog();
-    AlarmList alarms = dialog->Alarms();
+    AlarmList alarms = dialog->Snapshot().alarms;
     alarms.Append(Entry(L"新しい", L"NULL", L"x", L"毎日", L"NULL", L"毎時", L"15"));
     dialog->SetAlarms(alarms);
     std::string before = world.folder.ReadData(L"Message.ini");
@@ -121,7 +121,7 @@ TEST(DataFolderTest, AFailedSaveIsReportedOnceAndMemoryIsKept) {
     dialog->SaveAll();
     ASSERT_EQ(world.messageBoxes.size(), 1u);
     EXPECT_NE(world.messageBoxes[0].text.find(L"Message.ini"), std::wstring::npos);
-    EXPECT_EQ(dialog->Alarms(), alarms);
+    EXPECT_EQ(dialog->Snapshot().alarms, alarms);
     EXPECT_EQ(world.folder.ReadData(L"Message.ini"), before);  // the old file is whole
 
     // Once the folder can be written again, the kept lists are saved.
@@ -178,7 +178,7 @@ TEST(DataFolderTest, AFileThatCannotBeReadIsReportedOnceAndNeverWrittenOver) {
     EXPECT_EQ(pauses, 2);  // tried three times
     ASSERT_EQ(world.messageBoxes.size(), 1u);
     EXPECT_NE(world.messageBoxes[0].text.find(world.folder.DataPath(L"Message.ini")), std::wstring::npos);
-    EXPECT_TRUE(clock.Dialog()->Alarms().IsEmpty());
+    EXPECT_TRUE(clock.Dialog()->Snapshot().alarms.IsEmpty());
 
     held.Release();
     clock.Dialog()->SetAlarms(AlarmList());  // the same empty list: nothing new for the file
@@ -216,8 +216,8 @@ TEST(DataFolderTest, FilesOtherProgramsHoldOpenAreReadAlongsideThem) {
     world.retryPause = [&] { busy.Release(); };
     RunningClock clock(world);
     EXPECT_TRUE(world.messageBoxes.empty());
-    EXPECT_EQ(clock.Dialog()->Alarms().Count(), 2u);
-    EXPECT_EQ(clock.Dialog()->Sounds().List(SoundEvent::Time), (std::vector<std::wstring>{L"chime.wav"}));
+    EXPECT_EQ(clock.Dialog()->Snapshot().alarms.Count(), 2u);
+    EXPECT_EQ(clock.Dialog()->Snapshot().sounds.List(SoundEvent::Time), (std::vector<std::wstring>{L"chime.wav"}));
 }
 
 std::string Utf16Le(const std::wstring& text) {
@@ -242,10 +242,10 @@ TEST(DataFolderTest, EachFileIsWrittenBackInTheFormItCameIn) {
     world.folder.WriteData(L"Message.ini", message);
     {
         RunningClock clock(world);
-        EXPECT_EQ(clock.Dialog()->ShownFlags(), (std::vector<int>{1, 0}));
-        EXPECT_EQ(clock.Dialog()->Sounds().List(SoundEvent::Boot), (std::vector<std::wstring>{L"한.wav"}));
-        ASSERT_EQ(clock.Dialog()->Alarms().Count(), 1u);
-        EXPECT_EQ(clock.Dialog()->Alarms().At(0).Subject.substr(0, 2), L"朝会");
+        EXPECT_EQ(clock.Dialog()->Snapshot().shownFlags, (std::vector<int>{1, 0}));
+        EXPECT_EQ(clock.Dialog()->Snapshot().sounds.List(SoundEvent::Boot), (std::vector<std::wstring>{L"한.wav"}));
+        ASSERT_EQ(clock.Dialog()->Snapshot().alarms.Count(), 1u);
+        EXPECT_EQ(clock.Dialog()->Snapshot().alarms.At(0).Subject.substr(0, 2), L"朝会");
         clock.Dialog()->SaveAll();
     }
     EXPECT_EQ(world.folder.ReadData(L"Show.ini"), show);
@@ -261,7 +261,7 @@ TEST(DataFolderTest, NoDataFolderAtAllStillStartsAndSaysSoWhenSaving) {
     RunningClock clock(world);
     ASSERT_TRUE(clock.Alive());
     EXPECT_TRUE(world.messageBoxes.empty());  // nothing was lost: nothing is reported yet
-    EXPECT_TRUE(clock.Dialog()->IllustrationNames().empty());
+    EXPECT_TRUE(clock.Dialog()->Snapshot().illustrationNames.empty());
     world.time.minute = 31;
     clock.Tick();
     EXPECT_TRUE(clock.Alive());

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "ClockTestSupport.h"
-#include "controls/CBufferDC.h"
+#include "ui/BufferDC.h"
 #include "controls/CHoverButton.h"
 #include "resource.h"
 #include "ui/Dialog.h"
@@ -785,7 +785,7 @@ TEST(HoverButtonTestBufferDC, DrawsOffScreenInTheTargetsCoordinatesAndCopiesTheC
 
     long before = ui::gdi::LiveObjects();
     {
-        CBufferDC buffer(target);
+        ui::gdi::BufferDC buffer(target);
         ASSERT_TRUE(buffer.IsBuffered());
         EXPECT_NE(buffer.Get(), target);
         EXPECT_EQ(buffer.Bounds().left, 10);

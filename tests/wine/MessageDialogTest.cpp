@@ -12,7 +12,7 @@
 
 #include "ClockTestSupport.h"
 #include "alarms/CMessageDialog.h"
-#include "alarms/CTipToolBar.h"
+#include "controls/CTipToolBar.h"
 #include "clock/CClockDialog.h"
 #include "controls/CTextLabel.h"
 #include "resource.h"

@@ -81,23 +81,23 @@ TEST(WindowCommandsTest, AlwaysOnTopTogglesTheButtonAndTheProfile) {
     RunningClock clock(world);
     Command(clock, ID_CMD_TOPMOST);
     EXPECT_EQ(world.ReadProfile(L"TopMost"), L"1");
-    EXPECT_EQ(clock.Dialog()->Settings().TopMost, 1);
-    EXPECT_EQ(clock.Dialog()->TopMostButton().IconId(), static_cast<UINT>(IDI_TOPMOST_ON));
-    EXPECT_TRUE(clock.Dialog()->TopMostButton().IsChecked());
+    EXPECT_EQ(clock.Dialog()->Snapshot().settings.TopMost, 1);
+    EXPECT_EQ(clock.Dialog()->Snapshot().topMostIcon, static_cast<UINT>(IDI_TOPMOST_ON));
+    EXPECT_TRUE(clock.Dialog()->Snapshot().topMostChecked);
     Command(clock, ID_CMD_TOPMOST);
     EXPECT_FALSE(GetWindowLongW(clock.Hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_EQ(world.ReadProfile(L"TopMost"), L"0");
-    EXPECT_EQ(clock.Dialog()->Settings().TopMost, 0);
-    EXPECT_EQ(clock.Dialog()->TopMostButton().IconId(), static_cast<UINT>(IDI_TOPMOST_OFF));
-    EXPECT_FALSE(clock.Dialog()->TopMostButton().IsChecked());
+    EXPECT_EQ(clock.Dialog()->Snapshot().settings.TopMost, 0);
+    EXPECT_EQ(clock.Dialog()->Snapshot().topMostIcon, static_cast<UINT>(IDI_TOPMOST_OFF));
+    EXPECT_FALSE(clock.Dialog()->Snapshot().topMostChecked);
 }
 
 TEST(WindowCommandsTest, StartingTopmostChecksTheButton) {
     TestWorld world;
     world.WriteProfile(L"TopMost", L"1");
     RunningClock clock(world);
-    EXPECT_EQ(clock.Dialog()->TopMostButton().IconId(), static_cast<UINT>(IDI_TOPMOST_ON));
-    EXPECT_TRUE(clock.Dialog()->TopMostButton().IsChecked());
+    EXPECT_EQ(clock.Dialog()->Snapshot().topMostIcon, static_cast<UINT>(IDI_TOPMOST_ON));
+    EXPECT_TRUE(clock.Dialog()->Snapshot().topMostChecked);
 }
 
 // ---- Minimise and restore ------------------------------------------------------------------
@@ -127,7 +127,7 @@ TEST(WindowCommandsTest, MinimiseGlidesIntoTheTaskbarCorner) {
         EXPECT_EQ(last.height, 18);
     }
     EXPECT_FALSE(IsWindowVisible(clock.Hwnd()));
-    EXPECT_EQ(clock.Dialog()->Settings().Minimize, 1);
+    EXPECT_EQ(clock.Dialog()->Snapshot().settings.Minimize, 1);
     EXPECT_EQ(world.ReadProfile(L"Minimize"), L"1");
     ASSERT_GT(world.notifications.size(), notificationsBefore);
     EXPECT_TRUE(world.notifications.back().flags & NIF_ICON);
@@ -143,7 +143,7 @@ TEST(WindowCommandsTest, MinimiseGlidesIntoTheTaskbarCorner) {
     EXPECT_EQ(recorder.steps.back().width, 165);
     EXPECT_EQ(recorder.steps.back().height, 422);
     EXPECT_TRUE(IsWindowVisible(clock.Hwnd()));
-    EXPECT_EQ(clock.Dialog()->Settings().Minimize, 0);
+    EXPECT_EQ(clock.Dialog()->Snapshot().settings.Minimize, 0);
     EXPECT_EQ(world.ReadProfile(L"Minimize"), L"0");
 }
 
@@ -183,7 +183,7 @@ TEST(WindowCommandsTest, MinimiseWithoutATaskbarSaysSoAndChangesNothing) {
     EXPECT_EQ(world.messageBoxes[0].text, L"タスクバーの取得に失敗しました。");
     EXPECT_TRUE(IsWindowVisible(clock.Hwnd()));
     EXPECT_EQ(TopLeft(clock).x, 300);
-    EXPECT_EQ(clock.Dialog()->Settings().Minimize, 0);
+    EXPECT_EQ(clock.Dialog()->Snapshot().settings.Minimize, 0);
     EXPECT_EQ(world.ReadProfile(L"Minimize"), L"");  // the profile keeps the state the window is in
 }
 
@@ -203,7 +203,7 @@ TEST(WindowCommandsTest, RestoreWithoutATaskbarStillBringsTheWindowBack) {
     EXPECT_EQ(r.top, 150);
     EXPECT_EQ(r.right - r.left, 165);
     EXPECT_EQ(r.bottom - r.top, 422);
-    EXPECT_EQ(clock.Dialog()->Settings().Minimize, 0);
+    EXPECT_EQ(clock.Dialog()->Snapshot().settings.Minimize, 0);
 }
 
 // ---- Evasion --------------------------------------------------------------------------------
@@ -302,7 +302,7 @@ TEST(WindowCommandsTest, AWindowHalfOutsideIsPulledIntoTheWorkArea) {
 // ---- The return home ------------------------------------------------------------------------
 
 void QuietTicks(const RunningClock& clock, int count) {
-    for (int i = 0; i < count; ++i) clock.Tick(CClockDialog::kQuickTimer);
+    for (int i = 0; i < count; ++i) clock.Tick(CClockDialog::kReturnHomeTimer);
 }
 
 TEST(WindowCommandsTest, ReturnsToTheCentreAfterTenQuietTicks) {
@@ -318,7 +318,7 @@ TEST(WindowCommandsTest, ReturnsToTheCentreAfterTenQuietTicks) {
     EXPECT_EQ(recorder.steps.size(), 29u);  // 30 moves, the first of them to where it stands
     EXPECT_EQ(TopLeft(clock).x, area.left + (area.right - area.left) / 2 - 82);
     EXPECT_EQ(TopLeft(clock).y, area.top + (area.bottom - area.top) / 2 - 211);
-    EXPECT_EQ(clock.Dialog()->ReturnHomeCount(), 0);
+    EXPECT_EQ(clock.Dialog()->Snapshot().returnHomeCount, 0);
 }
 
 TEST(WindowCommandsTest, ReturnsToTheHomePointAndStaysThere) {
@@ -344,7 +344,7 @@ TEST(WindowCommandsTest, NoReturnWhileTheButtonIsHeldOrTheWindowIsDisabled) {
     world.leftButton = true;
     QuietTicks(clock, 20);
     EXPECT_EQ(TopLeft(clock).x, 10);
-    EXPECT_EQ(clock.Dialog()->ReturnHomeCount(), 0);
+    EXPECT_EQ(clock.Dialog()->Snapshot().returnHomeCount, 0);
     world.leftButton = false;
     EnableWindow(clock.Hwnd(), FALSE);
     QuietTicks(clock, 20);
@@ -364,7 +364,7 @@ TEST(WindowCommandsTest, NoReturnWithoutAHomeOrWhileMinimised) {
     MoveWindowTo(clock, 10, 20);
     QuietTicks(clock, 12);
     EXPECT_EQ(TopLeft(clock).x, 10);
-    EXPECT_EQ(clock.Dialog()->ReturnHomeCount(), 12);  // keeps rising without further attempts
+    EXPECT_EQ(clock.Dialog()->Snapshot().returnHomeCount, 12);  // keeps rising without further attempts
 }
 
 }  // namespace

@@ -9,12 +9,14 @@
 
 #include "ui/Gdi.h"
 
-class CBufferDC {
+namespace ui::gdi {
+
+class BufferDC {
 public:
-    explicit CBufferDC(HDC target);
-    CBufferDC(const CBufferDC&) = delete;
-    CBufferDC& operator=(const CBufferDC&) = delete;
-    ~CBufferDC();
+    explicit BufferDC(HDC target);
+    BufferDC(const BufferDC&) = delete;
+    BufferDC& operator=(const BufferDC&) = delete;
+    ~BufferDC();
 
     HDC Get() const { return m_buffered ? m_memory->Get() : m_target; }
     bool IsBuffered() const { return m_buffered; }
@@ -24,7 +26,9 @@ private:
     HDC m_target;
     RECT m_rect{};
     bool m_buffered = false;
-    std::optional<ui::gdi::MemoryDC> m_memory;
-    ui::gdi::Bitmap m_bitmap;
-    HGDIOBJ m_previousBitmap = nullptr;
+    std::optional<MemoryDC> m_memory;
+    Bitmap m_bitmap;
+    std::optional<Select> m_selection;
 };
+
+}  // namespace ui::gdi

@@ -1,4 +1,4 @@
-#include "alarms/CTipToolBar.h"
+#include "controls/CTipToolBar.h"
 
 #include <commctrl.h>
 

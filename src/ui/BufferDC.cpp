@@ -1,4 +1,6 @@
-#include "controls/CBufferDC.h"
+#include "ui/BufferDC.h"
+
+namespace ui::gdi {
 
 namespace {
 
@@ -6,11 +8,11 @@ bool IsPrinter(HDC dc) { return GetDeviceCaps(dc, TECHNOLOGY) == DT_RASPRINTER; 
 
 }  // namespace
 
-CBufferDC::CBufferDC(HDC target) : m_target(target), m_buffered(target && !IsPrinter(target)) {
+BufferDC::BufferDC(HDC target) : m_target(target), m_buffered(target && !IsPrinter(target)) {
     if (!m_buffered) return;
     GetClipBox(target, &m_rect);
     m_memory.emplace(target);
-    m_bitmap = ui::gdi::Bitmap(CreateCompatibleBitmap(target, m_rect.right - m_rect.left, m_rect.bottom - m_rect.top));
+    m_bitmap = Bitmap(CreateCompatibleBitmap(target, m_rect.right - m_rect.left, m_rect.bottom - m_rect.top));
     if (!m_memory->Get() || !m_bitmap) {
         // Out of resources: paint straight into the target rather than not at all.
         m_bitmap.Reset();
@@ -18,13 +20,15 @@ CBufferDC::CBufferDC(HDC target) : m_target(target), m_buffered(target && !IsPri
         m_buffered = false;
         return;
     }
-    m_previousBitmap = SelectObject(m_memory->Get(), m_bitmap.Get());
+    m_selection.emplace(m_memory->Get(), m_bitmap.Get());
     SetWindowOrgEx(m_memory->Get(), m_rect.left, m_rect.top, nullptr);
 }
 
-CBufferDC::~CBufferDC() {
+BufferDC::~BufferDC() {
     if (!m_buffered) return;
     BitBlt(m_target, m_rect.left, m_rect.top, m_rect.right - m_rect.left, m_rect.bottom - m_rect.top, m_memory->Get(),
            m_rect.left, m_rect.top, SRCCOPY);
-    SelectObject(m_memory->Get(), m_previousBitmap);
+    m_selection.reset();  // the bitmap leaves the memory DC before either is deleted
 }
+
+}  // namespace ui::gdi

@@ -11,5 +11,3 @@ public:
     virtual bool WriteInt(const wchar_t* key, int value) = 0;
     virtual bool WriteString(const wchar_t* key, const std::wstring& value) = 0;
 };
-
-inline constexpr wchar_t kProfileSection[] = L"Version1.1";

@@ -1,8 +1,7 @@
-// Alarms of the minute, handed to a message window of their own.
+// Alarms of the minute and alarms under test, each set handed to a message window of its own.
 #include "clock/CClockDialog.h"
 
 #include "alarms/CMessageDialog.h"
-#include "app/CClockTrayWnd.h"
 
 void CClockDialog::ShowDueMessages(const AlarmList& entries) { OpenMessageWindow(entries); }
 
@@ -16,5 +15,5 @@ void CClockDialog::TestAlarm(const AlarmEntry& entry) {
 // invisible main window, it gets no taskbar button of its own.
 void CClockDialog::OpenMessageWindow(const AlarmList& entries) {
     if (entries.IsEmpty()) return;
-    CMessageDialog::Open(entries, {m_tray ? m_tray->Handle() : nullptr, PlayerHandle(), m_env});
+    CMessageDialog::Open(entries, {m_owner ? m_owner->MainWindow() : nullptr, PlayerHandle(), m_env});
 }
