@@ -1,5 +1,32 @@
 #include "content/CWavePlayer.h"
 
+#include <iterator>
+
+namespace {
+
+// The driver file of each MCI device type, where MCI itself looks it up.
+constexpr wchar_t kMciDrivers[] = L"Software\\Microsoft\\Windows NT\\CurrentVersion\\MCI32";
+
+// MCI unloads a driver when its last device closes, but a driver's play thread
+// posts the end notice before it has returned through the driver's own code: a
+// device closed at its notice can take that code from under the thread, which
+// then faults. The driver of an opened device therefore stays for the whole run.
+void KeepDriverLoaded(MCIDEVICEID device) {
+    wchar_t type[64] = {};
+    MCI_SYSINFO_PARMSW info{};
+    info.lpstrReturn = type;
+    info.dwRetSize = static_cast<DWORD>(std::size(type));
+    if (mciSendCommandW(device, MCI_SYSINFO, MCI_SYSINFO_INSTALLNAME, reinterpret_cast<DWORD_PTR>(&info)) != 0) return;
+    wchar_t driver[MAX_PATH] = {};
+    DWORD size = sizeof(driver);
+    if (RegGetValueW(HKEY_LOCAL_MACHINE, kMciDrivers, type, RRF_RT_REG_SZ, nullptr, driver, &size) != ERROR_SUCCESS)
+        return;
+    HMODULE module = nullptr;
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_PIN, driver, &module);
+}
+
+}  // namespace
+
 CWavePlayer::~CWavePlayer() { Close(); }
 
 DWORD CWavePlayer::Play(HWND notify, const std::wstring& path) {
@@ -10,6 +37,7 @@ DWORD CWavePlayer::Play(HWND notify, const std::wstring& path) {
     DWORD error = mciSendCommandW(0, MCI_OPEN, MCI_OPEN_ELEMENT, reinterpret_cast<DWORD_PTR>(&open));
     if (error != 0) return error;
     m_device = open.wDeviceID;
+    KeepDriverLoaded(m_device);
 
     MCI_PLAY_PARMS play{};
     play.dwCallback = reinterpret_cast<DWORD_PTR>(notify);

@@ -56,6 +56,78 @@ private:
     std::vector<Notice> m_notices;
 };
 
+// Holds the sound driver's play thread just after it has posted an end notice,
+// as a busy machine may: the thread has yet to return through the driver's
+// code. The notice is posted through winmm's import of PostMessageW, which is
+// rerouted while an object of this class lives.
+class HeldPlayThread {
+public:
+    HeldPlayThread() {
+        void* post = reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "PostMessageW"));
+        m_slot = ImportSlot(GetModuleHandleW(L"winmm.dll"), post);
+        if (!m_slot || s_self) return;
+        s_self = this;
+        s_post = reinterpret_cast<PostFunction>(post);
+        Patch(reinterpret_cast<void*>(&PostAndHold));
+    }
+    ~HeldPlayThread() {
+        if (s_self != this) return;
+        Release();
+        if (m_thread) WaitForSingleObject(m_thread, 5000);
+        Patch(reinterpret_cast<void*>(s_post));
+        s_self = nullptr;
+        if (m_thread) CloseHandle(m_thread);
+        CloseHandle(m_released);
+    }
+    HeldPlayThread(const HeldPlayThread&) = delete;
+    HeldPlayThread& operator=(const HeldPlayThread&) = delete;
+
+    bool Installed() const { return s_self == this; }
+    void Release() const { SetEvent(m_released); }
+    // Whether a thread was held and, once released, has run to its end.
+    bool WaitForThreadEnd() const { return m_thread && WaitForSingleObject(m_thread, 5000) == WAIT_OBJECT_0; }
+
+private:
+    using PostFunction = BOOL(WINAPI*)(HWND, UINT, WPARAM, LPARAM);
+
+    static BOOL WINAPI PostAndHold(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+        HeldPlayThread* self = s_self;
+        bool hold = self && message == MM_MCINOTIFY && GetCurrentThreadId() != self->m_testThread &&
+                    InterlockedExchange(&self->m_holding, 1) == 0;
+        if (hold) self->m_thread = OpenThread(SYNCHRONIZE, FALSE, GetCurrentThreadId());
+        BOOL posted = s_post(hwnd, message, wParam, lParam);
+        if (hold) WaitForSingleObject(self->m_released, INFINITE);
+        return posted;
+    }
+
+    // The slot of `module`'s import address table that holds `function`.
+    static void** ImportSlot(HMODULE module, void* function) {
+        if (!module || !function) return nullptr;
+        auto* base = reinterpret_cast<BYTE*>(module);
+        auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
+        const IMAGE_DATA_DIRECTORY& table = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IAT];
+        auto* slots = reinterpret_cast<void**>(base + table.VirtualAddress);
+        for (DWORD i = 0; i < table.Size / sizeof(void*); ++i)
+            if (slots[i] == function) return &slots[i];
+        return nullptr;
+    }
+
+    void Patch(void* function) const {
+        DWORD old = 0;
+        VirtualProtect(m_slot, sizeof(void*), PAGE_READWRITE, &old);
+        *m_slot = function;
+        VirtualProtect(m_slot, sizeof(void*), old, &old);
+    }
+
+    static inline HeldPlayThread* s_self = nullptr;
+    static inline PostFunction s_post = nullptr;
+    void** m_slot = nullptr;
+    DWORD m_testThread = GetCurrentThreadId();
+    HANDLE m_released = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    LONG m_holding = 0;
+    HANDLE m_thread = nullptr;
+};
+
 class WavePlayerTest : public testing::Test {
 protected:
     std::wstring Write(const std::wstring& name, const std::string& bytes) {
@@ -181,6 +253,22 @@ TEST_F(WavePlayerTest, OnlyAnEndNoticeOfTheOpenDeviceCounts) {
     EXPECT_FALSE(player.IsEndNotice(MCI_NOTIFY_ABORTED, device));
     EXPECT_FALSE(player.IsEndNotice(MCI_NOTIFY_SUPERSEDED, device));
     EXPECT_FALSE(player.IsEndNotice(MCI_NOTIFY_SUCCESSFUL, device + 1));
+}
+
+TEST_F(WavePlayerTest, ClosingAtTheEndNoticeLeavesThePlayThreadItsCode) {
+    // Closing the last device of a driver may unload it; its play thread,
+    // held here just after posting the notice, must still be able to return.
+    HeldPlayThread held;
+    ASSERT_TRUE(held.Installed());
+    std::wstring path = Write(L"tone.wav", MakeWave(50));
+    CWavePlayer player;
+    ASSERT_EQ(player.Play(window.Handle(), path), 0u);
+    ASSERT_TRUE(window.WaitForNotices(1));
+    EXPECT_EQ(window.Notices()[0].flags, static_cast<WPARAM>(MCI_NOTIFY_SUCCESSFUL));
+    EXPECT_EQ(player.Close(), 0u);
+    EXPECT_TRUE(OpenMciDevices().empty());
+    held.Release();
+    EXPECT_TRUE(held.WaitForThreadEnd());
 }
 
 struct PathCase {
