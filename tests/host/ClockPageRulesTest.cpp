@@ -3,12 +3,6 @@
 
 #include "options/ClockPageRules.h"
 
-namespace pokomi {
-void PrintTo(const HandColours& c, std::ostream* out) {
-    *out << std::hex << "{line " << c.line << ", fill " << c.fill << ", shadow " << c.shadow << "}";
-}
-}  // namespace pokomi
-
 namespace {
 
 using pokomi::HandColours;
@@ -43,8 +37,6 @@ INSTANTIATE_TEST_SUITE_P(
                    MakeColour(33, 33, 0)},
         ColourCase{"BlackFill", HandPart::Fill, 0, MakeColour(179, 158, 93), MakeColour(59, 52, 31)},
         ColourCase{"AutomaticFill", HandPart::Fill, kAutomatic, MakeColour(179, 158, 93), MakeColour(59, 52, 31)},
-        ColourCase{"TopByteOfAFillDropped", HandPart::Fill, 0x02000003u, MakeColour(3, 0, 0), MakeColour(1, 0, 0)},
-        ColourCase{"NavyLine", HandPart::Line, MakeColour(0, 0, 128), MakeColour(0, 0, 128), 0},
         ColourCase{"AutomaticLineIsBlack", HandPart::Line, kAutomatic, 0, 0},
         ColourCase{"TopByteOfALineDropped", HandPart::Line, 0x01FFFFFFu, MakeColour(255, 255, 255), 0}),
     [](const auto& info) { return std::string(info.param.name); });
