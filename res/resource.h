@@ -173,3 +173,13 @@
 #define IDC_ILLUST_INTERVAL_SPIN  1037
 #define IDC_ILLUST_SELECT_ALL     1058
 #define IDC_ILLUST_SHOW_NOW       1059
+
+// Controls of the clock page
+#define IDC_CLOCK_PAGE_DIAL         1010
+#define IDC_CLOCK_PAGE_SECOND_HAND  1017
+#define IDC_CLOCK_PAGE_DIGITAL      1018
+#define IDC_CLOCK_PAGE_FONT         1025
+#define IDC_CLOCK_PAGE_HEIGHT       1026
+#define IDC_CLOCK_PAGE_LINE         1031
+#define IDC_CLOCK_PAGE_RESET        1032
+#define IDC_CLOCK_PAGE_FILL         1033

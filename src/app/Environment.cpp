@@ -47,6 +47,17 @@ std::optional<std::wstring> ChooseWaveFile(HWND owner, const std::wstring& title
     return std::wstring(path.data());
 }
 
+std::optional<LOGFONTW> ChooseDialFont(HWND owner, const LOGFONTW& font) {
+    LOGFONTW chosen = font;
+    CHOOSEFONTW dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = owner;
+    dialog.lpLogFont = &chosen;
+    dialog.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_TTONLY;
+    if (!ChooseFontW(&dialog)) return std::nullopt;
+    return chosen;
+}
+
 Environment MakeSystemEnvironment() {
     Environment env;
     env.programFolder = GetProgramFolder();
@@ -64,6 +75,7 @@ Environment MakeSystemEnvironment() {
     env.findTaskbar = [] { return FindWindowW(L"Shell_TrayWnd", nullptr); };
     env.fileRetry = {20, [] { Sleep(100); }};
     env.openWaveFile = &ChooseWaveFile;
+    env.chooseFont = &ChooseDialFont;
     env.linkShell = MakeSystemLinkShell();
     return env;
 }

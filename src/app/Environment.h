@@ -27,6 +27,8 @@ struct Environment {
     ui::ReadRetry fileRetry;  // a data file busy at start is read again after each pause
     // The file dialog for a WAVE sound: the path chosen, or none when cancelled.
     std::function<std::optional<std::wstring>(HWND owner, const std::wstring& title)> openWaveFile;
+    // The font dialog for the dial's numerals, starting on `font`: the font chosen, or none when cancelled.
+    std::function<std::optional<LOGFONTW>(HWND owner, const LOGFONTW& font)> chooseFont;
     LinkShell linkShell;          // where the about box's links and the manual open
     bool endsMessageLoop = true;  // closing the main window ends the program
 };
@@ -36,5 +38,7 @@ std::wstring GetProgramFolder();
 LocalTime ReadLocalTime();
 // The system's file dialog for one WAVE file, with the given title.
 std::optional<std::wstring> ChooseWaveFile(HWND owner, const std::wstring& title);
+// The system's font dialog: TrueType screen fonts, no effects.
+std::optional<LOGFONTW> ChooseDialFont(HWND owner, const LOGFONTW& font);
 // The environment of the real program: everything from the system.
 Environment MakeSystemEnvironment();

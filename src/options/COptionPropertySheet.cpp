@@ -6,6 +6,7 @@
 COptionPropertySheet::COptionPropertySheet(OptionsHost& host, bool topMost)
     : ui::PropertySheet(ui::LoadStringResource(IDS_OPTIONS)), m_host(host), m_topMost(topMost) {
     SetHelpButton();  // its place is where Apply goes
+    Add(m_clockPage);
     Add(m_placementPage);
     Add(m_illustrationPage);
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "options/COptionPage.h"
+#include "options/COptionPropertyPage1.h"
 #include "options/COptionPropertyPage2.h"
 #include "options/COptionPropertyPage3.h"
 #include "options/OptionValues.h"
@@ -30,6 +31,7 @@ private:
     OptionsHost& m_host;
     bool m_topMost;
     OptionValues m_values;
+    COptionPropertyPage1 m_clockPage;
     COptionPropertyPage2 m_placementPage;
     COptionPropertyPage3 m_illustrationPage;
     std::vector<COptionPage*> m_optionPages;

@@ -113,6 +113,10 @@ Environment TestWorld::MakeEnvironment() {
     env.findTaskbar = [this] { return taskbar; };
     env.fileRetry = {3, [this] { retryPause(); }};
     env.openWaveFile = [this](HWND, const std::wstring&) { return waveFileChoice; };
+    env.chooseFont = [this](HWND owner, const LOGFONTW& font) {
+        fontDialogs.push_back({owner, font});
+        return fontChoice;
+    };
     env.linkShell = MakeSystemLinkShell();
     env.linkShell.shellOpen = [this](HWND, const std::wstring& address) {
         openedAddresses.push_back(address);

@@ -46,6 +46,11 @@ struct MessageBoxCall {
     UINT type;
 };
 
+struct FontDialogCall {
+    HWND owner;
+    LOGFONTW font;  // the font it opened on
+};
+
 struct MenuState {
     UINT command;
     UINT state;  // MF_CHECKED, MF_GRAYED bits from GetMenuState
@@ -78,7 +83,9 @@ public:
     std::vector<MessageBoxCall> messageBoxes;
     std::vector<TrackedMenu> menus;
     std::optional<std::wstring> waveFileChoice;  // what the WAVE file dialog answers; none: cancelled
-    std::vector<std::wstring> openedAddresses;   // what the shell was asked to open
+    std::vector<FontDialogCall> fontDialogs;
+    std::optional<LOGFONTW> fontChoice;         // what the font dialog answers; none: cancelled
+    std::vector<std::wstring> openedAddresses;  // what the shell was asked to open
 };
 
 // Starts the program as its entry point does and pumps until it settles.
