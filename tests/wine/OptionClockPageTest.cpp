@@ -84,7 +84,7 @@ TEST_F(OptionClockPageTest, StandardLookThenOkWritesEveryStandardValue) {
                               {L"Italic", L"0"},
                               {L"FontFace", L"Times New Roman"}})
         EXPECT_EQ(world.ReadProfile(key), value) << Utf8(key);
-    EXPECT_EQ(clock->Dialog()->Settings().shadowColour, RGB(59, 52, 31));
+    EXPECT_EQ(clock->Dialog()->Snapshot().settings.shadowColour, RGB(59, 52, 31));
 }
 
 // The whole face is drawn again at once: the new fill, and no second hand left over.
