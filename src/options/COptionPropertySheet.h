@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "alarms/COptionPropertyPage5.h"
 #include "options/COptionPage.h"
 #include "options/COptionPropertyPage2.h"
 #include "options/COptionPropertyPage3.h"
@@ -32,5 +33,6 @@ private:
     OptionValues m_values;
     COptionPropertyPage2 m_placementPage;
     COptionPropertyPage3 m_illustrationPage;
+    COptionPropertyPage5 m_alarmPage;
     std::vector<COptionPage*> m_optionPages;
 };
