@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "alarms/COptionPropertyPage5.h"
 #include "options/COptionPage.h"
 #include "options/COptionPropertyPage1.h"
 #include "options/COptionPropertyPage2.h"
@@ -34,5 +35,6 @@ private:
     COptionPropertyPage1 m_clockPage;
     COptionPropertyPage2 m_placementPage;
     COptionPropertyPage3 m_illustrationPage;
+    COptionPropertyPage5 m_alarmPage;
     std::vector<COptionPage*> m_optionPages;
 };

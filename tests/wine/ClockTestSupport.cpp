@@ -12,6 +12,7 @@
 #include "app/CClockApp.h"
 #include "app/CClockTrayWnd.h"
 #include "clock/CClockDialog.h"
+#include "resource.h"
 #include "ui/Dialog.h"
 #include "ui/Gdi.h"
 #include "ui/Resources.h"
@@ -92,9 +93,12 @@ Environment TestWorld::MakeEnvironment() {
                                  (data->uFlags & NIF_TIP) ? std::wstring(data->szTip) : std::wstring()});
         return TRUE;
     };
-    env.messageBox = [this](HWND, const std::wstring& text, const std::wstring& caption, UINT type) {
-        messageBoxes.push_back({text, caption, type});
-        return IDOK;
+    env.messageBox = [this](HWND owner, const std::wstring& text, const std::wstring& caption, UINT type) {
+        messageBoxes.push_back({text, caption, type, owner});
+        if (messageBoxAnswers.empty()) return IDOK;
+        const int answer = messageBoxAnswers.front();
+        messageBoxAnswers.pop_front();
+        return answer;
     };
     env.setTimer = [this](HWND hwnd, UINT_PTR id, UINT period) -> UINT_PTR {
         if (timerFails(id)) return 0;
@@ -206,6 +210,25 @@ HICON ShownTrayIcon(const TestWorld& world) {
     for (auto call = world.notifications.rbegin(); call != world.notifications.rend(); ++call)
         if (call->icon) return call->icon;
     return nullptr;
+}
+
+std::vector<HWND> FindMessageWindows(const std::wstring& subject) {
+    std::pair<std::wstring, std::vector<HWND>> search{subject, {}};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND hwnd, LPARAM data) -> BOOL {
+            auto* wanted = reinterpret_cast<std::pair<std::wstring, std::vector<HWND>>*>(data);
+            HWND title = GetDlgItem(hwnd, IDC_MESSAGE_TITLE);
+            if (title && ui::WindowText(title) == wanted->first) wanted->second.push_back(hwnd);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.second;
+}
+
+HWND FindMessageWindow(const std::wstring& subject) {
+    const std::vector<HWND> found = FindMessageWindows(subject);
+    return found.empty() ? nullptr : found.front();
 }
 
 RECT WindowRectOf(HWND hwnd) {

@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <deque>
 #include <functional>
 #include <map>
 #include <optional>
@@ -44,6 +45,7 @@ struct MessageBoxCall {
     std::wstring text;
     std::wstring caption;
     UINT type;
+    HWND owner = nullptr;
 };
 
 struct FontDialogCall {
@@ -81,6 +83,7 @@ public:
     std::function<void()> retryPause = [] {};
     std::vector<NotifyCall> notifications;
     std::vector<MessageBoxCall> messageBoxes;
+    std::deque<int> messageBoxAnswers;  // taken in turn by the message boxes; IDOK once none is left
     std::vector<TrackedMenu> menus;
     std::optional<std::wstring> waveFileChoice;  // what the WAVE file dialog answers; none: cancelled
     std::vector<FontDialogCall> fontDialogs;
@@ -112,6 +115,10 @@ private:
 bool IsIconResource(HICON icon, UINT id);
 // The icon the notification area shows now: the last one given to it.
 HICON ShownTrayIcon(const TestWorld& world);
+
+// This thread's top-level windows whose title control shows the subject (message windows).
+std::vector<HWND> FindMessageWindows(const std::wstring& subject);
+HWND FindMessageWindow(const std::wstring& subject);  // the first of them, or nullptr
 
 RECT WindowRectOf(HWND hwnd);
 RECT ChildRectInParent(HWND parent, int id);

@@ -596,24 +596,6 @@ TEST_F(MessageDialogTestWithClock, EachPageReplaysItsSoundAndAPlayingSoundIsNotI
     Clock()->StopEventSound();
 }
 
-// Finds this thread's top-level window whose title control shows the subject.
-HWND FindMessageWindow(const std::wstring& subject) {
-    std::pair<std::wstring, HWND> search{subject, nullptr};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND hwnd, LPARAM data) -> BOOL {
-            auto* wanted = reinterpret_cast<std::pair<std::wstring, HWND>*>(data);
-            HWND title = GetDlgItem(hwnd, IDC_MESSAGE_TITLE);
-            if (title && ui::WindowText(title) == wanted->first) {
-                wanted->second = hwnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.second;
-}
-
 TEST_F(MessageDialogTestWithClock, AnAlarmDueAtTheNextMinuteOpensItsWindowWhenTheMinuteComes) {
     // Monday 2026-12-07 10:30:15; one alarm every day at 10:31, one at 10:32.
     std::string message =

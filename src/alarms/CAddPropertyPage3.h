@@ -1,0 +1,25 @@
+// The add-alarm wizard's schedule page: date and time units, their numbers and the
+// text of the schedule. A new alarm starts yearly, on today's date at the current time.
+#pragma once
+
+#include "alarms/CAddWizardPage.h"
+#include "alarms/CSchedulePanel.h"
+
+class CAddPropertyPage3 : public CAddWizardPage {
+public:
+    explicit CAddPropertyPage3(const Environment& env);
+
+    const ScheduleEditor& Schedule() const { return m_panel.Editor(); }
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(ui::DataExchange& exchange) override;
+    bool OnSetActive() override;
+    // Back keeps what was typed; Finish takes only numbers in range.
+    bool OnKillActive() override { return true; }
+    bool OnWizardFinish() override { return UpdateData(true); }
+    bool OnCommand(WORD id, WORD code, HWND control) override;
+
+private:
+    CSchedulePanel m_panel;
+};

@@ -1,0 +1,107 @@
+#include "alarms/COptionPropertyPage5.h"
+
+#include "alarms/AlarmListRows.h"
+#include "alarms/CAddPropertySheet.h"
+#include "alarms/CSettingPropertySheet.h"
+#include "resource.h"
+
+namespace {
+
+constexpr wchar_t kNotFound[] = L"リストに該当する項目が見つかりません。\nぽこみを再起動してやり直してください。";
+
+}  // namespace
+
+COptionPropertyPage5::COptionPropertyPage5() : COptionPage(IDD_ALARM_LIST) {}
+
+BOOL COptionPropertyPage5::OnInitDialog() {
+    COptionPage::OnInitDialog();
+    m_list.Attach(Item(IDC_ALARM_LIST), Host().AlarmImages());
+    for (const AlarmEntry& entry : m_alarms) m_list.Insert(entry);
+    EnableRowButtons();
+    return TRUE;
+}
+
+bool COptionPropertyPage5::OnCommand(WORD id, WORD code, HWND control) {
+    if (code != BN_CLICKED) return COptionPage::OnCommand(id, code, control);
+    switch (id) {
+    case IDC_ALARM_ADD: OnAdd(); return true;
+    case IDC_ALARM_DELETE: OnDelete(); return true;
+    case IDC_ALARM_PROPERTIES: OnProperties(); return true;
+    case IDC_ALARM_TEST: OnTest(); return true;
+    default: return COptionPage::OnCommand(id, code, control);
+    }
+}
+
+bool COptionPropertyPage5::OnNotify(NMHDR& header, LRESULT& result) {
+    if (header.idFrom != IDC_ALARM_LIST || header.code != LVN_ITEMCHANGED) return COptionPage::OnNotify(header, result);
+    EnableRowButtons();
+    result = 0;
+    return true;
+}
+
+// The wizard is owned by the options sheet, which stays disabled under it.
+void COptionPropertyPage5::OnAdd() {
+    CAddPropertySheet wizard(Host().Env());
+    if (wizard.DoModal(Sheet()) != ui::kFinishButton) return;
+    SetModified();
+    const AlarmEntry entry = wizard.NewAlarm();
+    m_alarms.Append(entry);
+    const int row = m_list.Insert(entry);
+    if (row != CAlarmListView::kNoRow) m_list.Select(row);
+}
+
+void COptionPropertyPage5::OnDelete() {
+    const int row = m_list.Selection();
+    if (row == CAlarmListView::kNoRow) return;
+    if (Ask(DeleteQuestion(m_list.EntryOf(row).Subject), MB_YESNO | MB_ICONQUESTION) != IDYES) return;
+    const auto position = EntryOfRow(row);
+    if (!position) return;
+    SetModified();
+    m_alarms.RemoveAt(*position);
+    m_list.Delete(row);
+    EnableRowButtons();
+}
+
+void COptionPropertyPage5::OnProperties() {
+    const int row = m_list.Selection();
+    if (row == CAlarmListView::kNoRow) return;
+    const auto position = EntryOfRow(row);
+    if (!position) {
+        Ask(kNotFound, MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    const AlarmEntry entry = m_alarms.At(*position);
+    CSettingPropertySheet sheet(Host().Env(), entry);
+    sheet.SetCaption(entry.Subject);
+    if (sheet.DoModal(Sheet()) != IDOK) return;
+    SetModified();
+    const AlarmEntry edited = sheet.EditedAlarm();
+    m_alarms.Replace(*position, edited);
+    m_list.Update(row, edited);
+}
+
+// Every alarm the row stands for opens a message window of its own.
+void COptionPropertyPage5::OnTest() {
+    const int row = m_list.Selection();
+    if (row == CAlarmListView::kNoRow) return;
+    for (std::size_t position : FindRowEntries(m_alarms, m_list.EntryOf(row))) Host().TestAlarm(m_alarms.At(position));
+}
+
+// A button that loses its row while it has the focus hands the focus to the list.
+void COptionPropertyPage5::EnableRowButtons() const {
+    const BOOL selected = m_list.Selection() != CAlarmListView::kNoRow ? TRUE : FALSE;
+    const HWND focus = GetFocus();
+    for (int id : {IDC_ALARM_DELETE, IDC_ALARM_PROPERTIES, IDC_ALARM_TEST}) {
+        if (!selected && focus == Item(id)) SetFocus(m_list.Handle());
+        EnableWindow(Item(id), selected);
+    }
+}
+
+std::optional<std::size_t> COptionPropertyPage5::EntryOfRow(int row) const {
+    return FindRowEntry(m_alarms, m_list.EntryOf(row));
+}
+
+// Questions and messages of the page are owned by the options sheet.
+int COptionPropertyPage5::Ask(const std::wstring& text, UINT type) const {
+    return Host().Env().messageBox(Sheet(), text, L"ぽこみ", type);
+}

@@ -1,0 +1,37 @@
+// The schedule controls of a page: the date-unit, time-unit and weekday lists, the
+// four number boxes with their up-downs and labels, and the display box. The
+// wizard's schedule page and the alarm property sheet's schedule page each hold one.
+#pragma once
+#include <windows.h>
+
+#include "alarms/ScheduleEditor.h"
+#include "ui/DataExchange.h"
+
+class CSchedulePanel {
+public:
+    // `displayId`: the read-only box that shows the schedule's text.
+    explicit CSchedulePanel(int displayId) : m_displayId(displayId) {}
+
+    // Start or Load the editor before Init.
+    ScheduleEditor& Editor() { return m_editor; }
+    const ScheduleEditor& Editor() const { return m_editor; }
+
+    // Fills the lists of the page's controls and shows the editor's schedule.
+    void Init(HWND page);
+    // A command of the page; true when it came from one of the schedule controls.
+    bool OnCommand(WORD id, WORD code);
+    // While saving: refuses a shown number outside its up-down range, so that no
+    // alarm is built for a day, hour or minute that never comes.
+    void Validate(ui::DataExchange& exchange) const;
+
+private:
+    void ShowSchedule();
+    void ShowBox(ScheduleBox box) const;
+    void ShowDisplayText() const;
+    void ShowControl(int id, bool shown) const;
+    int Selection(int listId) const;
+
+    HWND m_page = nullptr;
+    int m_displayId;
+    ScheduleEditor m_editor;
+};

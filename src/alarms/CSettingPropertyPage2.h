@@ -1,0 +1,27 @@
+// The alarm property sheet's schedule page ("スケジュール"). It is built only when
+// its tab is first opened; until then the alarm's schedule stays exactly as stored.
+#pragma once
+
+#include "alarms/AlarmEntry.h"
+#include "alarms/CSchedulePanel.h"
+#include "app/Environment.h"
+#include "ui/PropertyPage.h"
+
+class CSettingPropertyPage2 : public ui::PropertyPage {
+public:
+    CSettingPropertyPage2(const Environment& env, const AlarmEntry& entry);
+
+    bool WasShown() const { return m_shown; }
+    const ScheduleEditor& Schedule() const { return m_panel.Editor(); }
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(ui::DataExchange& exchange) override;
+    bool OnCommand(WORD id, WORD code, HWND control) override;
+
+private:
+    const Environment& m_env;
+    AlarmEntry m_entry;
+    CSchedulePanel m_panel;
+    bool m_shown = false;
+};

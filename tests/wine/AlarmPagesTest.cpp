@@ -1,0 +1,313 @@
+// The alarm page of the options with the add-alarm wizard and the alarm property
+// sheet, driven from inside their modal loops; results read back from Message.ini.
+#include <windows.h>
+#include <commctrl.h>
+#include <prsht.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "ClockTestSupport.h"
+#include "alarms/ScheduleEditor.h"
+#include "clock/CClockDialog.h"
+#include "resource.h"
+#include "ui/PropertySheet.h"
+#include "ui/Text.h"
+
+namespace {
+
+const std::string kBom = "\xEF\xBB\xBF";
+
+// The window that `owner` owns and that was active last, or nullptr.
+HWND OwnedWindow(HWND owner) {
+    HWND popup = GetLastActivePopup(owner);
+    return popup != owner && GetWindow(popup, GW_OWNER) == owner ? popup : nullptr;
+}
+
+HWND CurrentPage(HWND sheet) { return reinterpret_cast<HWND>(SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)); }
+// Posted for a button that opens a modal window: the next step runs inside it.
+void Click(HWND window, int id, bool post = false) {
+    const WPARAM command = MAKEWPARAM(id, BN_CLICKED);
+    const auto button = reinterpret_cast<LPARAM>(GetDlgItem(window, id));
+    if (post)
+        PostMessageW(window, WM_COMMAND, command, button);
+    else
+        SendMessageW(window, WM_COMMAND, command, button);
+}
+// As typed over the whole text: a multi-line box tells its parent of WM_SETTEXT no change.
+void Type(HWND page, int id, const wchar_t* text) {
+    SendDlgItemMessageW(page, id, EM_SETSEL, 0, -1);
+    SendDlgItemMessageW(page, id, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
+}
+void Choose(HWND page, int id, int index) {
+    SendDlgItemMessageW(page, id, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageW(page, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(GetDlgItem(page, id)));
+}
+std::wstring Text(HWND window, int id) { return ui::WindowText(GetDlgItem(window, id)); }
+bool Enabled(HWND window, int id) { return IsWindowEnabled(GetDlgItem(window, id)) != FALSE; }
+bool Shown(HWND window, int id) { return IsWindowVisible(GetDlgItem(window, id)) != FALSE; }
+
+RECT RectIn(HWND parent, HWND child) {
+    RECT r = WindowRectOf(child);
+    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+int RowCount(HWND list) { return static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)); }
+std::wstring Cell(HWND list, int row, int column) {
+    wchar_t text[256] = {};
+    LVITEMW item{};
+    item.iSubItem = column;
+    item.pszText = text;
+    item.cchTextMax = 256;
+    SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    return text;
+}
+int FindRow(HWND list, int column, const std::wstring& text) {
+    for (int row = 0; row < RowCount(list); ++row)
+        if (Cell(list, row, column) == text) return row;
+    return -1;
+}
+void SelectRow(HWND list, int row) {
+    LVITEMW item{};
+    item.state = item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
+class AlarmPagesTest : public testing::Test {
+protected:
+    // The clock starts on Monday 2026-12-07 at 10:30:15 with these records in Message.ini.
+    void Start(const std::string& records) {
+        m_clock.reset();
+        m_world.folder.WriteData(L"Message.ini", kBom + records);
+        m_clock = std::make_unique<RunningClock>(m_world);
+    }
+    // Runs the steps inside the options sheet, which opens on the alarm page.
+    void RunOptions(std::vector<std::function<void()>> steps) {
+        const size_t count = steps.size() + 1;
+        steps.insert(steps.begin(), [this] {
+            m_sheet = OwnedWindow(m_clock->Hwnd());
+            SendMessageW(m_sheet, PSM_SETCURSELID, 0, IDD_ALARM_LIST);
+            m_page = CurrentPage(m_sheet);
+            m_list = GetDlgItem(m_page, IDC_ALARM_LIST);
+        });
+        ModalScript script(std::move(steps));
+        SendMessageW(m_clock->Hwnd(), WM_COMMAND, ID_CMD_OPTIONS, 0);
+        EXPECT_EQ(script.StepsRun(), count);
+    }
+    std::string File() const { return m_world.folder.ReadData(L"Message.ini"); }
+
+    TestWorld m_world;
+    std::unique_ptr<RunningClock> m_clock;
+    HWND m_sheet = nullptr;
+    HWND m_page = nullptr;
+    HWND m_list = nullptr;
+};
+
+TEST_F(AlarmPagesTest, TheWizardAppendsItsAlarmToTheFileAndItFiresInTheComingMinute) {
+    const std::string morning = "おはよう\r\nNULL\r\n[\r\n起きて\r\n]\r\n毎日\r\nNULL\r\n指定の時刻\r\n7:0\r\n";
+    Start(morning);
+    m_world.waveFileChoice = L"C:\\音\\歯医者.wav";
+    HWND wizard = nullptr;
+    HWND page = nullptr;
+    RunOptions({
+        [&] { Click(m_page, IDC_ALARM_ADD, true); },
+        [&] { wizard = OwnedWindow(m_sheet); },  // its first page's buttons are posted
+        [&] {
+            ASSERT_NE(wizard, nullptr);
+            EXPECT_FALSE(IsWindowEnabled(m_sheet));  // the options sheet waits under the wizard
+            EXPECT_EQ(ui::WindowText(wizard), L"アラームとメッセージ (1/3)");
+            EXPECT_FALSE(Enabled(wizard, ui::kBackButton));
+            Click(wizard, ui::kNextButton);
+        },
+        [&] {
+            page = CurrentPage(wizard);
+            EXPECT_FALSE(Enabled(wizard, ui::kNextButton));
+            EXPECT_FALSE(Enabled(page, IDC_ALARM_MESSAGE));
+            Type(page, IDC_ALARM_SUBJECT, L"歯医者");
+            EXPECT_TRUE(Enabled(page, IDC_ALARM_MESSAGE));
+            Click(page, IDC_WIZARD_BROWSE);
+        },
+        [&] {
+            EXPECT_EQ(Text(page, IDC_ALARM_SOUND), *m_world.waveFileChoice);
+            EXPECT_TRUE(Enabled(wizard, ui::kNextButton));
+            Type(page, IDC_ALARM_MESSAGE, L"予約の時間です\r\n保険証を忘れずに");
+            Click(wizard, ui::kNextButton);
+        },
+        [&] {
+            page = CurrentPage(wizard);
+            EXPECT_EQ(ui::WindowText(wizard), L"アラームとメッセージ (3/3)");
+            EXPECT_EQ(Text(page, IDC_WIZARD_SCHEDULE_TEXT), L"12月7日10時30分");  // today, now
+            Choose(page, IDC_DATE_UNIT, kDateWeekly);
+            EXPECT_EQ(Text(page, IDC_WIZARD_SCHEDULE_TEXT), L"毎週月曜日10時30分");
+            Choose(page, IDC_DATE_UNIT, kDateDaily);
+            Type(page, IDC_TIME_FIRST, L"30");  // beyond the up-down's range
+            Type(page, IDC_TIME_SECOND, L"31");
+            EXPECT_EQ(Text(page, IDC_WIZARD_SCHEDULE_TEXT), L"毎日30時31分");
+            Click(wizard, ui::kFinishButton);
+        },
+        [&] {
+            ASSERT_TRUE(IsWindow(wizard));  // no alarm for an hour that never comes
+            EXPECT_EQ(m_world.messageBoxes.back().text, L"0 から 23 までの整数を入力してください。");
+            Type(page, IDC_TIME_FIRST, L"10");
+            Click(wizard, ui::kFinishButton);
+        },
+        [&] {
+            EXPECT_FALSE(IsWindow(wizard));
+            EXPECT_EQ(RowCount(m_list), 2);
+            const int added = FindRow(m_list, 0, L"歯医者");
+            EXPECT_EQ(SendMessageW(m_list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), added);
+            EXPECT_EQ(Cell(m_list, added, 1), L"毎日10時31分");
+            EXPECT_TRUE(Enabled(m_sheet, ui::kApplyButton));
+            Click(m_sheet, IDOK);
+        },
+    });
+    EXPECT_EQ(File(), kBom + morning +
+                          "歯医者\r\nC:\\音\\歯医者.wav\r\n[\r\n予約の時間です\r\n保険証を忘れずに\r\n]\r\n"
+                          "毎日\r\nNULL\r\n指定の時刻\r\n10:31\r\n");
+
+    m_world.time.minute = 31;
+    m_world.time.second = 0;
+    m_clock->Tick();
+    HWND message = FindMessageWindow(L"歯医者");
+    ASSERT_NE(message, nullptr);
+    Click(message, IDOK);
+    EXPECT_FALSE(IsWindow(message));
+}
+
+TEST_F(AlarmPagesTest, ThePropertySheetRewritesTheScheduleOnlyWhenItsTabWasOpened) {
+    const std::string meeting = "会議\r\nNULL\r\n[\r\n資料\r\n]\r\n毎年\r\n012/24日\r\n指定の時刻\r\n 7:05\r\n";
+    const std::pair<bool, std::string> cases[] = {
+        {false, "定例会議\r\nNULL\r\n[\r\n資料\r\n]\r\n毎年\r\n012/24日\r\n指定の時刻\r\n 7:05\r\n"},
+        {true, "定例会議\r\nNULL\r\n[\r\n資料\r\n]\r\n毎年\r\n12/24\r\n指定の時刻\r\n7:5\r\n"},
+    };
+    for (const auto& [openSchedule, edited] : cases) {
+        SCOPED_TRACE(openSchedule);
+        Start(meeting);
+        HWND sheet = nullptr;
+        RunOptions({
+            [&] {
+                SelectRow(m_list, 0);
+                Click(m_page, IDC_ALARM_PROPERTIES, true);
+            },
+            [&] {
+                sheet = OwnedWindow(m_sheet);
+                ASSERT_NE(sheet, nullptr);
+                EXPECT_EQ(ui::WindowText(sheet), L"会議");
+                HWND page = CurrentPage(sheet);
+                EXPECT_EQ(Text(page, IDC_ALARM_SOUND), L"");
+                Type(page, IDC_ALARM_SUBJECT, L"定例会議");
+                EXPECT_EQ(ui::WindowText(sheet), L"定例会議");
+                Type(page, IDC_ALARM_MESSAGE, L"");
+                EXPECT_FALSE(Enabled(sheet, IDOK));
+                Type(page, IDC_ALARM_MESSAGE, L"資料");
+                EXPECT_TRUE(Enabled(sheet, IDOK));
+                if (openSchedule) SendMessageW(sheet, PSM_SETCURSELID, 0, IDD_SETTING_SCHEDULE);
+            },
+            [&] {
+                if (openSchedule) {
+                    EXPECT_EQ(Text(CurrentPage(sheet), IDC_SETTING_SCHEDULE_TEXT), L"12月24日7時5分");
+                }
+                Click(sheet, IDOK);
+            },
+            [&] {
+                EXPECT_FALSE(IsWindow(sheet));
+                EXPECT_EQ(Cell(m_list, 0, 0), L"定例会議");
+                Click(m_sheet, IDOK);
+            },
+        });
+        EXPECT_EQ(File(), kBom + edited);
+    }
+}
+
+TEST_F(AlarmPagesTest, TestAndDeleteActOnTheSelectedRowsOwnRecordAndCancelKeepsTheFile) {
+    const std::string monday = "朝\r\nNULL\r\n[\r\n起きて\r\n]\r\n毎週\r\n1\r\n指定の時刻\r\n7:30\r\n";
+    const std::string tuesday = "朝\r\nNULL\r\n[\r\n起きて\r\n]\r\n毎週\r\n2\r\n指定の時刻\r\n7:30\r\n";
+    Start(monday + tuesday);
+    m_world.messageBoxAnswers = {IDNO, IDYES};
+    RunOptions({[&] { Click(m_page, IDC_ALARM_PROPERTIES, true); },  // no row selected
+                [&] {
+                    EXPECT_EQ(OwnedWindow(m_sheet), nullptr);
+                    EXPECT_TRUE(m_world.messageBoxes.empty());
+                    EXPECT_FALSE(Enabled(m_page, IDC_ALARM_DELETE));
+                    SelectRow(m_list, FindRow(m_list, 6, L"2"));
+                    EXPECT_TRUE(Enabled(m_page, IDC_ALARM_DELETE));
+                    Click(m_page, IDC_ALARM_TEST);
+                    const std::vector<HWND> windows = FindMessageWindows(L"朝");
+                    ASSERT_EQ(windows.size(), 1u);
+                    EXPECT_EQ(Text(windows[0], IDC_MESSAGE_TEXT), L"起きて");
+                    Click(windows[0], IDOK);
+                    Click(m_page, IDC_ALARM_DELETE);
+                    EXPECT_EQ(RowCount(m_list), 2);
+                    Click(m_page, IDC_ALARM_DELETE);
+                    ASSERT_EQ(m_world.messageBoxes.size(), 2u);
+                    EXPECT_EQ(m_world.messageBoxes[1].text, L"'朝' を削除しますか?");
+                    EXPECT_EQ(m_world.messageBoxes[1].owner, m_sheet);
+                    ASSERT_EQ(RowCount(m_list), 1);
+                    EXPECT_EQ(Cell(m_list, 0, 6), L"1");
+                    EXPECT_FALSE(Enabled(m_page, IDC_ALARM_DELETE));
+                    Click(m_sheet, IDOK);
+                }});
+    EXPECT_EQ(File(), kBom + monday);
+
+    m_world.messageBoxAnswers = {IDYES};
+    RunOptions({[&] {
+        SelectRow(m_list, 0);
+        Click(m_page, IDC_ALARM_DELETE);
+        EXPECT_EQ(RowCount(m_list), 0);
+        Click(m_sheet, IDCANCEL);
+    }});
+    EXPECT_EQ(File(), kBom + monday);
+    EXPECT_EQ(ImageList_GetImageCount(m_clock->Dialog()->AlarmImages()), 4);  // lent, not destroyed with the page
+}
+
+TEST_F(AlarmPagesTest, WizardAndPropertySheetButtonsCloseUpAtTheRightEdge) {
+    Start("散歩\r\nNULL\r\n[\r\n外へ\r\n]\r\n毎日\r\nNULL\r\n毎時\r\n0\r\n");
+    RunOptions({
+        [&] { Click(m_page, IDC_ALARM_ADD, true); },
+        [&] {
+            HWND wizard = OwnedWindow(m_sheet);
+            ASSERT_NE(wizard, nullptr);
+            RECT client{};
+            GetClientRect(wizard, &client);
+            const RECT back = ChildRectInParent(wizard, ui::kBackButton);
+            const RECT next = ChildRectInParent(wizard, ui::kNextButton);
+            const RECT finish = ChildRectInParent(wizard, ui::kFinishButton);
+            const RECT cancel = ChildRectInParent(wizard, IDCANCEL);
+            const RECT page = RectIn(wizard, CurrentPage(wizard));
+            EXPECT_FALSE(Shown(wizard, IDHELP));
+            EXPECT_EQ(back.right, next.left);
+            EXPECT_EQ(finish.left, next.left);
+            EXPECT_LT(next.right, cancel.left);
+            EXPECT_EQ(client.right - cancel.right, page.left - client.left);
+            EXPECT_TRUE(back.top == next.top && next.top == cancel.top);
+            Click(wizard, IDCANCEL);
+        },
+        [&] {
+            EXPECT_FALSE(Enabled(m_sheet, ui::kApplyButton));  // a cancelled wizard changes nothing
+            SelectRow(m_list, 0);
+            Click(m_page, IDC_ALARM_PROPERTIES, true);
+        },
+        [&] {
+            HWND sheet = OwnedWindow(m_sheet);
+            ASSERT_NE(sheet, nullptr);
+            RECT client{};
+            GetClientRect(sheet, &client);
+            const RECT ok = ChildRectInParent(sheet, IDOK);
+            const RECT cancel = ChildRectInParent(sheet, IDCANCEL);
+            const RECT tab = RectIn(sheet, PropSheet_GetTabControl(sheet));
+            const RECT page = RectIn(sheet, CurrentPage(sheet));
+            EXPECT_FALSE(Shown(sheet, IDHELP) || Shown(sheet, ui::kApplyButton));
+            EXPECT_LT(ok.right, cancel.left);
+            EXPECT_EQ(ok.top, cancel.top);
+            EXPECT_EQ(cancel.right, tab.right);
+            EXPECT_EQ(client.right - tab.right, tab.left - client.left);
+            EXPECT_TRUE(page.left > tab.left && page.right < tab.right);
+            Click(sheet, IDCANCEL);
+        },
+        [&] { Click(m_sheet, IDCANCEL); },
+    });
+}
+
+}  // namespace
