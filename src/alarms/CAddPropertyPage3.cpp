@@ -12,8 +12,6 @@ BOOL CAddPropertyPage3::OnInitDialog() {
     return CAddWizardPage::OnInitDialog();
 }
 
-void CAddPropertyPage3::DoDataExchange(ui::DataExchange& exchange) { m_panel.Validate(exchange); }
-
 bool CAddPropertyPage3::OnSetActive() {
     ShowWizardButtons(WizardButtonsFor(WizardPage::Schedule, {}));
     return true;

@@ -13,7 +13,6 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
-    void DoDataExchange(ui::DataExchange& exchange) override;
     bool OnSetActive() override;
     // Back keeps what was typed; Finish takes only numbers in range.
     bool OnKillActive() override { return true; }

@@ -51,15 +51,6 @@ bool CSchedulePanel::OnCommand(WORD id, WORD code) {
     return true;
 }
 
-void CSchedulePanel::Validate(ui::DataExchange& exchange) const {
-    if (!exchange.Saving()) return;
-    for (ScheduleBox box : kScheduleBoxes) {
-        const NumberBoxView view = m_editor.Box(box);
-        int checked = 0;
-        if (view.Shown) exchange.Int(ControlsOf(box).Edit, checked, view.Lower, view.Upper);
-    }
-}
-
 // The page's own texts go into the boxes inside a fill scope, so they do not come
 // back as typing.
 void CSchedulePanel::ShowSchedule() {

@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include "alarms/ScheduleEditor.h"
-#include "ui/DataExchange.h"
 
 class CSchedulePanel {
 public:
@@ -20,9 +19,6 @@ public:
     void Init(HWND page);
     // A command of the page; true when it came from one of the schedule controls.
     bool OnCommand(WORD id, WORD code);
-    // While saving: refuses a shown number outside its up-down range, so that no
-    // alarm is built for a day, hour or minute that never comes.
-    void Validate(ui::DataExchange& exchange) const;
 
 private:
     void ShowSchedule();

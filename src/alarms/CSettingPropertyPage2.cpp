@@ -16,8 +16,6 @@ BOOL CSettingPropertyPage2::OnInitDialog() {
     return TRUE;
 }
 
-void CSettingPropertyPage2::DoDataExchange(ui::DataExchange& exchange) { m_panel.Validate(exchange); }
-
 bool CSettingPropertyPage2::OnCommand(WORD id, WORD code, HWND control) {
     return m_panel.OnCommand(id, code) || ui::PropertyPage::OnCommand(id, code, control);
 }

@@ -16,7 +16,6 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
-    void DoDataExchange(ui::DataExchange& exchange) override;
     bool OnCommand(WORD id, WORD code, HWND control) override;
 
 private:

@@ -142,14 +142,9 @@ TEST_F(AlarmPagesTest, TheWizardAppendsItsAlarmToTheFileAndItFiresInTheComingMin
             Choose(page, IDC_DATE_UNIT, kDateWeekly);
             EXPECT_EQ(Text(page, IDC_WIZARD_SCHEDULE_TEXT), L"毎週月曜日10時30分");
             Choose(page, IDC_DATE_UNIT, kDateDaily);
-            Type(page, IDC_TIME_FIRST, L"30");  // beyond the up-down's range
+            Type(page, IDC_TIME_FIRST, L"30");  // beyond the up-down's range: kept as typed
             Type(page, IDC_TIME_SECOND, L"31");
             EXPECT_EQ(Text(page, IDC_WIZARD_SCHEDULE_TEXT), L"毎日30時31分");
-            Click(wizard, ui::kFinishButton);
-        },
-        [&] {
-            ASSERT_TRUE(IsWindow(wizard));  // no alarm for an hour that never comes
-            EXPECT_EQ(m_world.messageBoxes.back().text, L"0 から 23 までの整数を入力してください。");
             Type(page, IDC_TIME_FIRST, L"10");
             Click(wizard, ui::kFinishButton);
         },
