@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "ClockTestSupport.h"
+#include "SheetTestSupport.h"
 #include "alarms/ScheduleEditor.h"
 #include "clock/CClockDialog.h"
 #include "resource.h"
@@ -25,33 +26,9 @@ HWND OwnedWindow(HWND owner) {
     return popup != owner && GetWindow(popup, GW_OWNER) == owner ? popup : nullptr;
 }
 
-HWND CurrentPage(HWND sheet) { return reinterpret_cast<HWND>(SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)); }
-// Posted for a button that opens a modal window: the next step runs inside it.
-void Click(HWND window, int id, bool post = false) {
-    const WPARAM command = MAKEWPARAM(id, BN_CLICKED);
-    const auto button = reinterpret_cast<LPARAM>(GetDlgItem(window, id));
-    if (post)
-        PostMessageW(window, WM_COMMAND, command, button);
-    else
-        SendMessageW(window, WM_COMMAND, command, button);
-}
-// As typed over the whole text: a multi-line box tells its parent of WM_SETTEXT no change.
-void Type(HWND page, int id, const wchar_t* text) {
-    SendDlgItemMessageW(page, id, EM_SETSEL, 0, -1);
-    SendDlgItemMessageW(page, id, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
-}
 void Choose(HWND page, int id, int index) {
     SendDlgItemMessageW(page, id, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
     SendMessageW(page, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(GetDlgItem(page, id)));
-}
-std::wstring Text(HWND window, int id) { return ui::WindowText(GetDlgItem(window, id)); }
-bool Enabled(HWND window, int id) { return IsWindowEnabled(GetDlgItem(window, id)) != FALSE; }
-bool Shown(HWND window, int id) { return IsWindowVisible(GetDlgItem(window, id)) != FALSE; }
-
-RECT RectIn(HWND parent, HWND child) {
-    RECT r = WindowRectOf(child);
-    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
-    return r;
 }
 
 int RowCount(HWND list) { return static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)); }

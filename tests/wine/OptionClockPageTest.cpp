@@ -9,6 +9,7 @@
 
 #include "ClockTestSupport.h"
 #include "FaceCanvasSupport.h"
+#include "SheetTestSupport.h"
 #include "clock/CClockDialog.h"
 #include "controls/CColourPicker.h"
 #include "resource.h"
@@ -20,13 +21,9 @@ class OptionClockPageTest : public testing::Test {
 protected:
     // Starts the clock on the profile written so far and runs its options sheet through the steps.
     void RunSheet(std::vector<std::function<void()>> steps) {
-        // Found once: while a colour popup is open it is the clock's last active popup.
-        steps.insert(steps.begin(), [this] { m_sheet = GetLastActivePopup(clock->Hwnd()); });
         const size_t count = steps.size();
         clock.emplace(world);
-        ModalScript script(std::move(steps));
-        SendMessageW(clock->Hwnd(), WM_COMMAND, ID_CMD_OPTIONS, 0);
-        EXPECT_EQ(script.StepsRun(), count);
+        EXPECT_EQ(RunOptions(*clock, m_sheet, std::move(steps)), count);
     }
     HWND Item(int id) const {
         return GetDlgItem(reinterpret_cast<HWND>(SendMessageW(m_sheet, PSM_GETCURRENTPAGEHWND, 0, 0)), id);
