@@ -32,8 +32,10 @@ protected:
         HWND list = GetDlgItem(Page(), IDC_ILLUST_LIST);
         SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(line), 0);
         WORD code = onCheckBox ? CCheckListBox::kCheckChanged : LBN_SELCHANGE;
-        if (onCheckBox) SendMessageW(list, WM_CHAR, L' ', 0);
-        else SendMessageW(Page(), WM_COMMAND, MAKEWPARAM(IDC_ILLUST_LIST, code), reinterpret_cast<LPARAM>(list));
+        if (onCheckBox)
+            SendMessageW(list, WM_CHAR, L' ', 0);
+        else
+            SendMessageW(Page(), WM_COMMAND, MAKEWPARAM(IDC_ILLUST_LIST, code), reinterpret_cast<LPARAM>(list));
     }
     bool Checked(int line) const {
         return SendDlgItemMessageW(Page(), IDC_ILLUST_LIST, LB_GETITEMDATA, static_cast<WPARAM>(line), 0) == 1;
