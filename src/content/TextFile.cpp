@@ -126,7 +126,8 @@ bool StartsWithAnyMark(std::string_view bytes) {
 
 // Whether reading the bytes gives these lines again. Each code page 932 line was
 // checked when it was encoded; the file as a whole could still read as another
-// encoding.
+// encoding. UTF-8 turns stray surrogates into U+FFFD, and carried-through bytes next
+// to each other may make a valid sequence; UTF-16 holds any text as it is.
 bool ReadsBack(const std::string& bytes, const std::vector<std::wstring>& lines, const AnsiCodec& codec,
                TextEncoding encoding) {
     switch (encoding) {
@@ -135,7 +136,8 @@ bool ReadsBack(const std::string& bytes, const std::vector<std::wstring>& lines,
             std::any_of(lines.begin(), lines.end(), [](const std::wstring& line) { return HasEscapedBytes(line); });
         return !StartsWithAnyMark(bytes) && !(escapes && IsValidUtf8(bytes));
     }
-    case TextEncoding::Utf8: return ReadTextFile(bytes, codec).lines == lines;
+    case TextEncoding::Utf8:
+    case TextEncoding::Utf8Bom: return ReadTextFile(bytes, codec).lines == lines;
     default: return true;
     }
 }
@@ -157,7 +159,11 @@ std::string EncodeTextFile(const std::vector<std::wstring>& lines, const AnsiCod
     }
     const std::vector<std::wstring>& source = needsFlattening ? flattened : lines;
     if (IsUtf16(format.encoding)) return EncodeUtf16(source, format);
-    std::optional<std::string> bytes = EncodeEightBit(source, codec, format.encoding);
-    if (bytes && ReadsBack(*bytes, source, codec, format.encoding)) return std::move(*bytes);
-    return *EncodeEightBit(source, codec, TextEncoding::Utf8Bom);
+    for (TextEncoding encoding : {format.encoding, TextEncoding::Utf8Bom}) {
+        std::optional<std::string> bytes = EncodeEightBit(source, codec, encoding);
+        if (bytes && ReadsBack(*bytes, source, codec, encoding)) return std::move(*bytes);
+    }
+    // Text that no 8-bit form gives back as it is (bytes carried through from a broken
+    // file next to each other, stray surrogates): UTF-16 keeps every unit.
+    return EncodeUtf16(source, {TextEncoding::Utf16Le, ""});
 }

@@ -32,6 +32,7 @@ TextFile ReadTextFile(std::string_view bytes, const AnsiCodec& codec);
 // The lines in the given form, each ending with CR LF; a line break inside a line is
 // written as one space. When the form cannot hold the lines (a character outside code
 // page 932) or its bytes would not read back as the same lines, the file is written as
-// UTF-8 after a byte-order mark instead, so nothing typed is lost.
+// UTF-8 after a byte-order mark instead, so nothing typed is lost; as UTF-16 with its
+// mark when not even UTF-8 gives the lines back.
 std::string EncodeTextFile(const std::vector<std::wstring>& lines, const AnsiCodec& codec,
                            const TextFormat& format = {});

@@ -1,6 +1,7 @@
 // Data files come back in the form they were stored in, whatever bytes they hold.
 #include <gtest/gtest.h>
 
+#include "DataFileRoundTrip.h"
 #include "TextCodecIconv.h"
 #include "content/MessageFile.h"
 #include "content/NameListFiles.h"
@@ -113,6 +114,20 @@ TEST(DataFileEncodingTest, Utf8WithoutAMarkThatWouldReadAsCp932GetsAMark) {
     const std::string bytes = EncodeTextFile(lines, codec, {TextEncoding::Utf8, ""});
     EXPECT_TRUE(bytes.starts_with(kUtf8Bom));
     EXPECT_EQ(ReadAllLines(bytes, codec), lines);
+}
+
+}  // namespace
+
+namespace {
+
+// Carried-through bytes that a save would put next to each other as valid UTF-8: the
+// file is written in a form that gives them back (found by the fuzzer).
+TEST(DataFileEncodingTest, BrokenBytesThatWouldMeetAsUtf8StillComeBack) {
+    const IconvCp932Codec codec;
+    const std::string bytes =
+        "\xED\x85\x9C\r\nNULL\r\nn[1\xEF\xBB\xBF\xF0\xA0\xAE\xB7\xE9\x87\x8E\xE5\xAE"
+        "3333J\xF9\nNUL33L";
+    EXPECT_EQ(datafiles_test::RoundTripFailure(bytes, codec), "");
 }
 
 }  // namespace
