@@ -173,3 +173,10 @@
 #define IDC_ILLUST_INTERVAL_SPIN  1037
 #define IDC_ILLUST_SELECT_ALL     1058
 #define IDC_ILLUST_SHOW_NOW       1059
+
+// Controls of the sound page
+#define IDC_SOUND_TREE            1012
+#define IDC_SOUND_ADD             1013
+#define IDC_SOUND_CLEAR           1014
+#define IDC_SOUND_PLAY            1015
+#define IDC_SOUND_STOP            1016

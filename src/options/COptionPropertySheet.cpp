@@ -8,6 +8,7 @@ COptionPropertySheet::COptionPropertySheet(OptionsHost& host, bool topMost)
     SetHelpButton();  // its place is where Apply goes
     Add(m_placementPage);
     Add(m_illustrationPage);
+    Add(m_soundPage);
 }
 
 void COptionPropertySheet::Add(COptionPage& page) {

@@ -7,6 +7,7 @@
 #include "options/COptionPage.h"
 #include "options/COptionPropertyPage2.h"
 #include "options/COptionPropertyPage3.h"
+#include "options/COptionPropertyPage4.h"
 #include "options/OptionValues.h"
 #include "options/OptionsHost.h"
 #include "ui/PropertySheet.h"
@@ -32,5 +33,6 @@ private:
     OptionValues m_values;
     COptionPropertyPage2 m_placementPage;
     COptionPropertyPage3 m_illustrationPage;
+    COptionPropertyPage4 m_soundPage;
     std::vector<COptionPage*> m_optionPages;
 };
