@@ -75,7 +75,7 @@ bool SoundTree::Clear(const SoundTreeItem& item) {
     std::vector<std::wstring>& shown = m_shown[item.event];
     const auto at = shown.begin() + static_cast<std::ptrdiff_t>(*item.file);
     std::vector<std::wstring>& list = m_table.List(kSoundTreeEvents[item.event].event);
-    list.erase(std::find(list.begin(), list.end(), *at));
+    if (auto entry = std::find(list.begin(), list.end(), *at); entry != list.end()) list.erase(entry);
     shown.erase(at);
     return true;
 }
