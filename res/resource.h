@@ -183,3 +183,10 @@
 #define IDC_CLOCK_PAGE_LINE         1031
 #define IDC_CLOCK_PAGE_RESET        1032
 #define IDC_CLOCK_PAGE_FILL         1033
+
+// Controls of the sound page
+#define IDC_SOUND_TREE            1012
+#define IDC_SOUND_ADD             1013
+#define IDC_SOUND_CLEAR           1014
+#define IDC_SOUND_PLAY            1015
+#define IDC_SOUND_STOP            1016

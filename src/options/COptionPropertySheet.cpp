@@ -9,6 +9,7 @@ COptionPropertySheet::COptionPropertySheet(OptionsHost& host, bool topMost)
     Add(m_clockPage);
     Add(m_placementPage);
     Add(m_illustrationPage);
+    Add(m_soundPage);
     Add(m_alarmPage);
 }
 

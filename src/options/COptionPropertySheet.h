@@ -9,6 +9,7 @@
 #include "options/COptionPropertyPage1.h"
 #include "options/COptionPropertyPage2.h"
 #include "options/COptionPropertyPage3.h"
+#include "options/COptionPropertyPage4.h"
 #include "options/OptionValues.h"
 #include "options/OptionsHost.h"
 #include "ui/PropertySheet.h"
@@ -35,6 +36,7 @@ private:
     COptionPropertyPage1 m_clockPage;
     COptionPropertyPage2 m_placementPage;
     COptionPropertyPage3 m_illustrationPage;
+    COptionPropertyPage4 m_soundPage;
     COptionPropertyPage5 m_alarmPage;
     std::vector<COptionPage*> m_optionPages;
 };
