@@ -93,7 +93,7 @@ TEST_F(SoundPageTest, EventsInOrderFilesSortedAFileNamedLikeAnEventIsAFileAndOkS
         }});
     sounds.List(SoundEvent::Boot) = {L"dat\\z.wav", L"時報", L"dat\\new.wav"};
     sounds.List(SoundEvent::Time) = {L"D:\\サウンド\\t.wav"};
-    EXPECT_EQ(clock->Dialog()->Sounds(), sounds);
+    EXPECT_EQ(clock->Dialog()->Snapshot().sounds, sounds);
     EXPECT_EQ(ReadSoundTable(world.folder.ReadData(L"Sound.ini"), ui::Cp932Codec()), sounds);
 }
 
