@@ -78,7 +78,8 @@ TEST_F(OptionsSheetTest, OkHandsEverythingBackWhileTheClockWaitsBehindTheSheet) 
         },
         [&] {
             ClickLine(1, true);  // uncheck b
-            Type(Page(), IDC_ILLUST_INTERVAL, L"1440");
+            SendDlgItemMessageW(Page(), IDC_ILLUST_INTERVAL_SPIN, UDM_SETPOS32, 0, 1000);
+            EXPECT_EQ(Text(Page(), IDC_ILLUST_INTERVAL), L"1000");  // no thousands separator to refuse
             Click(sheet, IDOK);
         },
     });
@@ -88,7 +89,7 @@ TEST_F(OptionsSheetTest, OkHandsEverythingBackWhileTheClockWaitsBehindTheSheet) 
     EXPECT_EQ(world.ReadProfile(L"Home"), L"2");
     EXPECT_EQ(world.ReadProfile(L"HomeX"), L"300");
     EXPECT_EQ(world.ReadProfile(L"HomeY"), L"40");
-    EXPECT_EQ(world.ReadProfile(L"UpdateElapse"), L"1440");  // the up-down writes no thousands separator
+    EXPECT_EQ(world.ReadProfile(L"UpdateElapse"), L"1000");
     EXPECT_EQ(world.folder.ReadData(L"Show.ini"), "1\r\n0\r\n1\r\n");
 }
 
