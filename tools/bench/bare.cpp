@@ -49,9 +49,9 @@ int wmain(int argc, wchar_t** argv) {
     int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     int screenHeight = GetSystemMetrics(SM_CYSCREEN);
     HWND hwnd = taskbar ? CreateWindowExW(WS_EX_TOOLWINDOW, windowClass.lpszClassName, L"", WS_POPUP, 0,
-                                            screenHeight - 30, screenWidth, 30, nullptr, nullptr, instance, nullptr)
-                          : CreateWindowExW(0, windowClass.lpszClassName, L"bare", WS_POPUP | WS_VISIBLE, 100, 100, 165,
-                                            422, nullptr, nullptr, instance, nullptr);
+                                          screenHeight - 30, screenWidth, 30, nullptr, nullptr, instance, nullptr)
+                        : CreateWindowExW(0, windowClass.lpszClassName, L"bare", WS_POPUP | WS_VISIBLE, 100, 100, 165,
+                                          422, nullptr, nullptr, instance, nullptr);
     if (!hwnd) return 1;
     if (taskbar) {  // ends by itself, a minute at the latest
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, static_cast<LONG_PTR>(GetTickCount64() + 60000));
