@@ -29,6 +29,7 @@ LocalTime ReadLocalTime() {
     t.hour = st.wHour;
     t.minute = st.wMinute;
     t.second = st.wSecond;
+    t.millisecond = st.wMilliseconds;
     return t;
 }
 
