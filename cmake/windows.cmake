@@ -17,7 +17,8 @@ foreach(dir IN ITEMS ui app ${core_dirs})
   endforeach()
 endforeach()
 
-set(win_libs user32 gdi32 comctl32 comdlg32 shell32 winmm advapi32 ole32 uuid)
+# comdlg32 is loaded when its first dialog opens (ui/CommonDialogs.cpp), not at start.
+set(win_libs user32 gdi32 comctl32 shell32 winmm advapi32 ole32 uuid)
 
 add_library(pokomi_win STATIC ${win_sources})
 target_link_libraries(pokomi_win PUBLIC pokomi_core ${win_libs})
