@@ -30,6 +30,9 @@ set_source_files_properties(${resource_script} PROPERTIES OBJECT_DEPENDS "${reso
 
 add_executable(pokomi WIN32 ${PROJECT_SOURCE_DIR}/src/app/main.cpp ${resource_script})
 target_link_libraries(pokomi PRIVATE pokomi_win)
+# Sections at page boundaries in the file as well: Wine then maps the program's image
+# (only the pages used become resident) instead of reading all of it into memory.
+target_link_options(pokomi PRIVATE -Wl,--file-alignment,0x1000)
 
 # The Wine tests: one executable, one ctest entry per source file (its suites
 # are named after the file), run through the Wine runner.
