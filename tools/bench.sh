@@ -13,7 +13,10 @@
 #     (WINEDEBUG=+server), with the requests the clock makes most.
 # The clocks run on a copy of the sample data whose sound lists are empty (only
 # the boot-sound clock keeps its Boot list) and whose Message.ini is empty, so
-# that no sound plays and no message opens while they are measured.
+# that no sound plays and no message opens while they are measured; their
+# pokomi.exe is stripped as the release is (the build's own keeps its debug
+# information, which Wine would read into memory with the rest of the file).
+# CPU time is the kernel's own count in nanoseconds (schedstat) of every thread.
 #   tools/bench.sh [SECONDS]        (default 120 s of measurement)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -26,7 +29,6 @@ cmake --build "$root/build/win" --target pokomi_bench pokomi_bare wmclose >/dev/
 
 work="$root/build/bench"
 mkdir -p "$work"
-hz=$(getconf CLK_TCK)
 run() { "$root/tools/wine-run.sh" "$@"; }
 xvfb_pids=()
 prefixes=()
@@ -54,6 +56,7 @@ clock_folder() {
   local name=$1 boot=${2:-} minimised=${3:-} dir="$work/$1"
   rm -rf "$dir" && mkdir -p "$dir"
   cp "$root/build/dist/pokomi/pokomi.exe" "$dir/"
+  x86_64-w64-mingw32-strip --strip-all "$dir/pokomi.exe"
   cp -r "$root/dat" "$dir/dat"
   : > "$dir/dat/Message.ini"
   {
@@ -66,7 +69,8 @@ clock_folder() {
 }
 
 prefix_pids() { grep -lzx "WINEPREFIX=$1" /proc/[0-9]*/environ 2>/dev/null | cut -d/ -f3 || true; }
-ticks_of() { [ -r "/proc/$1/stat" ] && sed 's/.*) //' "/proc/$1/stat" | awk '{print $12 + $13}' || echo 0; }
+# Nanoseconds on a CPU of every thread of a process.
+ns_of() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ n += $1 } END { printf "%.0f\n", n }'; }
 # The first process of the prefix (or any, for xclock: a pid list) whose name is given.
 pid_named() {  # NAME PIDS...
   local name=$1; shift
@@ -74,11 +78,12 @@ pid_named() {  # NAME PIDS...
 }
 rss_kb() { awk '/^VmRSS/ {print $2}' "/proc/$1/status" 2>/dev/null || echo 0; }
 
-# CPU ticks of one measured thing: every process of the prefix plus its Xvfb.
+# CPU time of one measured thing: every process of the prefix plus its Xvfb.
 declare -A T0 T1
 snapshot() {  # ARRAY-NAME: ticks per pid of everything measured
   local -n into=$1
   into=()
+  local name pid
   for name in "${!DISPLAY_OF[@]}"; do
     local pids=("${XVFB_OF[$name]}")
     if [ -n "${PREFIX_OF[$name]:-}" ]; then
@@ -87,16 +92,17 @@ snapshot() {  # ARRAY-NAME: ticks per pid of everything measured
     else
       pids+=("${XCLOCK_PID}")
     fi
-    for pid in "${pids[@]}"; do into["$name/$pid"]=$(ticks_of "$pid"); done
+    for pid in "${pids[@]}"; do into["$name/$pid"]=$(ns_of "$pid"); done
   done
 }
 cpu_ms_per_minute() {  # NAME: CPU used between the snapshots, per minute of wall time
   local name=$1 total=0
   for key in "${!T1[@]}"; do
     [ "${key%%/*}" = "$name" ] || continue
-    total=$((total + T1[$key] - ${T0[$key]:-0}))
+    local used=$((T1[$key] - ${T0[$key]:-0}))
+    [ "$used" -gt 0 ] && total=$((total + used))  # a process gone meanwhile reads 0
   done
-  awk -v t="$total" -v hz="$hz" -v s="$seconds" 'BEGIN { printf "%.0f", t * 1000 / hz * 60 / s }'
+  awk -v t="$total" -v s="$seconds" 'BEGIN { printf "%.0f", t / 1e6 * 60 / s }'
 }
 
 echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), $(wine --version 2>/dev/null)"
