@@ -36,6 +36,10 @@ others=()
 cleanup() {
   for p in "${prefixes[@]}"; do WINEPREFIX="$p" wineserver -k 2>/dev/null || true; done
   kill "${others[@]}" "${xvfb_pids[@]}" 2>/dev/null || true
+  # Until every process of those prefixes has gone, so the next phase starts afresh.
+  for p in "${prefixes[@]}"; do
+    for _ in $(seq 50); do [ -z "$(prefix_pids "$p")" ] && break; sleep 0.2; done
+  done
 }
 trap cleanup EXIT
 
@@ -194,19 +198,20 @@ DISPLAY_OF=() XVFB_OF=() PREFIX_OF=()
 
 # ---- 3. Wineserver requests -------------------------------------------------------------
 count_requests() {  # LOG: request lines (not replies) so far
-  grep -acE '^[0-9a-f]{4}: [a-z_]+\( ' "$1" 2>/dev/null || echo 0
+  grep -acE '^[0-9a-f]{4}: [a-z_]+\( ' "$1" 2>/dev/null || true
 }
 for name in clock bare; do start_xvfb "$name"; done
 clock_folder clock
-export WINEDEBUG=+server
 PREFIX_OF[clock]="$work/prefix-clock"
 PREFIX_OF[bare]="$work/prefix-bare"
-prefixes+=("${PREFIX_OF[clock]}" "${PREFIX_OF[bare]}")
-DISPLAY=${DISPLAY_OF[clock]} run --prefix "${PREFIX_OF[clock]}" "${FOLDER_OF[clock]}/pokomi.exe" 2>"$work/server-clock.log" &
-others+=($!)
-DISPLAY=${DISPLAY_OF[bare]} run --prefix "${PREFIX_OF[bare]}" "$root/build/win/pokomi_bare.exe" 2>"$work/server-bare.log" &
-others+=($!)
-unset WINEDEBUG
+# Each prefix's server started first, tracing every request; the programs then use it.
+for name in clock bare; do
+  WINEPREFIX="${PREFIX_OF[$name]}" wineserver -f -d1 2>"$work/server-$name.log" &
+  others+=($!)
+done
+sleep 1
+start_wine clock "${FOLDER_OF[clock]}/pokomi.exe"
+start_wine bare "$root/build/win/pokomi_bare.exe"
 wait_clock clock
 sleep "$settle"
 c0=$(count_requests "$work/server-clock.log"); b0=$(count_requests "$work/server-bare.log")
