@@ -92,7 +92,9 @@ INT_PTR CClockDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_SETTINGCHANGE:
         if (wParam == SPI_SETWORKAREA) WakeReturnHomeCount();
         return FALSE;
-    case WM_TIMECHANGE: Tick(kSecondTimer); return FALSE;  // the next tick in step with the new time
+    case WM_TIMECHANGE:  // the time set anew: followed at once, the next tick in step with it
+        if (m_tickElapse) Tick(kSecondTimer);
+        return FALSE;
     case WM_ERASEBKGND: ExcludeCaptionControls(reinterpret_cast<HDC>(wParam)); return FALSE;
     case MM_MCINOTIFY: OnMciNotify(wParam, lParam); return TRUE;
     case WM_MOUSEMOVE: OnMouseMove(wParam, lParam); return FALSE;
