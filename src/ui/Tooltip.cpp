@@ -94,7 +94,13 @@ void Tooltip::SetText(const std::wstring& text) {
 }
 
 void Tooltip::RefreshIfShowing() const {
-    if (m_tooltip && IsWindowVisible(m_tooltip)) SendMessageW(m_tooltip, TTM_UPDATE, 0, 0);
+    if (!m_tooltip || !IsWindowVisible(m_tooltip)) return;
+    if (m_ownerGivesText) {  // given again: the showing tip asks its owner anew
+        TOOLINFOW info = ToolInfo(m_owner, kClientTool);
+        info.lpszText = LPSTR_TEXTCALLBACKW;
+        SendMessageW(m_tooltip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
+    }
+    SendMessageW(m_tooltip, TTM_UPDATE, 0, 0);
 }
 
 std::wstring Tooltip::Text() const {
