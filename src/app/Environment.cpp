@@ -1,8 +1,8 @@
 #include "app/Environment.h"
 
-#include <commdlg.h>
-
 #include <vector>
+
+#include "ui/CommonDialogs.h"
 
 std::wstring GetProgramFolder() {
     std::vector<wchar_t> path(MAX_PATH);
@@ -29,6 +29,7 @@ LocalTime ReadLocalTime() {
     t.hour = st.wHour;
     t.minute = st.wMinute;
     t.second = st.wSecond;
+    t.millisecond = st.wMilliseconds;
     return t;
 }
 
@@ -43,7 +44,7 @@ std::optional<std::wstring> ChooseWaveFile(HWND owner, const std::wstring& title
     dialog.nMaxFile = static_cast<DWORD>(path.size());
     dialog.lpstrTitle = title.c_str();
     dialog.Flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_EXPLORER;
-    if (!GetOpenFileNameW(&dialog)) return std::nullopt;
+    if (!ui::RunOpenFileDialog(dialog)) return std::nullopt;
     return std::wstring(path.data());
 }
 
@@ -54,7 +55,7 @@ std::optional<LOGFONTW> ChooseDialFont(HWND owner, const LOGFONTW& font) {
     dialog.hwndOwner = owner;
     dialog.lpLogFont = &chosen;
     dialog.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_TTONLY;
-    if (!ChooseFontW(&dialog)) return std::nullopt;
+    if (!ui::RunFontDialog(dialog)) return std::nullopt;
     return chosen;
 }
 

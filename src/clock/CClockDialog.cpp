@@ -6,8 +6,9 @@
 #include "clock/IllustrationPick.h"
 #include "resource.h"
 #include "ui/Resources.h"
-#include "ui/Shape.h"
 #include "ui/Redraw.h"
+#include "ui/Shape.h"
+#include "ui/Text.h"
 
 namespace {
 
@@ -82,7 +83,19 @@ INT_PTR CClockDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     switch (message) {
     case WM_CONTEXTMENU: OnContextMenu(lParam); return TRUE;
     case WM_NCHITTEST: SetResult(ui::FaceDragHitTest(m_hwnd, lParam, m_env.leftButtonDown())); return TRUE;
-    case WM_MOVE: m_returnHomeCount = 0; return FALSE;
+    case WM_DISPLAYCHANGE:
+        ForgetDisplayShape();
+        WakeReturnHomeCount();
+        return FALSE;
+    case WM_MOVE:
+    case WM_ENABLE: WakeReturnHomeCount(); return FALSE;
+    case WM_SETTINGCHANGE:
+        if (wParam == SPI_SETWORKAREA) WakeReturnHomeCount();
+        return FALSE;
+    case WM_TIMECHANGE:  // the time set anew: followed at once, the next tick in step with it
+        if (m_tickElapse) Tick(kSecondTimer);
+        return FALSE;
+    case WM_ERASEBKGND: ExcludeCaptionControls(reinterpret_cast<HDC>(wParam)); return FALSE;
     case MM_MCINOTIFY: OnMciNotify(wParam, lParam); return TRUE;
     case WM_MOUSEMOVE: OnMouseMove(wParam, lParam); return FALSE;
     case WM_HELP: ShowManual(); return TRUE;
@@ -152,6 +165,7 @@ void CClockDialog::SetUpLabel() {
     m_label.SetBackgroundColour(kCaptionColour);
     SetWindowPos(m_label.Handle(), nullptr, 10, 1, 90, 14, SWP_NOZORDER);
     if (!m_settings.CaptionClock) ShowWindow(m_label.Handle(), SW_HIDE);
+    m_labelText = ui::WindowText(m_label.Handle());
 }
 
 void CClockDialog::CreateImageList() {
@@ -190,8 +204,11 @@ void CClockDialog::ApplyWindowShape() {
     ui::SetWindowShape(m_hwnd, pieces);
 }
 
+// The tool's text is asked for when the tip is about to show (OnNotify): until the
+// first second step it is the program's name.
 void CClockDialog::CreateTooltip() {
-    if (m_tooltip.Create(m_hwnd, L"ぽこみ")) m_tooltip.Activate(true);
+    m_tooltipText = L"ぽこみ";
+    if (m_tooltip.CreateAskingOwner(m_hwnd)) m_tooltip.Activate(true);
 }
 
 void CClockDialog::CreateLabelFont() {
@@ -210,6 +227,8 @@ bool CClockDialog::StartTimers() {
             return false;
         }
     }
+    m_tickElapse = 1000;
+    m_returnHomeTimerRuns = true;
     return true;
 }
 
@@ -281,6 +300,8 @@ void CClockDialog::OnClose() {
     SaveAll();
     KillTimer(m_hwnd, kSecondTimer);
     KillTimer(m_hwnd, kReturnHomeTimer);
+    m_tickElapse = 0;
+    m_returnHomeTimerRuns = false;
     HWND mainWindow = m_owner ? m_owner->MainWindow() : nullptr;
     DestroyWindow(m_hwnd);  // the object is deleted once this handler has returned
     if (mainWindow) PostMessageW(mainWindow, WM_CLOSE, 0, 0);

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <array>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -12,6 +14,7 @@
 #include "app/Environment.h"
 #include "clock/ClockOwner.h"
 #include "clock/ClockSettings.h"
+#include "clock/FaceMapping.h"
 #include "clock/Geometry.h"
 #include "clock/Random.h"
 #include "clock/TimeText.h"
@@ -48,8 +51,10 @@ struct ClockSnapshot {
 
 class CClockDialog : public ui::Dialog, public SoundPlayer, public OptionsHost {
 public:
+    // Ticks the time just after each change of second (of minute while minimised).
     static constexpr UINT_PTR kSecondTimer = 1;
-    // Also ticks the time, three times a second, and counts the quiet time before the return home.
+    // Counts the quiet time before the return home, and ticks the time too, three times a
+    // second. It rests once the count has passed the return, until something resets the count.
     static constexpr UINT_PTR kReturnHomeTimer = 123456;
     static constexpr int kWidth = 165;
     static constexpr int kHeight = 422;
@@ -65,7 +70,8 @@ public:
     void ToggleMinimized();
     // The face, hands and second hand as the last drawn time shows them, into any DC.
     void PaintFace(HDC dc) const;
-    // The second step alone, into any DC: the old second hand off, the new one on.
+    // The second step alone, into any DC: the old second hand off, the new one on,
+    // where the last paint put the second hand in pixels.
     void StepSecondHand(HDC dc, int oldSecond, int newSecond) const;
 
     void RebuildDueList();
@@ -106,6 +112,7 @@ protected:
     bool OnCommand(WORD id, WORD code, HWND control) override;
     bool PreTranslateMessage(MSG& msg) override;
     bool OnTimer(UINT_PTR id) override;
+    bool OnNotify(NMHDR& header, LRESULT& result) override;
     bool OnPaint() override;
     void OnFinalDestroyed() override;
 
@@ -124,25 +131,34 @@ private:
     void StartMinimized();
 
     // Face (drawing)
+    void SelectMapping(HDC dc, const pokomi::IsotropicMapping& mapping) const;
     void SelectClockMapping(HDC dc) const;
+    void ForgetDisplayShape();
+    void ExcludeCaptionControls(HDC dc) const;
     void DrawFace(HDC dc) const;
     void DrawNumerals(HDC dc) const;
     void DrawHand(HDC dc, int length, int divisor, int angle) const;
-    void DrawSecondHand(HDC dc, int length, int divisor, int angle) const;
+    void DrawSecondHand(HDC dc, int second) const;
+    void TakeSecondHandPixels(HDC clockMappedDc) const;
     void DrawResourceBitmap(HDC dc, UINT id, pokomi::Point at) const;
+    HBITMAP Illustration(const std::wstring& path) const;
     ui::gdi::Bitmap LoadIllustration(const std::wstring& path) const;
     LOGFONTW DialLogFont() const;
-    void RedrawCaptionControls(bool withLabel) const;
 
     // Tick
     void Tick(UINT_PTR timer);
+    void FollowTime(const LocalTime& now);
+    void KeepTickInStep(const LocalTime& now);
     static DayPeriodWords DayPeriods();
     void CountQuietTime();
+    void WakeReturnHomeCount();
     void AdvancePictureChange();
     void SetLastDrawnTime(int hour12, int minute, int second);
     void MinuteRefresh(HDC dc, const LocalTime& now);
     void SecondStep(HDC dc, const LocalTime& now);
-    void SetTooltipText(const std::wstring& text);
+    void ShowLabel(bool show);
+    void RefreshLabel();
+    const std::wstring& TooltipText();
     void ShowDueMessages(const AlarmList& entries);
     void OpenMessageWindow(const AlarmList& entries);
 
@@ -201,6 +217,32 @@ private:
     int m_lastSecond = 0;
     int m_lastMinute = 0;
     int m_lastHour = 0;
+    UINT m_tickElapse = 0;  // the second timer's period as last set
+    bool m_returnHomeTimerRuns = false;
+    std::optional<LocalTime> m_textTime;  // of the last second step: what the label and tooltip show
+    std::wstring m_labelText;             // as last set on the label
+    std::wstring m_tooltipText;           // as last handed to the tooltip
+
+    // Where the last paint put the second hand of each second, in client pixels.
+    struct SecondHandPixels {
+        POINT tip;
+        POINT back;
+    };
+    mutable std::array<SecondHandPixels, 60> m_secondHandPixels{};
+    mutable bool m_secondHandPixelsKnown = false;
+    // The extents MM_ISOTROPIC settled on for the asked ones (window, viewport).
+    mutable std::map<std::array<int, 4>, std::array<int, 4>> m_settledExtents;
+    // Bitmaps of the face, decoded once: the built-in ones for good, the illustration
+    // while it is the one shown and its file stays as it was.
+    struct IllustrationFile {
+        std::wstring path;
+        unsigned long long size = 0;
+        FILETIME created{};
+        FILETIME written{};
+    };
+    mutable std::map<UINT, ui::gdi::Bitmap> m_builtInBitmaps;
+    mutable ui::gdi::Bitmap m_illustration;
+    mutable std::optional<IllustrationFile> m_illustrationFile;  // what m_illustration was read from
 
     CTextLabel m_label;
     CHoverButton m_closeButton;

@@ -104,11 +104,14 @@ void CClockDialog::MinimizeToTray() {
     ShowWindow(m_hwnd, SW_HIDE);
     if (m_owner) m_owner->SetTrayIcon(IDI_TRAY_MINIMIZED);
     m_settings.Minimize = 1;
+    KeepTickInStep(m_env.now());  // from now on only the minute is followed
 }
 
 // Without a taskbar to glide from, the window still comes back, in one step.
 void CClockDialog::RestoreFromTray() {
     if (!m_settings.Minimize) return;
+    // The ticks came once a minute meanwhile: the face is shown at this very second.
+    FollowTime(m_env.now());
     m_profile.WriteInt(L"Minimize", 0);
     ShowWindow(m_hwnd, SW_SHOW);
     BringWindowToTop(m_hwnd);
@@ -121,4 +124,5 @@ void CClockDialog::RestoreFromTray() {
     }
     if (m_owner) m_owner->SetTrayIcon(IDI_TRAY_NORMAL);
     m_settings.Minimize = 0;
+    KeepTickInStep(m_env.now());
 }

@@ -60,14 +60,14 @@ void CClockDialog::ShowIllustration(int index) {
 
 void CClockDialog::ApplyOptions(const OptionValues& values) {
     TakeEditedSettings(m_settings, values.settings);
-    m_returnHomeCount = 0;
+    WakeReturnHomeCount();
     m_pictureChangeCount = 0;
     SetShownFlags(values.shownFlags);
     SetSounds(values.sounds);
     SetAlarms(values.alarms);
     m_illustrationIndex =
         RepickIllustration(static_cast<int>(m_illustrationNames.size()), m_shownFlags, m_illustrationIndex, m_random);
-    ShowWindow(m_label.Handle(), m_settings.CaptionClock ? SW_SHOW : SW_HIDE);
+    ShowLabel(m_settings.CaptionClock != 0);
     RebuildDueList();
     SaveAll();
     ui::RedrawNow(m_hwnd);

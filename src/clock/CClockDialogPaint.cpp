@@ -1,8 +1,6 @@
 // Drawing the clock face: the illustration, weekday and date, numerals and hands.
 #include "clock/CClockDialog.h"
 
-#include "ui/Redraw.h"
-
 #include "clock/BitmapHeader.h"
 #include "clock/FaceGeometry.h"
 #include "clock/FaceGlyphs.h"
@@ -16,16 +14,45 @@ using namespace pokomi;
 
 namespace {
 
-void SelectMapping(HDC dc, const IsotropicMapping& mapping) {
-    SetMapMode(dc, MM_ISOTROPIC);
-    SetWindowExtEx(dc, mapping.windowExtent.width, mapping.windowExtent.height, nullptr);
-    SetViewportExtEx(dc, mapping.viewportExtent.width, mapping.viewportExtent.height, nullptr);
+POINT ToPoint(Point p) { return POINT{p.x, p.y}; }
+
+bool SameTime(const FILETIME& a, const FILETIME& b) {
+    return a.dwLowDateTime == b.dwLowDateTime && a.dwHighDateTime == b.dwHighDateTime;
+}
+
+}  // namespace
+
+// MM_ISOTROPIC fits the viewport extents to the shape of the display's pixels whenever
+// an extent or origin is set, and asks the system for that shape each time: under Wine
+// a dozen round trips to its server per mapping, dearer than all the drawing of a face.
+// The extents it settles on are kept (until the display changes) and set again in
+// MM_ANISOTROPIC, which takes them as they are: the same mapping, point for point.
+void CClockDialog::SelectMapping(HDC dc, const IsotropicMapping& mapping) const {
+    std::array<int, 4> asked{mapping.windowExtent.width, mapping.windowExtent.height, mapping.viewportExtent.width,
+                             mapping.viewportExtent.height};
+    auto settled = m_settledExtents.find(asked);
+    if (settled == m_settledExtents.end()) {
+        SetMapMode(dc, MM_ISOTROPIC);
+        SetWindowExtEx(dc, asked[0], asked[1], nullptr);
+        SetViewportExtEx(dc, asked[2], asked[3], nullptr);
+        SetViewportOrgEx(dc, mapping.viewportOrigin.x, mapping.viewportOrigin.y, nullptr);
+        SIZE window{}, viewport{};
+        GetWindowExtEx(dc, &window);
+        GetViewportExtEx(dc, &viewport);
+        m_settledExtents.emplace(asked, std::array<int, 4>{window.cx, window.cy, viewport.cx, viewport.cy});
+        return;
+    }
+    const std::array<int, 4>& extents = settled->second;
+    SetMapMode(dc, MM_ANISOTROPIC);
+    SetWindowExtEx(dc, extents[0], extents[1], nullptr);
+    SetViewportExtEx(dc, extents[2], extents[3], nullptr);
     SetViewportOrgEx(dc, mapping.viewportOrigin.x, mapping.viewportOrigin.y, nullptr);
 }
 
-POINT ToPoint(Point p) { return POINT{p.x, p.y}; }
-
-}  // namespace
+void CClockDialog::ForgetDisplayShape() {
+    m_settledExtents.clear();
+    m_secondHandPixelsKnown = false;
+}
 
 void CClockDialog::SelectClockMapping(HDC dc) const {
     RECT client{};
@@ -33,36 +60,40 @@ void CClockDialog::SelectClockMapping(HDC dc) const {
     SelectMapping(dc, ClockMapping(client.right, client.bottom, m_settings.Height));
 }
 
-bool CClockDialog::OnPaint() {
-    {
-        ui::gdi::PaintDC paint(m_hwnd);
-        PaintFace(paint.Get());
+// The dialog does not clip its children: the face is kept off the caption controls
+// that show, so they keep their own pixels and need no repainting after it.
+void CClockDialog::ExcludeCaptionControls(HDC dc) const {
+    for (HWND control :
+         {m_minimizeButton.Handle(), m_topMostButton.Handle(), m_closeButton.Handle(), m_label.Handle()}) {
+        if (!control || !IsWindowVisible(control)) continue;
+        RECT r{};
+        GetWindowRect(control, &r);
+        MapWindowPoints(nullptr, m_hwnd, reinterpret_cast<POINT*>(&r), 2);
+        ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
     }
-    RedrawCaptionControls(true);
+}
+
+bool CClockDialog::OnPaint() {
+    ui::gdi::PaintDC paint(m_hwnd);
+    ExcludeCaptionControls(paint.Get());
+    PaintFace(paint.Get());
     return true;
 }
 
 void CClockDialog::PaintFace(HDC dc) const {
-    SelectClockMapping(dc);
-    DrawFace(dc);
+    DrawFace(dc);  // leaves the clock mapping selected
+    TakeSecondHandPixels(dc);
     HandAngles angles = HandAnglesFor(m_lastHour, m_lastMinute, m_lastSecond);
     DrawHand(dc, kHourHand.length, kHourHand.divisor, angles.hour);
     DrawHand(dc, kMinuteHand.length, kMinuteHand.divisor, angles.minute);
-    DrawSecondHand(dc, kSecondHand.length, kSecondHand.divisor, angles.second);
-}
-
-void CClockDialog::RedrawCaptionControls(bool withLabel) const {
-    for (HWND control : {m_minimizeButton.Handle(), m_topMostButton.Handle(), m_closeButton.Handle()})
-        ui::RedrawNow(control);
-    if (withLabel) ui::RedrawNow(m_label.Handle());
+    DrawSecondHand(dc, m_lastSecond);
 }
 
 void CClockDialog::DrawFace(HDC dc) const {
     SelectMapping(dc, BitmapLayerMapping());
     std::wstring path = DataPath(ui::Format(L"bitmap%d.bmp", m_illustrationIndex).c_str());
-    ui::gdi::Bitmap illustration = LoadIllustration(path);
-    if (illustration)
-        ui::gdi::DrawBitmap(dc, illustration.Get(), kIllustrationPosition.x, kIllustrationPosition.y);
+    if (HBITMAP illustration = Illustration(path))
+        ui::gdi::DrawBitmap(dc, illustration, kIllustrationPosition.x, kIllustrationPosition.y);
     else
         DrawResourceBitmap(dc, IDB_FALLBACK_ILLUSTRATION, kIllustrationPosition);
 
@@ -123,21 +154,86 @@ void CClockDialog::DrawHand(HDC dc, int length, int divisor, int angle) const {
     for (const POINT& p : {kite[1], kite[2], kite[3], kite[0], kite[2]}) LineTo(dc, p.x, p.y);
 }
 
-void CClockDialog::DrawSecondHand(HDC dc, int length, int divisor, int angle) const {
-    if (!m_settings.SecondHand) return;
-    SecondHandPoints hand = ComputeSecondHandPoints({length, divisor}, angle);
-    ui::gdi::Pen pen = ui::gdi::MakePen(PS_SOLID, 0, RGB(0, 0, 0));
-    ui::gdi::Select select(dc, pen.Get());
-    MoveToEx(dc, hand.tip.x, hand.tip.y, nullptr);
-    SetROP2(dc, R2_NOT);  // drawing the same line again restores the pixels
-    LineTo(dc, hand.back.x, hand.back.y);
-    SetROP2(dc, R2_COPYPEN);
+// Where the clock mapping puts the second hand of every second, as the system maps
+// them. The second hand is drawn from these pixels, by the paint and by every second
+// step alike, so that the step takes off exactly the line a paint drew; and a step
+// needs no mapping of its own (selecting one is far dearer than the two lines).
+void CClockDialog::TakeSecondHandPixels(HDC clockMappedDc) const {
+    for (int second = 0; second < 60; ++second) {
+        SecondHandPoints hand = ComputeSecondHandPoints(kSecondHand, HandAnglesFor(0, 0, second).second);
+        POINT line[] = {ToPoint(hand.tip), ToPoint(hand.back)};
+        LPtoDP(clockMappedDc, line, 2);
+        m_secondHandPixels[static_cast<size_t>(second)] = {line[0], line[1]};
+    }
+    m_secondHandPixelsKnown = true;
 }
 
-// Loaded for this one drawing and released right after it.
+void CClockDialog::DrawSecondHand(HDC dc, int second) const {
+    if (!m_settings.SecondHand) return;
+    if (!m_secondHandPixelsKnown) {  // no paint yet: the mapping is taken here once
+        int saved = SaveDC(dc);
+        SelectClockMapping(dc);
+        TakeSecondHandPixels(dc);
+        RestoreDC(dc, saved);
+    }
+    // Drawn in client pixels: a DC in a mapping (a paint's) is taken out of it meanwhile.
+    POINT viewportOrigin{}, windowOrigin{};
+    GetViewportOrgEx(dc, &viewportOrigin);
+    GetWindowOrgEx(dc, &windowOrigin);
+    bool inPixels = GetMapMode(dc) == MM_TEXT && viewportOrigin.x == 0 && viewportOrigin.y == 0 &&
+                    windowOrigin.x == 0 && windowOrigin.y == 0;
+    int saved = 0;
+    if (!inPixels) {
+        saved = SaveDC(dc);
+        SetMapMode(dc, MM_TEXT);
+        SetViewportOrgEx(dc, 0, 0, nullptr);
+        SetWindowOrgEx(dc, 0, 0, nullptr);
+    }
+    const SecondHandPixels& hand = m_secondHandPixels[static_cast<size_t>(((second % 60) + 60) % 60)];
+    {
+        ui::gdi::Pen pen = ui::gdi::MakePen(PS_SOLID, 0, RGB(0, 0, 0));
+        ui::gdi::Select select(dc, pen.Get());
+        MoveToEx(dc, hand.tip.x, hand.tip.y, nullptr);
+        int rop = SetROP2(dc, R2_NOT);  // drawing the same line again restores the pixels
+        LineTo(dc, hand.back.x, hand.back.y);
+        SetROP2(dc, rop);
+    }
+    if (saved) RestoreDC(dc, saved);
+}
+
+// Built-in bitmaps are decoded once and kept for the window's life: the weekday and
+// date glyphs all at the first paint (a few kilobytes), so no later day adds any.
 void CClockDialog::DrawResourceBitmap(HDC dc, UINT id, Point at) const {
-    ui::gdi::Bitmap bitmap = ui::LoadBitmapResource(id);
-    ui::gdi::DrawBitmap(dc, bitmap.Get(), at.x, at.y);
+    if (m_builtInBitmaps.empty()) {
+        for (int i = 0; i < 10; ++i) {
+            for (int resource : {WeekdayGlyphResource(i % 7), DigitGlyphResource(i),
+                                 DateGlyphResource({DateGlyphKind::Separator, 0, {}})})
+                m_builtInBitmaps.try_emplace(static_cast<UINT>(resource), ui::LoadBitmapResource(resource));
+        }
+    }
+    auto found = m_builtInBitmaps.find(id);
+    if (found == m_builtInBitmaps.end()) found = m_builtInBitmaps.emplace(id, ui::LoadBitmapResource(id)).first;
+    ui::gdi::DrawBitmap(dc, found->second.Get(), at.x, at.y);
+}
+
+// The illustration is decoded again only when another one is shown or its file has
+// changed (size or times), so a picture replaced on disk shows at the next paint.
+HBITMAP CClockDialog::Illustration(const std::wstring& path) const {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) {
+        m_illustration.Reset();
+        m_illustrationFile.reset();
+        return nullptr;
+    }
+    IllustrationFile file{path, (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow,
+                          data.ftCreationTime, data.ftLastWriteTime};
+    const std::optional<IllustrationFile>& held = m_illustrationFile;
+    if (!held || held->path != file.path || held->size != file.size || !SameTime(held->created, file.created) ||
+        !SameTime(held->written, file.written)) {
+        m_illustration = LoadIllustration(path);
+        m_illustrationFile = file;
+    }
+    return m_illustration.Get();
 }
 
 // The headers are checked first: a damaged picture gives the fallback, not a crash.

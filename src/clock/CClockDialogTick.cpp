@@ -6,6 +6,7 @@
 #include "alarms/AlarmRules.h"
 #include "clock/FaceGeometry.h"
 #include "clock/IllustrationPick.h"
+#include "clock/TickSchedule.h"
 #include "clock/TimeText.h"
 
 using namespace pokomi;
@@ -35,6 +36,11 @@ bool CClockDialog::OnTimer(UINT_PTR id) {
 void CClockDialog::Tick(UINT_PTR id) {
     if (id == kReturnHomeTimer) CountQuietTime();
     LocalTime now = m_env.now();
+    FollowTime(now);
+    if (id == kSecondTimer) KeepTickInStep(now);
+}
+
+void CClockDialog::FollowTime(const LocalTime& now) {
     int hour12 = now.Hour12();
     bool newHour = hour12 != m_lastHour;
     bool newMinute = now.minute != m_lastMinute;
@@ -50,18 +56,39 @@ void CClockDialog::Tick(UINT_PTR id) {
         return;
     }
     ui::gdi::ClientDC dc(m_hwnd);
-    SelectClockMapping(dc.Get());
     if (newMinute) MinuteRefresh(dc.Get(), now);
     if (now.second != m_lastSecond) SecondStep(dc.Get(), now);
 }
 
-// Counts 300 ms ticks without movement; the tenth one sends the window home.
+// The second timer comes just after the change of second, or of minute while nothing is
+// drawn; a tick that has drifted out of step re-arms it.
+void CClockDialog::KeepTickInStep(const LocalTime& now) {
+    if (m_tickElapse == 0) return;  // the timers are not running
+    UINT elapse = static_cast<UINT>(NextTickElapse(m_settings.Minimize == 0, now));
+    if (elapse == m_tickElapse) return;
+    if (m_env.setTimer(m_hwnd, kSecondTimer, elapse)) m_tickElapse = elapse;
+}
+
+// Counts 300 ms ticks without movement; the tenth one sends the window home. Past it the
+// count has nothing left to do: a return home now would find the window where the last
+// one left it. So the timer rests until a move, a change of the window's enabled state,
+// of the options or of the work area resets the count.
 void CClockDialog::CountQuietTime() {
     if (IsWindowEnabled(m_hwnd) && !m_env.leftButtonDown()) {
         if (++m_returnHomeCount == kQuietTicksBeforeReturn) ReturnHome();
     } else {
         m_returnHomeCount = 0;
     }
+    if (m_returnHomeCount >= kQuietTicksBeforeReturn && m_returnHomeTimerRuns) {
+        KillTimer(m_hwnd, kReturnHomeTimer);
+        m_returnHomeTimerRuns = false;
+    }
+}
+
+void CClockDialog::WakeReturnHomeCount() {
+    m_returnHomeCount = 0;
+    if (m_returnHomeTimerRuns || m_tickElapse == 0) return;  // running, or the timers are not started
+    m_returnHomeTimerRuns = m_env.setTimer(m_hwnd, kReturnHomeTimer, 300) != 0;
 }
 
 void CClockDialog::AdvancePictureChange() {
@@ -81,36 +108,64 @@ void CClockDialog::SetLastDrawnTime(int hour12, int minute, int second) {
 }
 
 // The face as a paint draws it, at the new minute. Its second hand stands at the
-// last drawn second, where the second step that follows takes it off again.
+// last drawn second, where the second step that follows takes it off again. The
+// caption controls keep their pixels: the face is not drawn under them.
 void CClockDialog::MinuteRefresh(HDC dc, const LocalTime& now) {
     AdvancePictureChange();
     SetLastDrawnTime(now.Hour12(), now.minute, m_lastSecond);
+    int saved = SaveDC(dc);
+    ExcludeCaptionControls(dc);
     PaintFace(dc);
-    RedrawCaptionControls(false);
+    RestoreDC(dc, saved);
 }
 
+// The texts first, then the second hand. The tooltip asks for its text only when it
+// is about to show, and the label's text is set only while it can be seen.
 void CClockDialog::SecondStep(HDC dc, const LocalTime& now) {
-    bool withSeconds = m_settings.SecondHand != 0;
-    std::wstring name = static_cast<size_t>(m_illustrationIndex) < m_illustrationNames.size()
-                            ? m_illustrationNames[static_cast<size_t>(m_illustrationIndex)]
-                            : std::wstring();
-    SetTooltipText(FormatTooltipText(now, withSeconds, DayPeriods(), name));
-    SetWindowTextW(m_label.Handle(), FormatTimeText(now, withSeconds, DayPeriods()).c_str());
-    ui::RedrawNow(m_label.Handle());
+    m_textTime = now;
+    m_tooltip.RefreshIfShowing();
+    RefreshLabel();
     // While the hand is hidden its second is not followed: no hand stands on the face
     // to be taken off, and the texts above are refreshed on every tick meanwhile. When
     // the hand is shown again, a full repaint draws it at this second first.
-    if (!withSeconds) return;
+    if (!m_settings.SecondHand) return;
     StepSecondHand(dc, m_lastSecond, now.second);
     SetLastDrawnTime(m_lastHour, m_lastMinute, now.second);
 }
 
 void CClockDialog::StepSecondHand(HDC dc, int oldSecond, int newSecond) const {
-    DrawSecondHand(dc, kSecondHand.length, kSecondHand.divisor, HandAnglesFor(0, 0, oldSecond).second);
-    DrawSecondHand(dc, kSecondHand.length, kSecondHand.divisor, HandAnglesFor(0, 0, newSecond).second);
+    DrawSecondHand(dc, oldSecond);
+    DrawSecondHand(dc, newSecond);
 }
 
-void CClockDialog::SetTooltipText(const std::wstring& text) {
-    m_tooltip.SetText(text);
-    if (m_tooltip.Handle()) SendMessageW(m_tooltip.Handle(), TTM_UPDATE, 0, 0);
+// A hidden label keeps its old text; it is brought up to date as it is shown.
+void CClockDialog::RefreshLabel() {
+    if (!m_textTime || !m_settings.CaptionClock) return;
+    std::wstring text = FormatTimeText(*m_textTime, m_settings.SecondHand != 0, DayPeriods());
+    if (text == m_labelText) return;
+    m_labelText = std::move(text);
+    SetWindowTextW(m_label.Handle(), m_labelText.c_str());
+    ui::RedrawNow(m_label.Handle());
+}
+
+void CClockDialog::ShowLabel(bool show) {
+    if (show) RefreshLabel();
+    ShowWindow(m_label.Handle(), show ? SW_SHOW : SW_HIDE);
+}
+
+// What the tooltip shows: the time of the last second step and the illustration's name.
+const std::wstring& CClockDialog::TooltipText() {
+    if (!m_textTime) return m_tooltipText;  // the start text, until the first second step
+    std::wstring name = static_cast<size_t>(m_illustrationIndex) < m_illustrationNames.size()
+                            ? m_illustrationNames[static_cast<size_t>(m_illustrationIndex)]
+                            : std::wstring();
+    m_tooltipText = FormatTooltipText(*m_textTime, m_settings.SecondHand != 0, DayPeriods(), name);
+    return m_tooltipText;
+}
+
+bool CClockDialog::OnNotify(NMHDR& header, LRESULT&) {
+    if (header.hwndFrom != m_tooltip.Handle() || header.code != TTN_GETDISPINFOW) return false;
+    auto& info = reinterpret_cast<NMTTDISPINFOW&>(header);
+    info.lpszText = const_cast<wchar_t*>(TooltipText().c_str());  // read by the control before we return
+    return true;
 }

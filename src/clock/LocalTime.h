@@ -9,6 +9,7 @@ struct LocalTime {
     int hour = 0;     // 0-23
     int minute = 0;
     int second = 0;
+    int millisecond = 0;  // 0-999
 
     int Hour12() const { return hour % 12; }
 };

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ui/BufferDC.h"
+#include "ui/CommonDialogs.h"
 #include "controls/ColourPickerMessages.h"
 #include "controls/ColourPopupRules.h"
 #include "controls/ColourTable.h"
@@ -84,7 +85,7 @@ std::optional<COLORREF> ShowSystemColourDialog(HWND owner, COLORREF initial) {
     choose.rgbResult = initial & kRgbMask;  // the automatic colour is no colour the dialog knows
     choose.lpCustColors = customColours;
     choose.Flags = CC_FULLOPEN | CC_ANYCOLOR | CC_RGBINIT;
-    if (!ChooseColorW(&choose)) return std::nullopt;
+    if (!ui::RunColourDialog(choose)) return std::nullopt;
     return choose.rgbResult & kRgbMask;
 }
 

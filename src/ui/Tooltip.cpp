@@ -37,12 +37,26 @@ bool Tooltip::Create(HWND owner, const std::wstring& text) {
     return true;
 }
 
+bool Tooltip::CreateAskingOwner(HWND owner) {
+    if (!Create(owner)) return false;
+    RECT client{};
+    GetClientRect(owner, &client);
+    TOOLINFOW info = ToolInfo(m_owner, kClientTool);
+    info.rect = client;
+    info.lpszText = LPSTR_TEXTCALLBACKW;
+    SendMessageW(m_tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    m_hasClientTool = true;
+    m_ownerGivesText = true;
+    return true;
+}
+
 void Tooltip::Destroy() {
     // The system destroys an owned tooltip together with its owner.
     if (m_tooltip && IsWindow(m_tooltip)) DestroyWindow(m_tooltip);
     m_tooltip = nullptr;
     m_owner = nullptr;
     m_hasClientTool = false;
+    m_ownerGivesText = false;
 }
 
 void Tooltip::Activate(bool active) const {
@@ -76,11 +90,23 @@ void Tooltip::SetText(const std::wstring& text) {
     info.lpszText = const_cast<wchar_t*>(text.c_str());
     SendMessageW(m_tooltip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
     m_textLength = text.size();
+    m_ownerGivesText = false;
+}
+
+void Tooltip::RefreshIfShowing() const {
+    if (!m_tooltip || !IsWindowVisible(m_tooltip)) return;
+    if (m_ownerGivesText) {  // given again: the showing tip asks its owner anew
+        TOOLINFOW info = ToolInfo(m_owner, kClientTool);
+        info.lpszText = LPSTR_TEXTCALLBACKW;
+        SendMessageW(m_tooltip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
+    }
+    SendMessageW(m_tooltip, TTM_UPDATE, 0, 0);
 }
 
 std::wstring Tooltip::Text() const {
     if (!m_tooltip) return {};
-    std::vector<wchar_t> buffer(m_textLength + 2, L'\0');
+    // The control copies at most INFOTIPSIZE characters of a text its owner gives.
+    std::vector<wchar_t> buffer(m_ownerGivesText ? INFOTIPSIZE + 1 : m_textLength + 2, L'\0');
     TOOLINFOW info = ToolInfo(m_owner, kClientTool);
     info.lpszText = buffer.data();
     SendMessageW(m_tooltip, TTM_GETTEXTW, buffer.size(), reinterpret_cast<LPARAM>(&info));

@@ -192,6 +192,20 @@ TEST(ClockFaceTest, NumeralsAreDrawnOnlyWithTheDialFace) {
     EXPECT_GT(changed, 20);
 }
 
+TEST(ClockFaceTest, EveryPaintDrawsTheSamePixels) {
+    TestWorld world;
+    world.WriteProfile(L"TitleFace", L"1");
+    world.time.hour = 10;
+    world.time.minute = 8;
+    world.time.second = 37;
+    RunningClock clock(world);
+    FaceCanvas first;
+    clock.Dialog()->PaintFace(first.Dc());
+    FaceCanvas again;
+    clock.Dialog()->PaintFace(again.Dc());
+    EXPECT_EQ(again.Pixels(), first.Pixels());
+}
+
 TEST(ClockFaceTest, PaintingLeaksNoGdiObject) {
     TestWorld world;
     world.WriteProfile(L"TitleFace", L"1");

@@ -102,6 +102,7 @@ Environment TestWorld::MakeEnvironment() {
     };
     env.setTimer = [this](HWND hwnd, UINT_PTR id, UINT period) -> UINT_PTR {
         if (timerFails(id)) return 0;
+        timers.push_back({id, period});
         return SetTimer(hwnd, id, period, nullptr);
     };
     env.leftButtonDown = [this] { return leftButton; };

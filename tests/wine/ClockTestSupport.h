@@ -79,6 +79,7 @@ public:
     bool leftButton = false;
     HWND taskbar = nullptr;  // the window taken for the taskbar; none by default
     std::function<bool(UINT_PTR)> timerFails = [](UINT_PTR) { return false; };
+    std::vector<std::pair<UINT_PTR, UINT>> timers;  // every timer set: its ID and period
     // Runs between the tries of reading a busy data file (three tries in all).
     std::function<void()> retryPause = [] {};
     std::vector<NotifyCall> notifications;

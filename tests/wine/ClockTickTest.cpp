@@ -318,6 +318,34 @@ TEST(ClockTickTest, ChimesAlsoWhileMinimised) {
     DestroyWindow(taskbar);
 }
 
+// The period the second timer was last given.
+UINT SecondTimerPeriod(const TestWorld& world) {
+    for (auto timer = world.timers.rbegin(); timer != world.timers.rend(); ++timer)
+        if (timer->first == CClockDialog::kSecondTimer) return timer->second;
+    return 0;
+}
+
+TEST(ClockTickTest, TheTickComesJustAfterTheMinuteWhileMinimisedAndTheSecondWhileShown) {
+    TestWorld world;
+    world.WriteProfile(L"Minimize", L"1");
+    HWND taskbar = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 570, 800, 30, nullptr, nullptr, nullptr, nullptr);
+    world.taskbar = taskbar;
+    RunningClock clock(world);
+    EXPECT_EQ(SecondTimerPeriod(world), 1000u);
+    world.time.second = 16;
+    clock.Tick();
+    EXPECT_EQ(SecondTimerPeriod(world), 60000u - 16000u + 20u);  // 20 ms into the next minute
+    world.time.minute = 31;
+    world.time.second = 0;
+    world.time.millisecond = 20;
+    clock.Tick();
+    EXPECT_EQ(SecondTimerPeriod(world), 60000u);
+    world.time.millisecond = 500;
+    clock.Dialog()->ToggleMinimized();  // shown again: 20 ms into the next second
+    EXPECT_EQ(SecondTimerPeriod(world), 520u);
+    DestroyWindow(taskbar);
+}
+
 TEST(ClockTickTest, ADayOfTicksRunsInSeconds) {
     TestWorld world;
     WriteIllustrations(world, "1\r\n1\r\n0\r\n1\r\n");

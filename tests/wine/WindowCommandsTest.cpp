@@ -358,6 +358,25 @@ TEST(WindowCommandsTest, NoReturnWhileTheButtonIsHeldOrTheWindowIsDisabled) {
     EXPECT_NE(TopLeft(clock).x, 12);
 }
 
+// Whether the 300 ms timer is set, asked by taking it off.
+bool TakeOffReturnHomeTimer(const RunningClock& clock) {
+    return KillTimer(clock.Hwnd(), CClockDialog::kReturnHomeTimer) != FALSE;
+}
+
+TEST(WindowCommandsTest, TheQuietCountRestsPastTheReturnUntilAMove) {
+    TestWorld world;
+    world.WriteProfile(L"Home", L"2");
+    world.WriteProfile(L"HomeX", L"111");
+    world.WriteProfile(L"HomeY", L"77");
+    RunningClock clock(world);
+    MoveWindowTo(clock, 400, 300);
+    QuietTicks(clock, 10);  // gone home, which starts the count again
+    QuietTicks(clock, 10);  // at home: nothing left to count
+    EXPECT_FALSE(TakeOffReturnHomeTimer(clock));
+    MoveWindowTo(clock, 200, 100);
+    EXPECT_TRUE(TakeOffReturnHomeTimer(clock));
+}
+
 TEST(WindowCommandsTest, NoReturnWithoutAHomeOrWhileMinimised) {
     TestWorld world;
     RunningClock clock(world);

@@ -89,7 +89,7 @@ int wmain(int argc, wchar_t** argv) {
     double start = Now();
     for (int i = 1; i < 100000; ++i) {
         AdvanceOneSecond();
-        SendMessageW(hwnd, WM_TIMER, (i % 4 == 0) ? CClockDialog::kSecondTimer : CClockDialog::kQuickTimer, 0);
+        SendMessageW(hwnd, WM_TIMER, (i % 4 == 0) ? CClockDialog::kSecondTimer : CClockDialog::kReturnHomeTimer, 0);
         if (i % 1000 == 0) ui::PumpMessages();
     }
     double tickSeconds = Now() - start;
