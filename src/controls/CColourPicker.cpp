@@ -84,7 +84,7 @@ LRESULT CColourPicker::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 void CColourPicker::OpenPopup() {
     if (m_active) return;
     m_active = true;
-    RedrawWindow(m_hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    ui::RedrawNow(m_hwnd, false);
     ColourPopupArgs args;
     args.picker = m_hwnd;
     GetWindowRect(m_hwnd, &args.button);
@@ -95,7 +95,7 @@ void CColourPicker::OpenPopup() {
     m_popup = CColourPopup::Open(std::move(args));
     if (!m_popup) {
         m_active = false;
-        RedrawWindow(m_hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        ui::RedrawNow(m_hwnd, false);
         return;
     }
     NotifyParent(pokomi::kColourPopupOpenedMessage, GetColour());

@@ -1,9 +1,12 @@
-// Repainting a window at once, erasing first: what a changed face or control needs.
+// Repainting a window at once, erasing first unless the paint covers every pixel:
+// what a changed face or control needs.
 #pragma once
 #include <windows.h>
 
 namespace ui {
 
-inline void RedrawNow(HWND hwnd) { RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); }
+inline void RedrawNow(HWND hwnd, bool erase = true) {
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | (erase ? RDW_ERASE : 0));
+}
 
 }  // namespace ui
