@@ -321,11 +321,16 @@ TEST(WindowCommandsTest, ReturnsToTheCentreAfterTenQuietTicks) {
     EXPECT_EQ(clock.Dialog()->Snapshot().returnHomeCount, 0);
 }
 
-TEST(WindowCommandsTest, ReturnsToTheHomePointAndStaysThere) {
-    TestWorld world;
+// Home mode 2 with the home point (111, 77).
+void HomeAtThePoint(TestWorld& world) {
     world.WriteProfile(L"Home", L"2");
     world.WriteProfile(L"HomeX", L"111");
     world.WriteProfile(L"HomeY", L"77");
+}
+
+TEST(WindowCommandsTest, ReturnsToTheHomePointAndStaysThere) {
+    TestWorld world;
+    HomeAtThePoint(world);
     RunningClock clock(world);
     MoveWindowTo(clock, 400, 300);
     QuietTicks(clock, 10);
@@ -365,9 +370,7 @@ bool TakeOffReturnHomeTimer(const RunningClock& clock) {
 
 TEST(WindowCommandsTest, TheQuietCountRestsPastTheReturnUntilAMove) {
     TestWorld world;
-    world.WriteProfile(L"Home", L"2");
-    world.WriteProfile(L"HomeX", L"111");
-    world.WriteProfile(L"HomeY", L"77");
+    HomeAtThePoint(world);
     RunningClock clock(world);
     MoveWindowTo(clock, 400, 300);
     QuietTicks(clock, 10);  // gone home, which starts the count again
