@@ -57,4 +57,17 @@ LRESULT CALLBACK Control::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, L
     return result;
 }
 
+HWND ShowNoticeInPlaceOf(HWND dialog, int id, const std::wstring& text) {
+    HWND control = GetDlgItem(dialog, id);
+    if (!control) return nullptr;
+    RECT r{};
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+    ShowWindow(control, SW_HIDE);
+    HWND notice = CreateWindowExW(0, L"STATIC", text.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, r.left,
+                                  r.top, r.right - r.left, r.bottom - r.top, dialog, nullptr, nullptr, nullptr);
+    if (notice) SendMessageW(notice, WM_SETFONT, SendMessageW(dialog, WM_GETFONT, 0, 0), FALSE);
+    return notice;
+}
+
 }  // namespace ui

@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 namespace ui {
 
 class Control {
@@ -35,5 +37,9 @@ private:
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                          DWORD_PTR data);
 };
+
+// Hides the dialog's control `id` and shows `text` where it stood, in the dialog's
+// font, wrapped to the control's width. Returns the notice window.
+HWND ShowNoticeInPlaceOf(HWND dialog, int id, const std::wstring& text);
 
 }  // namespace ui

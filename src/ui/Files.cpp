@@ -64,20 +64,54 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
 
 }  // namespace
 
+FileContent ReadExistingFile(const std::wstring& path) {
+    FileHandle file(
+        CreateFileW(path.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Valid() && IsMissing(GetLastError())) return {FileReadStatus::Missing, {}};
+    FileContent content;
+    content.status =
+        file.Valid() && ReadAll(file.Get(), content.bytes) ? FileReadStatus::Read : FileReadStatus::Unreadable;
+    return content;
+}
+
 FileContent ReadOrCreateFile(const std::wstring& path, const ReadRetry& retry) {
     for (int attempt = 1;; ++attempt) {
-        FileHandle file(
-            CreateFileW(path.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file.Valid() && IsMissing(GetLastError())) return CreateEmpty(path);
-        FileContent content;
-        if (file.Valid() && ReadAll(file.Get(), content.bytes)) {
-            content.status = FileReadStatus::Read;
-            return content;
-        }
+        FileContent content = ReadExistingFile(path);
+        if (content.status == FileReadStatus::Missing) return CreateEmpty(path);
+        if (content.status == FileReadStatus::Read) return content;
         // Locked or held by another program, perhaps only for a moment.
         if (attempt >= retry.attempts) return {FileReadStatus::Unreadable, {}};
         if (retry.pause) retry.pause();
     }
+}
+
+bool ReadableOrMissing(const std::wstring& path, const ReadRetry& retry) {
+    for (int attempt = 1;; ++attempt) {
+        if (ReadExistingFile(path).status != FileReadStatus::Unreadable) return true;
+        if (attempt >= retry.attempts) return false;
+        if (retry.pause) retry.pause();
+    }
+}
+
+std::optional<FileInfo> ReadFileInfo(const std::wstring& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+    auto join = [](DWORD high, DWORD low) { return (static_cast<unsigned long long>(high) << 32) | low; };
+    return FileInfo{join(data.nFileSizeHigh, data.nFileSizeLow),
+                    join(data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime),
+                    join(data.ftCreationTime.dwHighDateTime, data.ftCreationTime.dwLowDateTime)};
+}
+
+bool WriteNewFile(const std::wstring& path, std::string_view bytes) {
+    bool written = false;
+    {
+        FileHandle file(
+            CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file.Valid()) return false;
+        written = WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get());
+    }
+    if (!written) DeleteFileW(path.c_str());
+    return written;
 }
 
 std::optional<FileHead> ReadFileHead(const std::wstring& path, size_t count) {

@@ -12,6 +12,7 @@ enum class FileReadStatus {
     Created,     // it was missing and is now there, empty
     NotCreated,  // it was missing and could not be made (no folder, no right to write)
     Unreadable,  // it is there but could not be read: leave it alone
+    Missing,     // it is not there (ReadExistingFile creates nothing)
 };
 
 struct FileContent {
@@ -29,6 +30,24 @@ struct ReadRetry {
 // Reads a file while letting other programs read, write, rename or delete it
 // meanwhile, as they expect of a reader. A missing file is created empty.
 FileContent ReadOrCreateFile(const std::wstring& path, const ReadRetry& retry = {});
+
+// Reads a file as ReadOrCreateFile does, once, without creating a missing one.
+FileContent ReadExistingFile(const std::wstring& path);
+
+// Whether a file can be read, trying a busy one as ReadOrCreateFile does; a missing
+// file counts as readable (nothing is lost by writing it).
+bool ReadableOrMissing(const std::wstring& path, const ReadRetry& retry = {});
+
+// What a file looks like without reading it; nullopt when it is missing.
+struct FileInfo {
+    unsigned long long size = 0;
+    unsigned long long written = 0;  // last write time, 100 ns units
+    unsigned long long created = 0;
+};
+std::optional<FileInfo> ReadFileInfo(const std::wstring& path);
+
+// Writes a file that must not exist yet; false when it does or cannot be written.
+bool WriteNewFile(const std::wstring& path, std::string_view bytes);
 
 // The first `count` bytes of a file (fewer when it is shorter) and its size; nullopt
 // when it cannot be opened.

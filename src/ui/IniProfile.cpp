@@ -37,6 +37,7 @@ std::wstring IniProfile::GetString(const wchar_t* key, const std::wstring& defau
 bool IniProfile::WriteInt(const wchar_t* key, int value) { return WriteString(key, std::to_wstring(value)); }
 
 bool IniProfile::WriteString(const wchar_t* key, const std::wstring& value) {
+    if (m_leftAlone) return true;
     if (!EnsureUnicodeFile()) return false;
     return WritePrivateProfileStringW(m_section.c_str(), key, value.c_str(), m_path.c_str()) != FALSE;
 }

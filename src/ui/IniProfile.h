@@ -19,12 +19,16 @@ public:
     bool WriteString(const wchar_t* key, const std::wstring& value) override;
 
     const std::wstring& Path() const { return m_path; }
+    // From now on nothing is written: the file is there but what it holds is unknown.
+    // Writes then answer true, as nothing needs reporting.
+    void LeaveAlone() { m_leftAlone = true; }
 
 private:
     bool EnsureUnicodeFile();
 
     std::wstring m_path;
     std::wstring m_section;
+    bool m_leftAlone = false;
 };
 
 }  // namespace ui
