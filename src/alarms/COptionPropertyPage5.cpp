@@ -15,6 +15,11 @@ COptionPropertyPage5::COptionPropertyPage5() : COptionPage(IDD_ALARM_LIST) {}
 
 BOOL COptionPropertyPage5::OnInitDialog() {
     COptionPage::OnInitDialog();
+    if (!m_unreadableFile.empty()) {
+        ShowUnreadableInstead(m_unreadableFile, IDC_ALARM_LIST,
+                              {IDC_ALARM_ADD, IDC_ALARM_DELETE, IDC_ALARM_PROPERTIES, IDC_ALARM_TEST});
+        return TRUE;
+    }
     m_list.Attach(Item(IDC_ALARM_LIST), Host().AlarmImages());
     for (const AlarmEntry& entry : m_alarms) m_list.Insert(entry);
     EnableRowButtons();

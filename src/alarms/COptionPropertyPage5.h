@@ -15,7 +15,10 @@ class COptionPropertyPage5 : public COptionPage {
 public:
     COptionPropertyPage5();
 
-    void Load(const OptionValues& values) override { m_alarms = values.alarms; }
+    void Load(const OptionValues& values) override {
+        m_alarms = values.alarms;
+        m_unreadableFile = values.unreadableAlarmsFile;
+    }
     void Store(OptionValues& values) const override { values.alarms = m_alarms; }
 
     AlarmList m_alarms;  // in the clock's order; new alarms go to the end
@@ -36,4 +39,5 @@ private:
     int Ask(const std::wstring& text, UINT type) const;
 
     CAlarmListView m_list;
+    std::wstring m_unreadableFile;  // Message.ini when it could not be read
 };

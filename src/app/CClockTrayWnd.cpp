@@ -1,5 +1,6 @@
 #include "app/CClockTrayWnd.h"
 
+#include "app/SingleClock.h"
 #include "clock/CClockDialog.h"
 #include "resource.h"
 #include "ui/IniProfile.h"
@@ -12,6 +13,7 @@ constexpr wchar_t kTip[] = L"ぽこみ";
 CClockTrayWnd::CClockTrayWnd(Environment env) : CTrayIconWnd(env.notifyIcon), m_env(std::move(env)) {}
 
 LRESULT CClockTrayWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == ShowClockMessage()) return OnShowClock(wParam);  // registered: no constant to switch on
     switch (message) {
     case WM_CREATE: return OnCreate();
     case WM_DESTROY: OnDestroy(); return 0;
@@ -20,6 +22,7 @@ LRESULT CClockTrayWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 }
 
 LRESULT CClockTrayWnd::OnCreate() {
+    m_folderKey = ProgramFolderKey(m_env.programFolder);
     ui::IniProfile profile(m_env.profilePath, kProfileSection);
     UINT icon = profile.GetInt(L"Minimize", 0) ? IDI_TRAY_MINIMIZED : IDI_TRAY_NORMAL;
     NotifyIcon(NIM_ADD, TrayIcon(icon), kTip);
@@ -29,6 +32,14 @@ LRESULT CClockTrayWnd::OnCreate() {
         m_clockDialog = nullptr;
     }
     return 0;
+}
+
+// Another start of the program in this folder asks for the clock.
+LRESULT CClockTrayWnd::OnShowClock(WPARAM key) {
+    if (static_cast<std::uint64_t>(key) != m_folderKey || !m_clockDialog) return 0;
+    if (m_clockDialog->IsClosing()) return kClockClosing;
+    m_clockDialog->ComeForward();
+    return kClockShown;
 }
 
 void CClockTrayWnd::OnDestroy() {

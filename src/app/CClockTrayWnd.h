@@ -1,5 +1,6 @@
 // The program's main window: invisible, owns the notification icon and the clock window.
 #pragma once
+#include <cstdint>
 #include <map>
 
 #include "app/CTrayIconWnd.h"
@@ -27,11 +28,13 @@ protected:
 
 private:
     LRESULT OnCreate();
+    LRESULT OnShowClock(WPARAM key);
     void OnDestroy();
     HICON TrayIcon(UINT iconId);
     bool ClockAcceptsInput() const;
 
     Environment m_env;
     CClockDialog* m_clockDialog = nullptr;
+    std::uint64_t m_folderKey = 0;          // of the program folder, as another start of it names it
     std::map<UINT, ui::gdi::Icon> m_icons;  // loaded once, so a repeated icon keeps its handle
 };

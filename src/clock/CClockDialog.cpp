@@ -5,12 +5,16 @@
 #include "clock/FaceGeometry.h"
 #include "clock/IllustrationPick.h"
 #include "resource.h"
+#include "ui/Cp932Codec.h"
+#include "ui/Files.h"
 #include "ui/Resources.h"
 #include "ui/Redraw.h"
 #include "ui/Shape.h"
 #include "ui/Text.h"
 
 namespace {
+
+const ui::Cp932Codec kDataCodec;
 
 constexpr COLORREF kCaptionColour = RGB(242, 148, 76);
 constexpr int kButtonWidth = 16;
@@ -30,9 +34,14 @@ CClockDialog::CClockDialog(const Environment& env, ClockOwner* owner)
       m_env(env),
       m_owner(owner),
       m_profile(env.profilePath, kProfileSection),
-      m_playerHandle(static_cast<SoundPlayer*>(this), [](SoundPlayer*) {}) {
+      m_playerHandle(static_cast<SoundPlayer*>(this), [](SoundPlayer*) {}),
+      m_dataStore(env.programFolder + L"dat\\", env.fileRetry),
+      m_data(m_dataStore, kDataCodec) {
     LocalTime now = m_env.now();
     SetLastDrawnTime(now.Hour12(), now.minute, now.second);
+    // A profile held by another program reads as all defaults: those must not replace it.
+    m_profileUnreadable = !ui::ReadableOrMissing(m_profile.Path(), m_env.fileRetry);
+    if (m_profileUnreadable) m_profile.LeaveAlone();
     m_settings.ReadSettings(m_profile);
 }
 
@@ -43,10 +52,10 @@ CClockDialog::~CClockDialog() {
 ClockSnapshot CClockDialog::Snapshot() const {
     ClockSnapshot snapshot;
     snapshot.settings = m_settings;
-    snapshot.illustrationNames = m_illustrationNames;
-    snapshot.shownFlags = m_shownFlags;
-    snapshot.sounds = m_sounds;
-    snapshot.alarms = m_alarms;
+    snapshot.illustrationNames = m_data.IllustrationNames();
+    snapshot.shownFlags = m_data.ShownFlags();
+    snapshot.sounds = m_data.Sounds();
+    snapshot.alarms = m_data.Alarms();
     snapshot.dueList = m_dueList;
     snapshot.illustrationIndex = m_illustrationIndex;
     snapshot.restorePosition = m_restorePosition;
@@ -99,6 +108,12 @@ INT_PTR CClockDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case MM_MCINOTIFY: OnMciNotify(wParam, lParam); return TRUE;
     case WM_MOUSEMOVE: OnMouseMove(wParam, lParam); return FALSE;
     case WM_HELP: ShowManual(); return TRUE;
+    case kTellLaterMessage: TellLaterMessages(); return TRUE;
+    case WM_QUERYENDSESSION: SetResult(TRUE); return TRUE;  // never holds up a log-off
+    case WM_ENDSESSION:
+        if (wParam) OnEndSession();
+        SetResult(0);
+        return TRUE;
     default: return ui::Dialog::HandleMessage(message, wParam, lParam);
     }
 }
@@ -137,7 +152,8 @@ BOOL CClockDialog::OnInitDialog() {
     CreateLabelFont();
     LoadDataFiles();
     m_random.Seed(m_env.randomSeed.value_or(static_cast<unsigned>(time(nullptr))));
-    m_illustrationIndex = PickFirstIllustration(static_cast<int>(m_illustrationNames.size()), m_shownFlags, m_random);
+    m_illustrationIndex =
+        PickFirstIllustration(static_cast<int>(IllustrationNames().size()), m_data.ShownFlags(), m_random);
     PlayEventSound(SoundEvent::Boot);
     RebuildDueList();
     if (!StartTimers()) return FALSE;
@@ -259,6 +275,7 @@ bool CClockDialog::Create(HWND parent) {
 }
 
 int CClockDialog::ShowMessage(const std::wstring& text, const std::wstring& caption, UINT type) {
+    if (m_quiet) return IDOK;  // the session ends: a box would hold it up with nobody to read it
     return m_env.messageBox(m_hwnd, text, caption, type);
 }
 
@@ -293,11 +310,29 @@ void CClockDialog::ShowContextMenu(int x, int y) {
 
 // ---- Close and save ---------------------------------------------------------------------
 
+// Everything is saved before the exit sound starts, and a sound still playing ends
+// first: the close never waits for more than the exit sound's few seconds.
 void CClockDialog::OnClose() {
-    if (ExitSoundPending()) return;
+    if (m_closing) {  // a second close while the exit sound plays
+        FinishClose();
+        return;
+    }
+    StopEventSound();
+    SaveAll();
+    if (!StartExitSound()) FinishClose();
+}
+
+bool CClockDialog::StartExitSound() {
+    if (!PlayEventSound(SoundEvent::Exit)) return false;
+    m_closing = 1;
+    return m_env.setTimer(m_hwnd, kExitSoundTimer, kExitSoundWait) != 0;
+}
+
+void CClockDialog::FinishClose() {
+    KillTimer(m_hwnd, kExitSoundTimer);
+    StopEventSound();
     if (m_imageList) ImageList_Destroy(m_imageList);
     m_imageList = nullptr;
-    SaveAll();
     KillTimer(m_hwnd, kSecondTimer);
     KillTimer(m_hwnd, kReturnHomeTimer);
     m_tickElapse = 0;
@@ -305,6 +340,13 @@ void CClockDialog::OnClose() {
     HWND mainWindow = m_owner ? m_owner->MainWindow() : nullptr;
     DestroyWindow(m_hwnd);  // the object is deleted once this handler has returned
     if (mainWindow) PostMessageW(mainWindow, WM_CLOSE, 0, 0);
+}
+
+// The session ends: what a close saves is saved now, quietly, without the exit sound.
+void CClockDialog::OnEndSession() {
+    m_quiet = true;
+    StopEventSound();
+    SaveAll();
 }
 
 void CClockDialog::SaveAll() {

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -18,8 +19,9 @@
 #include "clock/Geometry.h"
 #include "clock/Random.h"
 #include "clock/TimeText.h"
+#include "content/CDataFileStore.h"
 #include "content/CWavePlayer.h"
-#include "content/DataFileRecord.h"
+#include "content/DataFolder.h"
 #include "content/SoundPlayer.h"
 #include "content/SoundTable.h"
 #include "controls/CHoverButton.h"
@@ -56,6 +58,11 @@ public:
     // Counts the quiet time before the return home, and ticks the time too, three times a
     // second. It rests once the count has passed the return, until something resets the count.
     static constexpr UINT_PTR kReturnHomeTimer = 123456;
+    // How long a close waits at most for the exit sound to end.
+    static constexpr UINT_PTR kExitSoundTimer = 2;
+    static constexpr UINT kExitSoundWait = 3000;
+    // Posted to itself: shows the messages a tick left to be told once it has returned.
+    static constexpr UINT kTellLaterMessage = WM_APP + 1;
     static constexpr int kWidth = 165;
     static constexpr int kHeight = 422;
 
@@ -68,6 +75,10 @@ public:
     // The context menu's pop-up with its checks, grayed items and default item set.
     ui::gdi::Menu BuildContextMenu() const;
     void ToggleMinimized();
+    // Brings the clock to the user: restored when minimised, in front, or the modal
+    // window it has open in front of it.
+    void ComeForward();
+    bool IsClosing() const { return m_closing != 0; }
     // The face, hands and second hand as the last drawn time shows them, into any DC.
     void PaintFace(HDC dc) const;
     // The second step alone, into any DC: the old second hand off, the new one on,
@@ -89,8 +100,8 @@ public:
     HIMAGELIST AlarmImages() const override { return m_imageList; }
     SoundPlayer& Player() override { return *this; }
     void TestAlarm(const AlarmEntry& entry) override;
-    void ApplyOptions(const OptionValues& values) override;
-    // The lists the options sheet hands back; saved by the next SaveAll.
+    void ApplyOptions(const OptionValues& values, const OptionValues& base) override;
+    // Lists the user edited from the ones held now; saved by the next SaveAll.
     // A list equal to the one held changes nothing, so a file left alone stays so.
     void SetShownFlags(std::vector<int> flags);
     void SetSounds(SoundTable sounds);
@@ -174,18 +185,23 @@ private:
     pokomi::Rect WindowRect() const;
 
     // Data folder
-    std::wstring DataPath(const wchar_t* name) const;
     void LoadDataFiles();
+    void RefreshDataFiles(bool tellLater);
+    void TellLaterMessages();
     bool SaveDataFiles();  // reports a failure itself
+    const std::vector<std::wstring>& IllustrationNames() const { return m_data.IllustrationNames(); }
 
     // Modal dialogs of the clock: the clock disabled and the notification icon 173 meanwhile.
-    template <class Run>
-    INT_PTR RunModal(Run run);
+    template <class Modal, class Run>
+    INT_PTR RunModal(const Modal& modal, Run run);
     void SetModalState(bool open);
+    bool BringModalForward() const;  // false when no modal window of the clock is open
 
     // Commands and messages
     void OnClose();
-    bool ExitSoundPending();
+    bool StartExitSound();  // true when the close waits for it
+    void FinishClose();
+    void OnEndSession();
     void OnContextMenu(LPARAM lParam);
 
     int ShowMessage(const std::wstring& text, const std::wstring& caption, UINT type);
@@ -205,13 +221,12 @@ private:
     int m_illustrationIndex = 0;
     int m_pictureChangeCount = 0;
     HIMAGELIST m_imageList = nullptr;
-    std::vector<std::wstring> m_illustrationNames;
-    std::vector<int> m_shownFlags;
-    SoundTable m_sounds;
-    AlarmList m_alarms;
-    DataFileRecord m_showFile;
-    DataFileRecord m_soundFile;
-    DataFileRecord m_messageFile;
+    CDataFileStore m_dataStore;
+    DataFolder m_data;                 // the illustration names, shown flags, sound table and alarm list
+    bool m_profileUnreadable = false;  // pokomi.ini is there but could not be read: it is left alone
+    bool m_quiet = false;              // the session ends: nobody is there to answer a box
+    std::vector<std::wstring> m_laterMessages;
+    std::function<HWND()> m_modalWindow;  // the options sheet or the about box while it is open
     AlarmList m_dueList;
     RandomGenerator m_random;
     int m_lastSecond = 0;

@@ -82,6 +82,12 @@ std::optional<pokomi::Rect> CClockDialog::FindTaskbar() {
     return ToRect(r);
 }
 
+void CClockDialog::ComeForward() {
+    if (BringModalForward()) return;
+    RestoreFromTray();  // nothing when it is shown
+    SetForegroundWindow(m_hwnd);
+}
+
 void CClockDialog::ToggleMinimized() {
     if (m_settings.Minimize)
         RestoreFromTray();

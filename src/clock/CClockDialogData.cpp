@@ -1,69 +1,89 @@
-// The clock window's data folder: reading the four files at start, writing three on save.
+// The clock window's data folder: read at start, read again when a file changes on
+// disk, and written only where the user changed a list.
 #include "clock/CClockDialog.h"
 
 #include "alarms/AlarmRules.h"
-#include "content/MessageFile.h"
-#include "content/NameListFiles.h"
-#include "content/SoundTable.h"
-#include "ui/Cp932Codec.h"
-#include "ui/Files.h"
+#include "clock/IllustrationPick.h"
+#include "ui/Redraw.h"
 
 namespace {
 
-const ui::Cp932Codec kCodec;
+constexpr UINT kWarning = MB_OK | MB_ICONWARNING;
 
 }  // namespace
 
-std::wstring CClockDialog::DataPath(const wchar_t* name) const { return m_env.programFolder + L"dat\\" + name; }
-
 void CClockDialog::LoadDataFiles() {
     std::wstring unreadable;
-    auto read = [&](const wchar_t* name, bool& keepUntouched) {
-        ui::FileContent content = ui::ReadOrCreateFile(DataPath(name), m_env.fileRetry);
-        keepUntouched = content.status == ui::FileReadStatus::Unreadable;
-        if (keepUntouched) unreadable += L"\n" + DataPath(name);
-        return std::move(content.bytes);
-    };
-    bool namesUnread = false;
-    m_illustrationNames = ReadIllustNames(read(L"Illust.ini", namesUnread), kCodec);
-    m_shownFlags = ReadShownFlags(read(L"Show.ini", m_showFile.keepUntouched), kCodec, &m_showFile.format);
-    // Flags fitted to names that could not be read would lose the flags on disk.
-    m_showFile.keepUntouched = m_showFile.keepUntouched || namesUnread;
-    FitShownFlags(m_shownFlags, m_illustrationNames.size());
-    m_sounds = ReadSoundTable(read(L"Sound.ini", m_soundFile.keepUntouched), kCodec, &m_soundFile.format);
-    m_alarms = ReadAlarmList(read(L"Message.ini", m_messageFile.keepUntouched), kCodec, &m_messageFile.format);
-    if (!unreadable.empty())
-        ShowMessage(L"データファイルを読み込めませんでした。" + unreadable +
-                        L"\n\nこのファイルには手を加えず、ぽこみを終了するまで上書きしません。",
-                    L"ぽこみ", MB_OK | MB_ICONWARNING);
+    for (DataFile file : m_data.Load()) unreadable += L"\n" + m_dataStore.PathOf(file);
+    if (m_profileUnreadable) unreadable += L"\n" + m_profile.Path();
+    if (unreadable.empty()) return;
+    std::wstring text = L"ファイルを読み込めませんでした。" + unreadable +
+                        L"\n\nこれらのファイルには、読み込めるようになるまで手を加えません。";
+    if (m_profileUnreadable) text += L"\n設定は標準の値を使い、pokomi.ini は終了するまで上書きしません。";
+    ShowMessage(text, L"ぽこみ", kWarning);
+}
+
+// What changed on disk since the clock last read or wrote it is read again: an alarm
+// added by hand is due at its minute, a picture taken out of the changes leaves.
+// From the tick, a file found unreadable is told once the tick has returned, so that
+// the box's message loop cannot run the same minute's tick again.
+void CClockDialog::RefreshDataFiles(bool tellLater) {
+    DataRefresh refresh = m_data.Refresh();
+    if (refresh.alarms) RebuildDueList();
+    if (refresh.names || refresh.flags) {
+        int index = RepickIllustration(static_cast<int>(m_data.IllustrationNames().size()), m_data.ShownFlags(),
+                                       m_illustrationIndex, m_random);
+        if (index != m_illustrationIndex) {
+            m_illustrationIndex = index;
+            if (!m_settings.Minimize) ui::RedrawNow(m_hwnd);
+        }
+    }
+    std::wstring unreadable;
+    for (DataFile file : refresh.unreadable) unreadable += L"\n" + m_dataStore.PathOf(file);
+    if (unreadable.empty()) return;
+    std::wstring text = L"ファイルを読み込めなくなりました。" + unreadable +
+                        L"\n\nこれらのファイルには、読み込めるようになるまで手を加えません。";
+    if (!tellLater) {
+        ShowMessage(text, L"ぽこみ", kWarning);
+        return;
+    }
+    m_laterMessages.push_back(std::move(text));
+    PostMessageW(m_hwnd, kTellLaterMessage, 0, 0);
+}
+
+void CClockDialog::TellLaterMessages() {
+    std::vector<std::wstring> messages = std::move(m_laterMessages);
+    m_laterMessages.clear();
+    for (const std::wstring& text : messages) ShowMessage(text, L"ぽこみ", kWarning);
 }
 
 bool CClockDialog::SaveDataFiles() {
-    struct Output {
-        const wchar_t* name;
-        const DataFileRecord& record;
-        std::string bytes;
-    };
-    const Output outputs[] = {
-        {L"Show.ini", m_showFile, WriteShownFlags(m_shownFlags, kCodec, m_showFile.format)},
-        {L"Sound.ini", m_soundFile, WriteSoundTable(m_sounds, kCodec, m_soundFile.format)},
-        {L"Message.ini", m_messageFile, WriteAlarmList(m_alarms, kCodec, m_messageFile.format)},
-    };
+    DataSave save = m_data.Save([this](DataFile file) {
+        LocalTime now = m_env.now();
+        return OutsideChangeCopyName(file, now.year, now.month, now.day, now.hour, now.minute, now.second);
+    });
+    if (m_quiet) return save.failed.empty();  // nobody is there to read a box
+    for (const KeptCopy& kept : save.kept)
+        ShowMessage(std::wstring(DataFileName(kept.file)) +
+                        L" はぽこみの外でも変更されていました。\nオプションでの変更を保存し、外での変更は別のファイルに"
+                        L"残しました。"
+                        L"\n\n保存したファイル:\n" +
+                        m_dataStore.PathOf(kept.file) + L"\n外での変更を残したファイル:\n" + kept.path,
+                    L"ぽこみ", MB_OK | MB_ICONINFORMATION);
+    if (save.failed.empty()) return true;
     std::wstring failed;
-    for (const Output& output : outputs) {
-        if (output.record.keepUntouched) continue;
-        if (!ui::ReplaceFileAtomically(DataPath(output.name), output.bytes)) failed += L"\n" + DataPath(output.name);
-    }
-    if (failed.empty()) return true;
-    ShowMessage(L"データファイルを保存できませんでした。" + failed, L"ぽこみ", MB_OK | MB_ICONWARNING);
+    for (DataFile file : save.failed) failed += L"\n" + m_dataStore.PathOf(file);
+    ShowMessage(L"データファイルを保存できませんでした。" + failed, L"ぽこみ", kWarning);
     return false;
 }
 
-void CClockDialog::SetShownFlags(std::vector<int> flags) { TakeEditedList(m_shownFlags, std::move(flags), m_showFile); }
-void CClockDialog::SetSounds(SoundTable sounds) { TakeEditedList(m_sounds, std::move(sounds), m_soundFile); }
-void CClockDialog::SetAlarms(AlarmList alarms) { TakeEditedList(m_alarms, std::move(alarms), m_messageFile); }
+void CClockDialog::SetShownFlags(std::vector<int> flags) {
+    m_data.EditShownFlags(m_data.ShownFlags(), std::move(flags));
+}
+void CClockDialog::SetSounds(SoundTable sounds) { m_data.EditSounds(m_data.Sounds(), std::move(sounds)); }
+void CClockDialog::SetAlarms(AlarmList alarms) { m_data.EditAlarms(m_data.Alarms(), std::move(alarms)); }
 
 void CClockDialog::RebuildDueList() {
     LocalTime now = m_env.now();
-    m_dueList = SelectDueThisHour(m_alarms, {now.month, now.day, now.weekday, now.hour});
+    m_dueList = SelectDueThisHour(m_data.Alarms(), {now.month, now.day, now.weekday, now.hour});
 }

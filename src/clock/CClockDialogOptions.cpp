@@ -10,14 +10,22 @@
 #include "options/COptionPropertySheet.h"
 #include "resource.h"
 
-namespace {}  // namespace
-
-template <class Run>
-INT_PTR CClockDialog::RunModal(Run run) {
+template <class Modal, class Run>
+INT_PTR CClockDialog::RunModal(const Modal& modal, Run run) {
+    m_modalWindow = [&modal] { return modal.Handle(); };
     SetModalState(true);
     INT_PTR result = run();
     SetModalState(false);
+    m_modalWindow = nullptr;
     return result;
+}
+
+// A second command for a modal window of the clock brings the open one forward
+// (with whatever it has opened itself) instead of opening another over it.
+bool CClockDialog::BringModalForward() const {
+    if (!m_modalWindow) return false;
+    if (HWND open = m_modalWindow()) SetForegroundWindow(GetLastActivePopup(open));
+    return true;
 }
 
 void CClockDialog::SetModalState(bool open) {
@@ -27,23 +35,40 @@ void CClockDialog::SetModalState(bool open) {
 }
 
 void CClockDialog::ShowAbout() {
+    if (BringModalForward()) return;
     CAboutDialog about;
     about.m_topMost = m_settings.TopMost;
     about.m_programFolder = m_env.programFolder;
     about.m_shell = m_env.linkShell;
-    RunModal([&] { return about.DoModal(m_hwnd); });
+    RunModal(about, [&] { return about.DoModal(m_hwnd); });
 }
 
 void CClockDialog::ShowManual() { OpenManual(m_hwnd, m_env.programFolder, m_env.linkShell); }
 
+// The pages start from the files as they are now: what changed on disk is read
+// again, and a file that could not be read is tried once more.
 void CClockDialog::ShowOptions() {
+    if (BringModalForward()) return;
+    RefreshDataFiles(false);
     COptionPropertySheet sheet(*this, m_settings.TopMost != 0);
     sheet.Load(CurrentOptionValues());
-    if (RunModal([&] { return sheet.DoModal(m_hwnd); }) == IDOK) ApplyOptions(sheet.Collect());
+    if (RunModal(sheet, [&] { return sheet.DoModal(m_hwnd); }) == IDOK) ApplyOptions(sheet.Collect(), sheet.Base());
 }
 
 OptionValues CClockDialog::CurrentOptionValues() const {
-    return {m_settings, m_illustrationIndex, m_illustrationNames, m_shownFlags, m_sounds, m_alarms};
+    OptionValues values;
+    values.settings = m_settings;
+    values.illustrationIndex = m_illustrationIndex;
+    values.illustrationNames = m_data.IllustrationNames();
+    values.shownFlags = m_data.ShownFlags();
+    values.sounds = m_data.Sounds();
+    values.alarms = m_data.Alarms();
+    auto unreadable = [&](DataFile file) { return m_data.Known(file) ? std::wstring() : m_dataStore.PathOf(file); };
+    values.unreadableFlagsFile =
+        m_data.Known(DataFile::Illust) ? unreadable(DataFile::Show) : unreadable(DataFile::Illust);
+    values.unreadableSoundsFile = unreadable(DataFile::Sound);
+    values.unreadableAlarmsFile = unreadable(DataFile::Message);
+    return values;
 }
 
 POINT CClockDialog::WindowTopLeft() const {
@@ -53,20 +78,22 @@ POINT CClockDialog::WindowTopLeft() const {
 }
 
 void CClockDialog::ShowIllustration(int index) {
-    if (index < 0 || static_cast<size_t>(index) >= m_illustrationNames.size()) return;
+    if (index < 0 || static_cast<size_t>(index) >= IllustrationNames().size()) return;
     m_illustrationIndex = index;
     ui::RedrawNow(m_hwnd);
 }
 
-void CClockDialog::ApplyOptions(const OptionValues& values) {
+// Only the lists the user changed are taken: one the pages handed back as they got it
+// keeps what the clock holds now, which may have been read again from disk meanwhile.
+void CClockDialog::ApplyOptions(const OptionValues& values, const OptionValues& base) {
     TakeEditedSettings(m_settings, values.settings);
     WakeReturnHomeCount();
     m_pictureChangeCount = 0;
-    SetShownFlags(values.shownFlags);
-    SetSounds(values.sounds);
-    SetAlarms(values.alarms);
-    m_illustrationIndex =
-        RepickIllustration(static_cast<int>(m_illustrationNames.size()), m_shownFlags, m_illustrationIndex, m_random);
+    m_data.EditShownFlags(base.shownFlags, values.shownFlags);
+    m_data.EditSounds(base.sounds, values.sounds);
+    m_data.EditAlarms(base.alarms, values.alarms);
+    m_illustrationIndex = RepickIllustration(static_cast<int>(IllustrationNames().size()), m_data.ShownFlags(),
+                                             m_illustrationIndex, m_random);
     ShowLabel(m_settings.CaptionClock != 0);
     RebuildDueList();
     SaveAll();

@@ -91,7 +91,7 @@ void CClockDialog::PaintFace(HDC dc) const {
 
 void CClockDialog::DrawFace(HDC dc) const {
     SelectMapping(dc, BitmapLayerMapping());
-    std::wstring path = DataPath(ui::Format(L"bitmap%d.bmp", m_illustrationIndex).c_str());
+    std::wstring path = m_dataStore.PathIn(ui::Format(L"bitmap%d.bmp", m_illustrationIndex));
     if (HBITMAP illustration = Illustration(path))
         ui::gdi::DrawBitmap(dc, illustration, kIllustrationPosition.x, kIllustrationPosition.y);
     else

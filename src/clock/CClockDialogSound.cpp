@@ -5,7 +5,7 @@
 
 bool CClockDialog::PlayEventSound(SoundEvent event) {
     if (m_soundPlaying) return false;  // dropped, not queued
-    const std::vector<std::wstring>& paths = m_sounds.List(event);
+    const std::vector<std::wstring>& paths = m_data.Sounds().List(event);
     if (paths.empty()) return false;
     std::size_t index = static_cast<std::size_t>(m_random.Next()) % paths.size();
     return StartSound(paths[index]);
@@ -32,14 +32,5 @@ void CClockDialog::OnMciNotify(WPARAM flags, LPARAM deviceId) {
     // A late notice of a sound stopped earlier must not end the one playing now.
     if (m_soundPlaying && !m_player.IsEndNotice(flags, deviceId)) return;
     StopEventSound();
-    if (m_closing) OnClose();
-}
-
-bool CClockDialog::ExitSoundPending() {
-    if (m_sounds.List(SoundEvent::Exit).empty() || m_closing) return false;
-    m_closing = 1;
-    // Dropped while another sound plays: the close then waits for that one to end.
-    PlayEventSound(SoundEvent::Exit);
-    // A close whose exit sound cannot start goes ahead at once.
-    return m_soundPlaying != 0;
+    if (m_closing) FinishClose();
 }

@@ -29,7 +29,10 @@ DayPeriodWords CClockDialog::DayPeriods() {
 }
 
 bool CClockDialog::OnTimer(UINT_PTR id) {
-    Tick(id);
+    if (id == kExitSoundTimer)
+        FinishClose();  // the exit sound has had its time
+    else
+        Tick(id);
     return true;
 }
 
@@ -44,6 +47,7 @@ void CClockDialog::FollowTime(const LocalTime& now) {
     int hour12 = now.Hour12();
     bool newHour = hour12 != m_lastHour;
     bool newMinute = now.minute != m_lastMinute;
+    if (newMinute) RefreshDataFiles(true);  // a look at the files' stamps once a minute
     if (newHour) RebuildDueList();
     if (newMinute && !m_dueList.IsEmpty()) {
         AlarmList firing = SelectDueThisMinute(m_dueList, now.minute);
@@ -94,8 +98,8 @@ void CClockDialog::WakeReturnHomeCount() {
 void CClockDialog::AdvancePictureChange() {
     if (m_settings.UpdateIllust) ++m_pictureChangeCount;
     if (m_pictureChangeCount != m_settings.UpdateElapse) return;
-    IllustrationChange change =
-        PickNextIllustration(static_cast<int>(m_illustrationNames.size()), m_shownFlags, m_illustrationIndex, m_random);
+    IllustrationChange change = PickNextIllustration(static_cast<int>(IllustrationNames().size()), m_data.ShownFlags(),
+                                                     m_illustrationIndex, m_random);
     m_illustrationIndex = change.index;
     if (change.changed) PlayEventSound(SoundEvent::Update);
     m_pictureChangeCount = 0;
@@ -156,8 +160,8 @@ void CClockDialog::ShowLabel(bool show) {
 // What the tooltip shows: the time of the last second step and the illustration's name.
 const std::wstring& CClockDialog::TooltipText() {
     if (!m_textTime) return m_tooltipText;  // the start text, until the first second step
-    std::wstring name = static_cast<size_t>(m_illustrationIndex) < m_illustrationNames.size()
-                            ? m_illustrationNames[static_cast<size_t>(m_illustrationIndex)]
+    std::wstring name = static_cast<size_t>(m_illustrationIndex) < IllustrationNames().size()
+                            ? IllustrationNames()[static_cast<size_t>(m_illustrationIndex)]
                             : std::wstring();
     m_tooltipText = FormatTooltipText(*m_textTime, m_settings.SecondHand != 0, DayPeriods(), name);
     return m_tooltipText;

@@ -2,8 +2,12 @@
 // opens and gives it back at OK and Apply; it reaches the clock only through the host.
 #pragma once
 
+#include <initializer_list>
+#include <string>
+
 #include "options/OptionValues.h"
 #include "options/OptionsHost.h"
+#include "ui/Control.h"
 #include "ui/PropertyPage.h"
 
 class COptionPage : public ui::PropertyPage {
@@ -22,6 +26,17 @@ public:
 
 protected:
     OptionsHost& Host() const { return *m_host; }
+
+    // A list whose file could not be read gives way to a notice naming the file, and
+    // the controls that would edit it go too: nothing here can save over that file.
+    void ShowUnreadableInstead(const std::wstring& file, int list, std::initializer_list<int> editors) const {
+        ui::ShowNoticeInPlaceOf(
+            m_hwnd, list,
+            file +
+                L" を読み込めないため、ここでは表示も編集もできません。\n"
+                L"このファイルを開いているプログラムを閉じてから、オプションを開き直してください。");
+        for (int id : editors) ShowWindow(Item(id), SW_HIDE);
+    }
 
 private:
     OptionsHost* m_host = nullptr;

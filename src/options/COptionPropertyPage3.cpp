@@ -14,6 +14,7 @@ void COptionPropertyPage3::Load(const OptionValues& values) {
     m_currentIndex = values.illustrationIndex;
     m_periodicUpdate = values.settings.UpdateIllust;
     m_interval = values.settings.UpdateElapse;
+    m_unreadableFile = values.unreadableFlagsFile;
 }
 
 void COptionPropertyPage3::Store(OptionValues& values) const {
@@ -29,6 +30,8 @@ BOOL COptionPropertyPage3::OnInitDialog() {
     COptionPage::OnInitDialog();
     EnableInterval();
     EnableShowNow();
+    if (!m_unreadableFile.empty())
+        ShowUnreadableInstead(m_unreadableFile, IDC_ILLUST_LIST, {IDC_ILLUST_SELECT_ALL, IDC_ILLUST_SHOW_NOW});
     return TRUE;
 }
 

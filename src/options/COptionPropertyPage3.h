@@ -37,4 +37,5 @@ private:
     void EnableShowNow();
 
     CCheckListBox m_list;
+    std::wstring m_unreadableFile;  // Illust.ini or Show.ini when it could not be read
 };

@@ -24,7 +24,10 @@ HTREEITEM NthSibling(HWND tree, HTREEITEM first, std::size_t n) {
 
 COptionPropertyPage4::COptionPropertyPage4() : COptionPage(IDD_OPTION_SOUND) {}
 
-void COptionPropertyPage4::Load(const OptionValues& values) { m_sounds = SoundTree(values.sounds); }
+void COptionPropertyPage4::Load(const OptionValues& values) {
+    m_sounds = SoundTree(values.sounds);
+    m_unreadableFile = values.unreadableSoundsFile;
+}
 
 void COptionPropertyPage4::Store(OptionValues& values) const { values.sounds = m_sounds.Table(); }
 
@@ -35,8 +38,11 @@ BOOL COptionPropertyPage4::OnInitDialog() {
     SendDlgItemMessageW(m_hwnd, IDC_SOUND_STOP, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(m_stopIcon.Get()));
     TreeView_SetImageList(Tree(), Host().AlarmImages(), TVSIL_NORMAL);  // lent: the tree never destroys it
     m_testing = false;
-    FillTree();
+    if (m_unreadableFile.empty()) FillTree();
     COptionPage::OnInitDialog();
+    if (!m_unreadableFile.empty())
+        ShowUnreadableInstead(m_unreadableFile, IDC_SOUND_TREE,
+                              {IDC_SOUND_ADD, IDC_SOUND_CLEAR, IDC_SOUND_PLAY, IDC_SOUND_STOP});
     return TRUE;
 }
 

@@ -50,5 +50,6 @@ private:
 
     ui::gdi::Icon m_playIcon;
     ui::gdi::Icon m_stopIcon;
-    bool m_testing = false;  // a file of this page is being tried out
+    bool m_testing = false;         // a file of this page is being tried out
+    std::wstring m_unreadableFile;  // Sound.ini when it could not be read
 };

@@ -44,5 +44,7 @@ void COptionPropertySheet::OnInitSheet() {
 
 void COptionPropertySheet::OnApplied() {
     for (COptionPage* page : m_optionPages) page->SetModified(false);
-    m_host.ApplyOptions(Collect());
+    OptionValues applied = Collect();
+    m_host.ApplyOptions(applied, m_values);
+    m_values = std::move(applied);  // what a later OK or Apply starts from
 }

@@ -22,6 +22,8 @@ public:
     void Load(const OptionValues& values);
     // The values as the pages hold them now.
     OptionValues Collect() const;
+    // What the pages started from: the values loaded, or the last ones applied.
+    const OptionValues& Base() const { return m_values; }
 
 protected:
     void OnInitSheet() override;

@@ -16,6 +16,11 @@ struct OptionValues {
     std::vector<int> shownFlags;
     SoundTable sounds;
     AlarmList alarms;
+    // The file of a list that could not be read, or empty: its page says so in place
+    // of the list and offers no edit that would save over the file.
+    std::wstring unreadableFlagsFile;
+    std::wstring unreadableSoundsFile;
+    std::wstring unreadableAlarmsFile;
 };
 
 // The settings the options change: every one but the window states (TopMost, Minimize),

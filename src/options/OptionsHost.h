@@ -26,5 +26,6 @@ public:
     // Opens a message window for an alarm at once, as if it were due.
     virtual void TestAlarm(const AlarmEntry& entry) = 0;
     // Takes the values as OK and Apply hand them back: applies, saves and redraws.
-    virtual void ApplyOptions(const OptionValues& values) = 0;
+    // `base` is what the pages started from, so that only what the user changed is taken.
+    virtual void ApplyOptions(const OptionValues& values, const OptionValues& base) = 0;
 };

@@ -282,4 +282,46 @@ TEST_F(AlarmPagesTest, WizardAndPropertySheetButtonsCloseUpAtTheRightEdge) {
     });
 }
 
+// Held by another program at start, Message.ini gives the page no list to edit, so no
+// edit can replace the alarms it holds; once free, the options read it again.
+TEST_F(AlarmPagesTest, AFileThatCouldNotBeReadOffersNoEditUntilItCanBeRead) {
+    const std::string morning = "おはよう\r\nNULL\r\n[\r\n起きて\r\n]\r\n毎日\r\nNULL\r\n指定の時刻\r\n7:0\r\n";
+    const std::wstring path = m_world.folder.DataPath(L"Message.ini");
+    m_world.folder.WriteData(L"Message.ini", kBom + morning);
+    HeldFile held(path, 0);
+    m_clock = std::make_unique<RunningClock>(m_world);
+    RunOptions({[&] {
+        for (int id : {IDC_ALARM_LIST, IDC_ALARM_ADD, IDC_ALARM_DELETE, IDC_ALARM_PROPERTIES, IDC_ALARM_TEST})
+            EXPECT_FALSE(Shown(m_page, id)) << id;
+        bool told = false;
+        for (HWND child = nullptr; (child = FindWindowExW(m_page, child, L"Static", nullptr)) != nullptr;)
+            told = told || (IsWindowVisible(child) && ui::WindowText(child).find(path) != std::wstring::npos);
+        EXPECT_TRUE(told);
+        Click(m_sheet, IDOK);
+    }});
+    held.Release();
+    EXPECT_EQ(File(), kBom + morning);
+
+    HWND wizard = nullptr;
+    RunOptions({
+        [&] {
+            EXPECT_EQ(RowCount(m_list), 1);
+            Click(m_page, IDC_ALARM_ADD, true);
+        },
+        [&] {
+            wizard = OwnedWindow(m_sheet);
+            ASSERT_NE(wizard, nullptr);
+            Click(wizard, ui::kNextButton);
+        },
+        [&] {
+            Type(CurrentPage(wizard), IDC_ALARM_SUBJECT, L"歯医者");
+            Type(CurrentPage(wizard), IDC_ALARM_MESSAGE, L"予約");
+            Click(wizard, ui::kNextButton);
+        },
+        [&] { Click(wizard, ui::kFinishButton); },
+        [&] { Click(m_sheet, IDOK); },
+    });
+    EXPECT_EQ(File(), kBom + morning + "歯医者\r\nNULL\r\n[\r\n予約\r\n]\r\n毎年\r\n12/7\r\n指定の時刻\r\n10:30\r\n");
+}
+
 }  // namespace

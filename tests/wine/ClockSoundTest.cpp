@@ -176,7 +176,7 @@ TEST_F(ClockSoundTest, AFailureNoticeEndsTheSoundAndOtherDevicesAreIgnored) {
     EXPECT_TRUE(OpenMciDevices().empty());
 }
 
-TEST_F(ClockSoundTest, TheExitSoundKeepsTheWindowOpenUntilItEnds) {
+TEST_F(ClockSoundTest, TheExitSoundKeepsTheWindowOpenUntilItEndsWithEverythingSavedBeforeIt) {
     std::wstring exit = Wave(L"exit.wav", 300);
     sounds.List(SoundEvent::Exit) = {exit};
     ASSERT_NO_FATAL_FAILURE(Start());
@@ -185,18 +185,32 @@ TEST_F(ClockSoundTest, TheExitSoundKeepsTheWindowOpenUntilItEnds) {
     EXPECT_EQ(dialog->Snapshot().closing, 1);
     EXPECT_TRUE(dialog->SoundPlaying());
     EXPECT_EQ(OpenMciDevices(), Names{exit});
-    EXPECT_EQ(world.ReadProfile(L"X"), L"");  // nothing saved yet
+    EXPECT_NE(world.ReadProfile(L"X"), L"");  // saved before the sound started
 
     ASSERT_TRUE(PumpUntil([&] { return !IsWindow(tray); }));
     EXPECT_FALSE(clock->Alive());
-    EXPECT_NE(world.ReadProfile(L"X"), L"");
     EXPECT_TRUE(OpenMciDevices().empty());
     EXPECT_EQ(world.notifications.back().message, static_cast<DWORD>(NIM_DELETE));
 }
 
-TEST_F(ClockSoundTest, ACloseWhileAnotherSoundPlaysWaitsForThatSound) {
+// A long exit sound is cut short once the close has waited its few seconds.
+TEST_F(ClockSoundTest, TheCloseWaitsForTheExitSoundAFewSecondsAtMost) {
+    sounds.List(SoundEvent::Exit) = {Wave(L"exit.wav", 60000)};
+    ASSERT_NO_FATAL_FAILURE(Start());
+    Close();
+    ASSERT_TRUE(clock->Alive());
+    ASSERT_EQ(world.timers.back(), std::make_pair(CClockDialog::kExitSoundTimer, CClockDialog::kExitSoundWait));
+    EXPECT_LE(CClockDialog::kExitSoundWait, 3000u);
+    EXPECT_TRUE(dialog->SoundPlaying());
+    SendMessageW(clock->Hwnd(), WM_TIMER, CClockDialog::kExitSoundTimer, 0);
+    EXPECT_FALSE(clock->Alive());
+    ASSERT_TRUE(PumpUntil([&] { return !IsWindow(tray); }));
+    EXPECT_TRUE(OpenMciDevices().empty());
+}
+
+TEST_F(ClockSoundTest, ACloseStopsTheSoundPlayingAndPlaysTheExitSound) {
     std::wstring exit = Wave(L"exit.wav");
-    std::wstring other = Wave(L"other.wav", 300);
+    std::wstring other = Wave(L"other.wav", 3000);
     sounds.List(SoundEvent::Exit) = {exit};
     sounds.List(SoundEvent::Minimize) = {other};
     ASSERT_NO_FATAL_FAILURE(Start());
@@ -204,7 +218,7 @@ TEST_F(ClockSoundTest, ACloseWhileAnotherSoundPlaysWaitsForThatSound) {
     Close();
     ASSERT_TRUE(clock->Alive());
     EXPECT_EQ(dialog->Snapshot().closing, 1);
-    EXPECT_EQ(OpenMciDevices(), Names{other});  // the exit sound did not start
+    EXPECT_EQ(OpenMciDevices(), Names{exit});
     ASSERT_TRUE(PumpUntil([&] { return !IsWindow(tray); }));
     EXPECT_FALSE(clock->Alive());
     EXPECT_TRUE(OpenMciDevices().empty());

@@ -34,6 +34,26 @@ private:
     std::wstring m_path;
 };
 
+// A file held open by another program for as long as this object lives; `share`
+// says what that program lets others do meanwhile.
+class HeldFile {
+public:
+    HeldFile(const std::wstring& path, DWORD share)
+        : m_handle(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, share, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+    ~HeldFile() { Release(); }
+    HeldFile(const HeldFile&) = delete;
+    HeldFile& operator=(const HeldFile&) = delete;
+    bool Held() const { return m_handle != INVALID_HANDLE_VALUE; }
+    void Release() {
+        if (Held()) CloseHandle(m_handle);
+        m_handle = INVALID_HANDLE_VALUE;
+    }
+
+private:
+    HANDLE m_handle;
+};
+
 struct NotifyCall {
     DWORD message;
     UINT flags;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "ClockTestSupport.h"
+#include "app/SingleClock.h"
 #include "app/CClockTrayWnd.h"
 #include "clock/CClockDialog.h"
 #include "resource.h"
@@ -285,6 +286,37 @@ TEST(ClockWindowTest, StartsMinimisedIntoTheNotificationArea) {
     EXPECT_EQ(world.ReadProfile(L"X"), L"300");
     EXPECT_EQ(world.ReadProfile(L"Y"), L"200");
     EXPECT_EQ(world.ReadProfile(L"Minimize"), L"1");
+
+    // Another start of the program in this folder brings the clock back; one of another folder does not.
+    HWND tray = clock.Tray()->Handle();
+    const std::uint64_t key = ProgramFolderKey(world.folder.Path());
+    EXPECT_EQ(SendMessageW(tray, ShowClockMessage(), static_cast<WPARAM>(key + 1), 0), 0);
+    EXPECT_FALSE(IsWindowVisible(clock.Hwnd()));
+    EXPECT_EQ(SendMessageW(tray, ShowClockMessage(), static_cast<WPARAM>(key), 0), kClockShown);
+    EXPECT_TRUE(IsWindowVisible(clock.Hwnd()));
+    EXPECT_EQ(WindowRectOf(clock.Hwnd()).left, 300);
+    EXPECT_EQ(clock.Dialog()->Snapshot().settings.Minimize, 0);
+}
+
+// A log-off saves what a close saves, at once and quietly: no exit sound, no box even
+// for a save that fails.
+TEST(ClockWindowTest, ALogOffSavesEverythingQuietly) {
+    TestWorld world;
+    world.folder.WriteData(L"exit.wav", MakeWave(3000));
+    world.folder.WriteData(L"Sound.ini", "[Boot]\r\n[Exit]\r\ndat\\exit.wav\r\n");
+    RunningClock clock(world);
+    SetWindowPos(clock.Hwnd(), nullptr, 123, 45, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    AlarmList alarms;
+    alarms.Append({L"a", L"NULL", L"", L"毎日", L"NULL", L"毎時", L"1"});
+    clock.Dialog()->SetAlarms(alarms);
+    CreateDirectoryW((world.folder.DataPath(L"Message.ini") + L".saving").c_str(), nullptr);
+    EXPECT_EQ(SendMessageW(clock.Hwnd(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+    SendMessageW(clock.Hwnd(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_EQ(world.ReadProfile(L"X"), L"123");
+    EXPECT_EQ(world.ReadProfile(L"Y"), L"45");
+    EXPECT_TRUE(world.messageBoxes.empty());
+    EXPECT_TRUE(OpenMciDevices().empty());
+    RemoveDirectoryW((world.folder.DataPath(L"Message.ini") + L".saving").c_str());
 }
 
 TEST(ClockWindowTest, StartMinimisedWithoutATaskbarSaysSoAndStaysShown) {

@@ -3,8 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 #include "ClockTestSupport.h"
 #include "clock/CClockDialog.h"
+#include "resource.h"
 #include "ui/Text.h"
 
 namespace {
@@ -132,7 +136,13 @@ TEST(DataFolderTest, AFailedSaveIsReportedOnceAndMemoryIsKept) {
     EXPECT_NE(world.folder.ReadData(L"Message.ini").find(Cp932(L"新しい")), std::string::npos);
 }
 
-TEST(DataFolderTest, AMissingDataFolderIsReportedOnSave) {
+AlarmList OneAlarm() {
+    AlarmList alarms;
+    alarms.Append(Entry(L"新しい", L"NULL", L"x", L"毎日", L"NULL", L"毎時", L"15"));
+    return alarms;
+}
+
+TEST(DataFolderTest, AMissingDataFolderIsReportedWhenAnEditIsSaved) {
     TestWorld world;
     RunningClock clock(world);
     std::wstring dat = world.folder.Path() + L"dat";
@@ -140,31 +150,15 @@ TEST(DataFolderTest, AMissingDataFolderIsReportedOnSave) {
         DeleteFileW(world.folder.DataPath(name).c_str());
     ASSERT_TRUE(RemoveDirectoryW(dat.c_str()));
     clock.Dialog()->SaveAll();
+    EXPECT_TRUE(world.messageBoxes.empty());  // nothing to write, nothing lost
+    clock.Dialog()->SetAlarms(OneAlarm());
+    clock.Dialog()->SaveAll();
     EXPECT_EQ(world.messageBoxes.size(), 1u);
 }
 
 }  // namespace
 
 namespace {
-
-// A data file held open by another program for as long as this object lives.
-class HeldFile {
-public:
-    HeldFile(const std::wstring& path, DWORD share)
-        : m_handle(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, share, nullptr, OPEN_EXISTING,
-                               FILE_ATTRIBUTE_NORMAL, nullptr)) {}
-    ~HeldFile() { Release(); }
-    HeldFile(const HeldFile&) = delete;
-    HeldFile& operator=(const HeldFile&) = delete;
-    bool Held() const { return m_handle != INVALID_HANDLE_VALUE; }
-    void Release() {
-        if (Held()) CloseHandle(m_handle);
-        m_handle = INVALID_HANDLE_VALUE;
-    }
-
-private:
-    HANDLE m_handle;
-};
 
 TEST(DataFolderTest, AFileThatCannotBeReadIsReportedOnceAndNeverWrittenOver) {
     TestWorld world;
@@ -180,20 +174,25 @@ TEST(DataFolderTest, AFileThatCannotBeReadIsReportedOnceAndNeverWrittenOver) {
     EXPECT_NE(world.messageBoxes[0].text.find(world.folder.DataPath(L"Message.ini")), std::wstring::npos);
     EXPECT_TRUE(clock.Dialog()->Snapshot().alarms.IsEmpty());
 
-    held.Release();
-    clock.Dialog()->SetAlarms(AlarmList());  // the same empty list: nothing new for the file
+    // An edit made without the file's alarms would replace them: it is refused.
+    clock.Dialog()->SetAlarms(OneAlarm());
     clock.Dialog()->SaveAll();
+    EXPECT_TRUE(clock.Dialog()->Snapshot().alarms.IsEmpty());
+    held.Release();
     EXPECT_EQ(world.folder.ReadData(L"Message.ini"), alarms);
-    EXPECT_EQ(world.folder.ReadData(L"Show.ini"), "0\r\n1\r\n1\r\n");  // the other files are saved as ever
     EXPECT_EQ(world.messageBoxes.size(), 1u);
 
-    // Alarms the user saves through the options replace it.
-    AlarmList edited;
-    edited.Append(Entry(L"新しい", L"NULL", L"x", L"毎日", L"NULL", L"毎時", L"15"));
+    // Once it can be read, the next minute takes its alarms, and an edit is saved beside them.
+    world.time.minute = 31;
+    clock.Tick();
+    AlarmList edited = clock.Dialog()->Snapshot().alarms;
+    ASSERT_EQ(edited.Count(), 2u);
+    edited.Append(OneAlarm().At(0));
     clock.Dialog()->SetAlarms(edited);
     clock.Dialog()->SaveAll();
     EXPECT_EQ(world.folder.ReadData(L"Message.ini"),
-              Cp932(L"新しい\r\nNULL\r\n[\r\nx\r\n]\r\n毎日\r\nNULL\r\n毎時\r\n15\r\n"));
+              alarms + Cp932(L"新しい\r\nNULL\r\n[\r\nx\r\n]\r\n毎日\r\nNULL\r\n毎時\r\n15\r\n"));
+    EXPECT_EQ(world.messageBoxes.size(), 1u);
 }
 
 TEST(DataFolderTest, UnreadableNamesKeepTheShownFlagsUntouched) {
@@ -202,6 +201,7 @@ TEST(DataFolderTest, UnreadableNamesKeepTheShownFlagsUntouched) {
     HeldFile held(world.folder.DataPath(L"Illust.ini"), 0);
     RunningClock clock(world);
     held.Release();
+    clock.Dialog()->SetShownFlags({1, 1, 1});  // flags fitted to no names at all: refused
     clock.Dialog()->SaveAll();
     EXPECT_EQ(world.folder.ReadData(L"Show.ini"), "0\r\n1\r\n");
 }
@@ -246,13 +246,23 @@ TEST(DataFolderTest, EachFileIsWrittenBackInTheFormItCameIn) {
         EXPECT_EQ(clock.Dialog()->Snapshot().sounds.List(SoundEvent::Boot), (std::vector<std::wstring>{L"한.wav"}));
         ASSERT_EQ(clock.Dialog()->Snapshot().alarms.Count(), 1u);
         EXPECT_EQ(clock.Dialog()->Snapshot().alarms.At(0).Subject.substr(0, 2), L"朝会");
+        // Each list edited in a way its form can hold.
+        clock.Dialog()->SetShownFlags({0, 1});
+        SoundTable sounds = clock.Dialog()->Snapshot().sounds;
+        sounds.List(SoundEvent::Exit).push_back(L"bye.wav");
+        clock.Dialog()->SetSounds(sounds);
+        AlarmList alarms = clock.Dialog()->Snapshot().alarms;
+        alarms.Append(OneAlarm().At(0));
+        clock.Dialog()->SetAlarms(alarms);
         clock.Dialog()->SaveAll();
     }
-    EXPECT_EQ(world.folder.ReadData(L"Show.ini"), show);
+    EXPECT_EQ(world.folder.ReadData(L"Show.ini"), Utf16Le(L"0\r\n1\r\n"));
     // Sound.ini's own rules add the seven missing headers; what it held stays as it was.
-    EXPECT_EQ(world.folder.ReadData(L"Sound.ini"),
-              sound + "[Time]\r\n[Away]\r\n[Alarm]\r\n[Return]\r\n[Minimize]\r\n[Restore]\r\n[Update]\r\n");
-    EXPECT_EQ(world.folder.ReadData(L"Message.ini"), message);
+    EXPECT_EQ(world.folder.ReadData(L"Sound.ini"), sound +
+                                                       "bye.wav\r\n[Time]\r\n[Away]\r\n[Alarm]\r\n[Return]\r\n"
+                                                       "[Minimize]\r\n[Restore]\r\n[Update]\r\n");
+    EXPECT_EQ(world.folder.ReadData(L"Message.ini"),
+              message + Cp932(L"新しい\r\nNULL\r\n[\r\nx\r\n]\r\n毎日\r\nNULL\r\n毎時\r\n15\r\n"));
 }
 
 TEST(DataFolderTest, NoDataFolderAtAllStillStartsAndSaysSoWhenSaving) {
@@ -265,8 +275,98 @@ TEST(DataFolderTest, NoDataFolderAtAllStillStartsAndSaysSoWhenSaving) {
     world.time.minute = 31;
     clock.Tick();
     EXPECT_TRUE(clock.Alive());
+    clock.Dialog()->SetAlarms(OneAlarm());
     clock.Dialog()->SaveAll();
     EXPECT_EQ(world.messageBoxes.size(), 1u);
+}
+
+}  // namespace
+
+namespace {
+
+FILETIME WriteTime(const std::wstring& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data);
+    return data.ftLastWriteTime;
+}
+
+const wchar_t* const kDataFiles[] = {L"Illust.ini", L"Show.ini", L"Sound.ini", L"Message.ini"};
+
+// What happens to the files on disk while the clock runs is never undone: a record
+// added by hand fires at its minute, and a run without edits writes no data file.
+TEST(DataFolderTest, ARecordAddedByHandFiresAtItsMinuteAndNoFileIsWrittenWithoutAnEdit) {
+    TestWorld world;
+    WriteSampleFolder(world.folder);
+    std::vector<FILETIME> before;
+    for (const wchar_t* name : kDataFiles) before.push_back(WriteTime(world.folder.DataPath(name)));
+    const std::string byHand =
+        world.folder.ReadData(L"Message.ini") +
+        Cp932(L"手で追加\r\nNULL\r\n[\r\n書き足した\r\n]\r\n毎日\r\nNULL\r\n指定の時刻\r\n10:31\r\n");
+    {
+        RunningClock clock(world);
+        world.folder.WriteData(L"Message.ini", byHand);
+        before[3] = WriteTime(world.folder.DataPath(L"Message.ini"));
+        world.time.minute = 31;
+        world.time.second = 0;
+        clock.Tick();
+        HWND message = FindMessageWindow(L"手で追加");
+        ASSERT_NE(message, nullptr);
+        SendMessageW(message, WM_COMMAND, IDOK, 0);
+        SendMessageW(clock.Hwnd(), WM_COMMAND, IDCANCEL, 0);  // the close saves
+        EXPECT_FALSE(clock.Alive());
+    }
+    EXPECT_NE(world.ReadProfile(L"X"), L"");
+    for (size_t i = 0; i < before.size(); ++i) {
+        FILETIME after = WriteTime(world.folder.DataPath(kDataFiles[i]));
+        EXPECT_EQ(CompareFileTime(&before[i], &after), 0) << Utf8(kDataFiles[i]);
+    }
+    EXPECT_EQ(world.folder.ReadData(L"Message.ini"), byHand);
+}
+
+// The options' edit of a list whose file someone else changed meanwhile: the edit is
+// saved, the disk's version is kept beside it, and the user is told where both are.
+TEST(DataFolderTest, AnEditOverAFileChangedOutsideKeepsBothVersionsAndSaysSo) {
+    TestWorld world;
+    WriteSampleFolder(world.folder);
+    RunningClock clock(world);
+    const OptionValues base = clock.Dialog()->CurrentOptionValues();  // as the sheet opened
+    const std::string outside = Cp932(L"外\r\nNULL\r\n[\r\n]\r\n毎日\r\nNULL\r\n毎時\r\n5\r\n");
+    world.folder.WriteData(L"Message.ini", outside);
+    OptionValues edited = base;
+    edited.alarms.RemoveAt(0);
+    clock.Dialog()->ApplyOptions(edited, base);
+
+    EXPECT_EQ(world.folder.ReadData(L"Message.ini"),
+              Cp932(L"休憩\r\nbell.wav\r\n[\r\n\r\n]\r\n毎日\r\nNULL\r\n毎時\r\n0\r\n"));
+    const std::wstring kept = L"Message.外部の変更.20261207-103015.ini";
+    EXPECT_EQ(world.folder.ReadData(kept), outside);
+    ASSERT_EQ(world.messageBoxes.size(), 1u);
+    EXPECT_NE(world.messageBoxes[0].text.find(world.folder.DataPath(L"Message.ini")), std::wstring::npos);
+    EXPECT_NE(world.messageBoxes[0].text.find(world.folder.DataPath(kept)), std::wstring::npos);
+    EXPECT_EQ(clock.Dialog()->Snapshot().alarms, edited.alarms);
+}
+
+TEST(DataFolderTest, AProfileHeldAtStartIsToldAndNeverWrittenOver) {
+    TestWorld world;
+    world.WriteProfile(L"Height", L"300");
+    const std::wstring profile = world.folder.Path() + L"pokomi.ini";
+    auto bytes = [&] {
+        std::ifstream in(profile.c_str(), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    const std::string before = bytes();
+    {
+        HeldFile held(profile, 0);
+        RunningClock clock(world);
+        EXPECT_EQ(clock.Dialog()->Snapshot().settings.Height, 220);  // read as absent
+        ASSERT_EQ(world.messageBoxes.size(), 1u);
+        EXPECT_NE(world.messageBoxes[0].text.find(profile), std::wstring::npos);
+        held.Release();
+        SendMessageW(clock.Hwnd(), WM_COMMAND, ID_CMD_TOPMOST, 0);
+        SendMessageW(clock.Hwnd(), WM_COMMAND, IDCANCEL, 0);
+        EXPECT_FALSE(clock.Alive());
+    }
+    EXPECT_EQ(bytes(), before);
 }
 
 }  // namespace

@@ -198,4 +198,32 @@ TEST_F(OptionsSheetTest, TheCurrentPositionOfAMinimisedClockIsWhereItWillBeResto
     DestroyWindow(taskbar);
 }
 
+// The options command while the sheet is open, sent or posted, brings that sheet forward.
+TEST_F(OptionsSheetTest, OneSheetAtATime) {
+    auto sheets = [&] {
+        std::pair<HWND, int> search{clock->Hwnd(), 0};
+        EnumThreadWindows(
+            GetCurrentThreadId(),
+            [](HWND hwnd, LPARAM data) -> BOOL {
+                auto& [owner, count] = *reinterpret_cast<std::pair<HWND, int>*>(data);
+                count += GetWindow(hwnd, GW_OWNER) == owner && IsWindowVisible(hwnd) ? 1 : 0;
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        return search.second;
+    };
+    const size_t steps = Run({
+        [&] {
+            SendMessageW(clock->Hwnd(), WM_COMMAND, ID_CMD_OPTIONS, 0);  // returns at once
+            PostMessageW(clock->Hwnd(), WM_COMMAND, ID_CMD_OPTIONS, 0);
+        },
+        [&] {
+            EXPECT_EQ(sheets(), 1);
+            Click(sheet, IDCANCEL);
+        },
+    });
+    EXPECT_EQ(steps, 2u);
+    EXPECT_EQ(sheets(), 0);
+}
+
 }  // namespace
