@@ -10,6 +10,8 @@ BOOL CALLBACK FindClock(HWND hwnd, LPARAM found) {
     wchar_t className[32] = {};
     GetClassNameW(hwnd, className, 32);
     if (lstrcmpW(className, L"#32770") != 0) return TRUE;
+    constexpr int kClockLabel = 1046;  // only the clock has it; a message window is a dialog too
+    if (!GetDlgItem(hwnd, kClockLabel)) return TRUE;
     *reinterpret_cast<HWND*>(found) = hwnd;
     return FALSE;
 }
