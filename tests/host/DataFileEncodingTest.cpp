@@ -188,14 +188,17 @@ INSTANTIATE_TEST_SUITE_P(Forms, DataFileEncodingSaveTest, testing::ValuesIn(kSav
 
 namespace {
 
-// Carried-through bytes that a save would put next to each other as valid UTF-8: the
-// file is written in a form that gives them back (found by the fuzzer).
-TEST(DataFileEncodingTest, BrokenBytesThatWouldMeetAsUtf8StillComeBack) {
+// Carried-through bytes that a save would put next to each other as valid UTF-8 (found
+// by the fuzzer): the file is written as valid UTF-8 after a mark, which reads back.
+TEST(DataFileEncodingTest, BrokenBytesThatWouldMeetAsUtf8GiveValidUtf8) {
     const IconvCp932Codec codec;
     const std::string bytes =
         "\xED\x85\x9C\r\nNULL\r\nn[1\xEF\xBB\xBF\xF0\xA0\xAE\xB7\xE9\x87\x8E\xE5\xAE"
         "3333J\xF9\nNUL33L";
     EXPECT_EQ(datafiles_test::RoundTripFailure(bytes, codec), "");
+    TextFormat format;
+    const AlarmList list = ReadAlarmList(bytes, codec, &format);
+    EXPECT_TRUE(datafiles_test::IsValidUtf8WithMark(WriteAlarmList(list, codec, format)));
 }
 
 }  // namespace
