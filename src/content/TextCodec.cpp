@@ -264,6 +264,15 @@ bool IsValidUtf8(std::string_view bytes) {
     return true;
 }
 
+bool IsValidUtf16(std::u16string_view units) {
+    for (std::size_t i = 0; i < units.size();) {
+        const auto [c, count] = CharacterAt(units, i);
+        if (IsSurrogate(c)) return false;
+        i += count;
+    }
+    return true;
+}
+
 std::u16string WideToUnits(std::wstring_view text) {
     std::u16string units;
     units.reserve(text.size());

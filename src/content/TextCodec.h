@@ -19,7 +19,8 @@ std::u16string Utf8ToUtf16(std::string_view bytes);
 std::u32string Utf8ToUtf32(std::string_view bytes);
 std::wstring Utf8ToWide(std::string_view bytes);
 
-// A lone surrogate or a value past U+10FFFF is written as U+FFFD.
+// A lone surrogate (an escaped byte included) or a value past U+10FFFF is written
+// as U+FFFD, so that the bytes are always valid UTF-8.
 std::string Utf16ToUtf8(std::u16string_view text);
 std::string Utf32ToUtf8(std::u32string_view text);
 std::string WideToUtf8(std::wstring_view text);
@@ -46,6 +47,9 @@ std::wstring DecodeUtf8Line(std::string_view bytes);
 // Escapes go back to their bytes; any other lone surrogate is written as U+FFFD.
 std::string EncodeUtf8Line(std::wstring_view text);
 bool IsValidUtf8(std::string_view bytes);
+
+// Whether every surrogate in the units is part of a pair.
+bool IsValidUtf16(std::u16string_view units);
 
 // UTF-16 units of a text (pairs for characters past U+FFFF where wchar_t is wider),
 // and back; unpaired surrogates stay as they are both ways.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 #include "content/TextLines.h"
 
@@ -19,12 +20,18 @@ std::string_view MarkOf(TextEncoding encoding) {
     }
 }
 
-bool IsUtf16(TextEncoding encoding) { return encoding == TextEncoding::Utf16Le || encoding == TextEncoding::Utf16Be; }
+bool IsUtf16(TextEncoding encoding) {
+    return encoding == TextEncoding::Utf16Le || encoding == TextEncoding::Utf16Be ||
+           encoding == TextEncoding::Utf16LeNoBom || encoding == TextEncoding::Utf16BeNoBom;
+}
+
+bool IsBigEndian(TextEncoding encoding) {
+    return encoding == TextEncoding::Utf16Be || encoding == TextEncoding::Utf16BeNoBom;
+}
 
 // ---- Reading -----------------------------------------------------------------------------
 
-TextFile ReadUtf16(std::string_view body, TextEncoding encoding) {
-    const bool bigEndian = encoding == TextEncoding::Utf16Be;
+std::u16string UnitsOf(std::string_view body, bool bigEndian) {
     std::u16string units;
     units.reserve(body.size() / 2);
     for (std::size_t i = 0; i + 1 < body.size(); i += 2) {
@@ -32,12 +39,56 @@ TextFile ReadUtf16(std::string_view body, TextEncoding encoding) {
         const auto second = static_cast<unsigned char>(body[i + 1]);
         units.push_back(static_cast<char16_t>(bigEndian ? (first << 8) | second : (second << 8) | first));
     }
+    return units;
+}
+
+TextFile LinesOfUnits(std::u16string_view units, TextFormat format) {
     TextFile file;
-    file.format.encoding = encoding;
-    if (body.size() % 2 != 0) file.format.tail = body.substr(body.size() - 1);
+    file.format = std::move(format);
     const std::wstring text = UnitsToWide(units);
     for (std::wstring_view line : SplitFileLines<wchar_t>(text)) file.lines.emplace_back(line);
     return file;
+}
+
+TextFile ReadUtf16(std::string_view body, TextEncoding encoding) {
+    std::string tail = body.size() % 2 != 0 ? std::string(1, body.back()) : std::string();
+    return LinesOfUnits(UnitsOf(body, IsBigEndian(encoding)), {encoding, std::move(tail)});
+}
+
+bool IsLineEndByte(char c) { return c == '\r' || c == '\n'; }
+
+// The byte order UTF-16 without a mark would have: the one in which more units are
+// CR or LF (CR LF is two of them, one NUL byte each); when that ties, the one whose
+// high bytes hold more of the NULs. None when nothing tells them apart.
+std::optional<TextEncoding> LikelyUtf16Order(std::string_view bytes) {
+    std::size_t lineEndsLe = 0;
+    std::size_t lineEndsBe = 0;
+    std::size_t nulsEven = 0;
+    std::size_t nulsOdd = 0;
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        const char first = bytes[i];
+        const char second = bytes[i + 1];
+        lineEndsLe += second == '\0' && IsLineEndByte(first) ? 1 : 0;
+        lineEndsBe += first == '\0' && IsLineEndByte(second) ? 1 : 0;
+        nulsEven += first == '\0' ? 1 : 0;
+        nulsOdd += second == '\0' ? 1 : 0;
+    }
+    if (lineEndsLe != lineEndsBe)
+        return lineEndsLe > lineEndsBe ? TextEncoding::Utf16LeNoBom : TextEncoding::Utf16BeNoBom;
+    if (nulsEven != nulsOdd) return nulsOdd > nulsEven ? TextEncoding::Utf16LeNoBom : TextEncoding::Utf16BeNoBom;
+    return std::nullopt;
+}
+
+// UTF-16 without a mark, taken only when the bytes are UTF-16 indeed: a whole number
+// of units holding NUL bytes (which 8-bit data files never do) but no NUL unit, and
+// every surrogate paired.
+std::optional<TextFile> ReadUtf16WithoutMark(std::string_view bytes) {
+    if (bytes.size() % 2 != 0 || bytes.find('\0') == std::string_view::npos) return std::nullopt;
+    const std::optional<TextEncoding> order = LikelyUtf16Order(bytes);
+    if (!order) return std::nullopt;
+    const std::u16string units = UnitsOf(bytes, IsBigEndian(*order));
+    if (units.find(u'\0') != std::u16string::npos || !IsValidUtf16(units)) return std::nullopt;
+    return LinesOfUnits(units, {*order, ""});
 }
 
 template <typename Decode>
@@ -95,7 +146,7 @@ void AppendUnits(std::string& out, std::u16string_view units, bool bigEndian) {
 }
 
 std::string EncodeUtf16(const std::vector<std::wstring>& lines, const TextFormat& format) {
-    const bool bigEndian = format.encoding == TextEncoding::Utf16Be;
+    const bool bigEndian = IsBigEndian(format.encoding);
     std::string out(MarkOf(format.encoding));
     for (const std::wstring& line : lines) {
         AppendUnits(out, WideToUnits(line), bigEndian);
@@ -124,22 +175,47 @@ bool StartsWithAnyMark(std::string_view bytes) {
     return bytes.starts_with(kUtf8Bom) || bytes.starts_with(kUtf16LeBom) || bytes.starts_with(kUtf16BeBom);
 }
 
-// Whether reading the bytes gives these lines again. Each code page 932 line was
-// checked when it was encoded; the file as a whole could still read as another
-// encoding. UTF-8 turns stray surrogates into U+FFFD, and carried-through bytes next
-// to each other may make a valid sequence; UTF-16 holds any text as it is.
+// Whether reading the bytes gives these lines again in the same form. Each code page
+// 932 line was checked when it was encoded; the file as a whole could still read as
+// another encoding. UTF-8 turns stray surrogates into U+FFFD, and carried-through
+// bytes next to each other may make a valid sequence; UTF-16 without a mark must
+// still be told by its bytes. UTF-16 after its mark holds any text as it is.
 bool ReadsBack(const std::string& bytes, const std::vector<std::wstring>& lines, const AnsiCodec& codec,
                TextEncoding encoding) {
     switch (encoding) {
     case TextEncoding::Ansi: {
         const bool escapes =
             std::any_of(lines.begin(), lines.end(), [](const std::wstring& line) { return HasEscapedBytes(line); });
-        return !StartsWithAnyMark(bytes) && !(escapes && IsValidUtf8(bytes));
+        return !StartsWithAnyMark(bytes) && !(escapes && IsValidUtf8(bytes)) && !ReadUtf16WithoutMark(bytes);
     }
     case TextEncoding::Utf8:
     case TextEncoding::Utf8Bom: return ReadTextFile(bytes, codec).lines == lines;
+    case TextEncoding::Utf16LeNoBom:
+    case TextEncoding::Utf16BeNoBom: {
+        const TextFile back = ReadTextFile(bytes, codec);
+        return back.format.encoding == encoding && back.lines == lines;
+    }
     default: return true;
     }
+}
+
+std::optional<std::string> EncodeAsRead(const std::vector<std::wstring>& lines, const AnsiCodec& codec,
+                                        const TextFormat& format) {
+    std::optional<std::string> bytes =
+        IsUtf16(format.encoding) ? EncodeUtf16(lines, format) : EncodeEightBit(lines, codec, format.encoding);
+    if (bytes && !ReadsBack(*bytes, lines, codec, format.encoding)) bytes.reset();
+    return bytes;
+}
+
+// Valid UTF-8 after its mark, which every line reads back from: bytes carried through
+// from another form and stray surrogates, which it cannot hold, are written as U+FFFD.
+std::string EncodeUtf8WithMark(const std::vector<std::wstring>& lines) {
+    std::string out(kUtf8Bom);
+    for (const std::wstring& line : lines) {
+        out += WideToUtf8(line);
+        out += "\r\n";
+    }
+    return out;
 }
 
 }  // namespace
@@ -147,6 +223,9 @@ bool ReadsBack(const std::string& bytes, const std::vector<std::wstring>& lines,
 TextFile ReadTextFile(std::string_view bytes, const AnsiCodec& codec) {
     if (bytes.starts_with(kUtf16LeBom)) return ReadUtf16(bytes.substr(2), TextEncoding::Utf16Le);
     if (bytes.starts_with(kUtf16BeBom)) return ReadUtf16(bytes.substr(2), TextEncoding::Utf16Be);
+    if (!bytes.starts_with(kUtf8Bom)) {
+        if (std::optional<TextFile> file = ReadUtf16WithoutMark(bytes)) return std::move(*file);
+    }
     return ReadEightBit(bytes, codec);
 }
 
@@ -158,12 +237,6 @@ std::string EncodeTextFile(const std::vector<std::wstring>& lines, const AnsiCod
         for (const std::wstring& line : lines) flattened.push_back(FlattenLineBreaks(line));
     }
     const std::vector<std::wstring>& source = needsFlattening ? flattened : lines;
-    if (IsUtf16(format.encoding)) return EncodeUtf16(source, format);
-    for (TextEncoding encoding : {format.encoding, TextEncoding::Utf8Bom}) {
-        std::optional<std::string> bytes = EncodeEightBit(source, codec, encoding);
-        if (bytes && ReadsBack(*bytes, source, codec, encoding)) return std::move(*bytes);
-    }
-    // Text that no 8-bit form gives back as it is (bytes carried through from a broken
-    // file next to each other, stray surrogates): UTF-16 keeps every unit.
-    return EncodeUtf16(source, {TextEncoding::Utf16Le, ""});
+    if (std::optional<std::string> bytes = EncodeAsRead(source, codec, format)) return std::move(*bytes);
+    return EncodeUtf8WithMark(source);
 }

@@ -25,8 +25,8 @@ std::string Utf16Le(std::u16string_view units, std::string_view mark = "\xFF\xFE
     return out;
 }
 
-std::string Utf16Be(std::u16string_view units) {
-    std::string out("\xFE\xFF");
+std::string Utf16Be(std::u16string_view units, std::string_view mark = "\xFE\xFF") {
+    std::string out(mark);
     for (char16_t u : units) {
         out.push_back(static_cast<char>(u >> 8));
         out.push_back(static_cast<char>(u & 0xFF));
@@ -55,6 +55,25 @@ const Stored kStored[] = {
      "\xEF\xBB\xBF\xE6\x98\r\n\xFF\r\n",
      {Escaped({0xE6, 0x98}), Escaped({0xFF})},
      TextEncoding::Utf8Bom},
+    // UTF-16 without a mark is told by its NUL bytes, its order by its line ends.
+    {"UTF-16 LE without a mark", Utf16Le(u"朝会\r\nabc\r\n", ""), {L"朝会", L"abc"}, TextEncoding::Utf16LeNoBom},
+    {"UTF-16 BE without a mark", Utf16Be(u"𠮷\r\n\r\nx\r\n", ""), {L"𠮷", L"", L"x"}, TextEncoding::Utf16BeNoBom},
+    // Most NULs here are the low bytes of 一 and the ideographic space, yet the line ends are LE.
+    {"UTF-16 LE whose NULs mostly lie as in BE",
+     Utf16Le(u"一\u3000一\u3000\r\n", ""),
+     {L"一\u3000一\u3000"},
+     TextEncoding::Utf16LeNoBom},
+    // Bytes that are not UTF-16 are read as 8-bit text, NULs and all.
+    {"code page 932 of whole units without NULs",
+     Cp932FromUtf8("表示\r\n") + "\r\n",
+     {L"表示", L""},
+     TextEncoding::Ansi},
+    {"NULs in an odd number of bytes", std::string("ab\0\r\n", 5), {std::wstring(L"ab\0", 3)}, TextEncoding::Ansi},
+    {"NULs that make a NUL unit", std::string("a\0\0\0\r\n", 6), {std::wstring(L"a\0\0\0", 4)}, TextEncoding::Ansi},
+    {"NULs around an unpaired surrogate",
+     std::string("x\0\0\xD8y\0\r\n", 8),
+     {std::wstring(L"x\0\0\uFF98y\0", 6)},
+     TextEncoding::Ansi},
 };
 
 class DataFileEncodingTest : public testing::TestWithParam<Stored> {
@@ -116,18 +135,70 @@ TEST(DataFileEncodingTest, Utf8WithoutAMarkThatWouldReadAsCp932GetsAMark) {
     EXPECT_EQ(ReadAllLines(bytes, codec), lines);
 }
 
+// A file read in some form and given a line more: kept in that form where it holds the
+// lines and reads back, else UTF-8 after a mark, which cannot hold carried-through bytes
+// or stray surrogates and shows U+FFFD for them.
+struct Saved {
+    const char* what;
+    std::string stored;
+    std::wstring added;
+    std::string bytes;
+    std::vector<std::wstring> readBack;
+};
+
+const Saved kSaved[] = {
+    {"code page 932 with broken bytes and an emoji",
+     Cp932FromUtf8("朝") + "\x82\xFD\xFE\r\n",
+     L"🎂",
+     "\xEF\xBB\xBF\xE6\x9C\x9D\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\r\n\xF0\x9F\x8E\x82\r\n",
+     {L"朝\uFFFD\uFFFD\uFFFD", L"🎂"}},
+    {"UTF-8 with a mark keeps its broken bytes",
+     "\xEF\xBB\xBF\xFF\r\n",
+     L"🎂",
+     "\xEF\xBB\xBF\xFF\r\n\xF0\x9F\x8E\x82\r\n",
+     {Escaped({0xFF}), L"🎂"}},
+    {"UTF-16 without a mark and an emoji", Utf16Le(u"a\r\n", ""), L"🎂", Utf16Le(u"a\r\n🎂\r\n", ""), {L"a", L"🎂"}},
+    {"UTF-16 without a mark and a stray surrogate",
+     Utf16Le(u"a\r\n", ""),
+     std::wstring(1, static_cast<wchar_t>(0xD800)) + L"b",
+     "\xEF\xBB\xBF"
+     "a\r\n\xEF\xBF\xBD"
+     "b\r\n",
+     {L"a", L"\uFFFDb"}},
+};
+
+class DataFileEncodingSaveTest : public testing::TestWithParam<Saved> {
+protected:
+    const IconvCp932Codec m_codec;
+};
+
+TEST_P(DataFileEncodingSaveTest, WritesOneValidEncodingThatReadsBack) {
+    const Saved& saved = GetParam();
+    TextFile file = ReadTextFile(saved.stored, m_codec);
+    file.lines.push_back(saved.added);
+    const std::string bytes = EncodeTextFile(file.lines, m_codec, file.format);
+    EXPECT_EQ(bytes, saved.bytes);
+    EXPECT_EQ(ReadAllLines(bytes, m_codec), saved.readBack);
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, DataFileEncodingSaveTest, testing::ValuesIn(kSaved),
+                         [](const testing::TestParamInfo<Saved>& info) { return "Form" + std::to_string(info.index); });
+
 }  // namespace
 
 namespace {
 
-// Carried-through bytes that a save would put next to each other as valid UTF-8: the
-// file is written in a form that gives them back (found by the fuzzer).
-TEST(DataFileEncodingTest, BrokenBytesThatWouldMeetAsUtf8StillComeBack) {
+// Carried-through bytes that a save would put next to each other as valid UTF-8 (found
+// by the fuzzer): the file is written as valid UTF-8 after a mark, which reads back.
+TEST(DataFileEncodingTest, BrokenBytesThatWouldMeetAsUtf8GiveValidUtf8) {
     const IconvCp932Codec codec;
     const std::string bytes =
         "\xED\x85\x9C\r\nNULL\r\nn[1\xEF\xBB\xBF\xF0\xA0\xAE\xB7\xE9\x87\x8E\xE5\xAE"
         "3333J\xF9\nNUL33L";
     EXPECT_EQ(datafiles_test::RoundTripFailure(bytes, codec), "");
+    TextFormat format;
+    const AlarmList list = ReadAlarmList(bytes, codec, &format);
+    EXPECT_TRUE(datafiles_test::IsValidUtf8WithMark(WriteAlarmList(list, codec, format)));
 }
 
 }  // namespace

@@ -40,6 +40,10 @@ const std::string_view kPieces[] = {
     "\xF0\xA0\xAE\xB7",
     "\xEF\xBB\xBF",
     "\xED\x95\x9C",
+    // NULs, as UTF-16 without a mark holds them.
+    std::string_view("\0", 1),
+    std::string_view("\r\0\n\0", 4),
+    std::string_view("\0\r\0\n", 4),
 };
 
 std::string RandomFile(std::mt19937& random) {

@@ -2,11 +2,14 @@
 // the fuzz target: for any bytes, read -> write -> read gives the same lists and
 // writing those lists again gives the same bytes; every line's bytes come back
 // from decoding and encoding; a file that needs no normalising comes back byte
-// for byte.
+// for byte. What is written reads back as one valid encoding: the form the file
+// was read in, or, where that form cannot hold the lines, valid UTF-8 after a mark
+// with U+FFFD for the bytes carried through and the stray surrogates.
 #pragma once
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "content/MessageFile.h"
 #include "content/NameListFiles.h"
@@ -27,6 +30,39 @@ inline AlarmList AsWritten(const AlarmList& list) {
     return written;
 }
 
+// The lists as UTF-8 after a mark gives them back: escaped bytes and stray
+// surrogates become U+FFFD.
+inline std::wstring Sanitised(const std::wstring& text) { return Utf8ToWide(WideToUtf8(text)); }
+
+inline std::vector<std::wstring> Sanitised(std::vector<std::wstring> lines) {
+    for (std::wstring& line : lines) line = Sanitised(line);
+    return lines;
+}
+
+inline std::vector<int> Sanitised(const std::vector<int>& flags) { return flags; }
+
+inline SoundTable Sanitised(SoundTable table) {
+    for (SoundEvent event : kSoundEvents) table.List(event) = Sanitised(std::move(table.List(event)));
+    return table;
+}
+
+inline AlarmList Sanitised(const AlarmList& list) {
+    AlarmList sanitised;
+    for (AlarmEntry entry : list) {
+        for (std::wstring* field : {&entry.Subject, &entry.Sound, &entry.Message, &entry.DateUnit, &entry.DateDetail,
+                                    &entry.TimeUnit, &entry.TimeDetail}) {
+            *field = Sanitised(*field);
+        }
+        sanitised.Append(std::move(entry));
+    }
+    return sanitised;
+}
+
+// Whether the bytes are UTF-8 after a mark with every sequence valid.
+inline bool IsValidUtf8WithMark(std::string_view bytes) {
+    return bytes.starts_with(kUtf8Bom) && IsValidUtf8(bytes.substr(kUtf8Bom.size()));
+}
+
 template <typename Value, typename Read, typename Write>
 std::string CheckOne(const char* file, std::string_view bytes, Read read, Write write,
                      Value (*normalise)(const Value&)) {
@@ -35,7 +71,11 @@ std::string CheckOne(const char* file, std::string_view bytes, Read read, Write 
     const std::string written = write(first, format);
     TextFormat again;
     const Value second = read(written, &again);
-    if (!(second == normalise(first))) {
+    const bool asRead = second == normalise(first);
+    // A file that had to change form is valid UTF-8 after a mark, its lists as it holds them.
+    const bool changedForm = again.encoding == TextEncoding::Utf8Bom && IsValidUtf8WithMark(written) &&
+                             second == normalise(Sanitised(first));
+    if (!asRead && !changedForm) {
         return std::string(file) + ": read -> write -> read changed the lists";
     }
     if (write(second, again) != written) {
@@ -59,20 +99,48 @@ bool EndsEveryLineWithCrLf(std::basic_string_view<CharT> content) {
     return content.empty() || content.back() == CharT('\n');
 }
 
-// Whether the file's only normalisation, line ends to CR LF, has nothing to do.
-inline bool NeedsNoNormalising(std::string_view bytes) {
-    const bool le = bytes.starts_with("\xFF\xFE");
-    if (le || bytes.starts_with("\xFE\xFF")) {
-        std::u16string units;
-        for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) {
-            const auto a = static_cast<unsigned char>(bytes[i]);
-            const auto b = static_cast<unsigned char>(bytes[i + 1]);
-            units.push_back(static_cast<char16_t>(le ? (b << 8) | a : (a << 8) | b));
-        }
-        return EndsEveryLineWithCrLf<char16_t>(units);
+inline std::u16string UnitsOf(std::string_view bytes, bool bigEndian) {
+    std::u16string units;
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        const auto a = static_cast<unsigned char>(bytes[i]);
+        const auto b = static_cast<unsigned char>(bytes[i + 1]);
+        units.push_back(static_cast<char16_t>(bigEndian ? (a << 8) | b : (b << 8) | a));
     }
-    if (bytes.starts_with(kUtf8Bom)) bytes.remove_prefix(kUtf8Bom.size());
-    return EndsEveryLineWithCrLf<char>(bytes);
+    return units;
+}
+
+// Whether the file's only normalisation, line ends to CR LF, has nothing to do.
+inline bool NeedsNoNormalising(std::string_view bytes, const AnsiCodec& codec) {
+    switch (ReadTextFile(bytes, codec).format.encoding) {
+    case TextEncoding::Utf16Le: return EndsEveryLineWithCrLf<char16_t>(UnitsOf(bytes.substr(2), false));
+    case TextEncoding::Utf16Be: return EndsEveryLineWithCrLf<char16_t>(UnitsOf(bytes.substr(2), true));
+    case TextEncoding::Utf16LeNoBom: return EndsEveryLineWithCrLf<char16_t>(UnitsOf(bytes, false));
+    case TextEncoding::Utf16BeNoBom: return EndsEveryLineWithCrLf<char16_t>(UnitsOf(bytes, true));
+    case TextEncoding::Utf8Bom: return EndsEveryLineWithCrLf<char>(bytes.substr(kUtf8Bom.size()));
+    default: return EndsEveryLineWithCrLf<char>(bytes);
+    }
+}
+
+// Empty when the lines of the file, and the same with a line outside code page 932
+// added, are written in the form they were read in and read back so, or else as
+// valid UTF-8 after a mark that reads back as the lines with U+FFFD for what it
+// cannot hold. Either way the bytes are one valid encoding: code page 932 with
+// only the bytes it carried when read, UTF-8, UTF-16 as told when read, or UTF-8
+// after a mark.
+inline std::string FormFailure(std::string_view bytes, const AnsiCodec& codec) {
+    const TextFile read = ReadTextFile(bytes, codec);
+    for (const bool addLine : {false, true}) {
+        std::vector<std::wstring> lines = read.lines;
+        if (addLine) lines.emplace_back(L"\U0001F382");
+        const std::string written = EncodeTextFile(lines, codec, read.format);
+        const TextFile back = ReadTextFile(written, codec);
+        if (back.format == read.format && back.lines == lines) continue;
+        if (back.format.encoding != TextEncoding::Utf8Bom)
+            return "a file changed to a form other than UTF-8 with a mark";
+        if (!IsValidUtf8WithMark(written)) return "a file changed to UTF-8 with a mark that is not valid UTF-8";
+        if (back.lines != Sanitised(lines)) return "a file changed to UTF-8 with a mark did not read back";
+    }
+    return {};
 }
 
 // Empty when decoding and encoding each line gives its bytes back.
@@ -92,10 +160,11 @@ inline std::string RoundTripFailure(std::string_view bytes, const AnsiCodec& cod
     using Names = std::vector<std::wstring>;
     using Flags = std::vector<int>;
     std::string failure = LineRoundTripFailure(bytes, codec);
+    if (failure.empty()) failure = FormFailure(bytes, codec);
     auto readNames = [&](std::string_view b, TextFormat* f) { return ReadIllustNames(b, codec, f); };
     auto writeNames = [&](const Names& n, const TextFormat& f) { return WriteIllustNames(n, codec, f); };
     if (failure.empty()) failure = CheckOne<Names>("Illust.ini", bytes, readNames, writeNames, &Same<Names>);
-    if (failure.empty() && NeedsNoNormalising(bytes)) {
+    if (failure.empty() && NeedsNoNormalising(bytes, codec)) {
         TextFormat format;
         const Names names = readNames(bytes, &format);
         if (writeNames(names, format) != bytes) failure = "Illust.ini: a file needing no normalising changed";

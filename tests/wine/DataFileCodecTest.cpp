@@ -6,7 +6,10 @@
 #include <random>
 
 #include "../host/DataFileRoundTrip.h"
+#include "ClockTestSupport.h"
+#include "clock/CClockDialog.h"
 #include "ui/Cp932Codec.h"
+#include "ui/Text.h"
 
 namespace {
 
@@ -39,6 +42,68 @@ TEST(DataFileCodecTest, RandomFilesAgreeWithThemselves) {
                 bytes.push_back(static_cast<char>(random() % 256));
         }
         ASSERT_EQ(datafiles_test::RoundTripFailure(bytes, codec), "") << testing::PrintToString(bytes);
+    }
+}
+
+std::string Cp932(const std::wstring& text) { return *ui::NarrowExact(text, 932); }
+
+std::string Utf16LeWithoutMark(const std::wstring& text) {
+    std::string bytes;
+    for (wchar_t c : text) {
+        bytes.push_back(static_cast<char>(c & 0xFF));
+        bytes.push_back(static_cast<char>(c >> 8));
+    }
+    return bytes;
+}
+
+// A Message.ini as another tool left it, the alarm it holds, and what saving it with
+// one alarm more leaves on disk.
+struct SavedMessageFile {
+    const char* what;
+    std::string stored;
+    AlarmEntry read;
+    AlarmEntry added;
+    std::string saved;
+};
+
+TEST(DataFileCodecTest, TheClockSavesMessageFilesInOneValidEncoding) {
+    const std::wstring morning = L"朝会\r\nNULL\r\n[\r\n会議室へ\r\n]\r\n毎週\r\n1\r\n指定の時刻\r\n9:30\r\n";
+    const std::wstring tea = L"休憩\r\nNULL\r\n[\r\nお茶\r\n]\r\n毎年\r\n1/1\r\n指定の時刻\r\n7:0\r\n";
+    const std::wstring cake = L"誕生日\r\nNULL\r\n[\r\n🎂\r\n]\r\n毎年\r\n12/24\r\n指定の時刻\r\n18:5\r\n";
+    const SavedMessageFile files[] = {
+        // UTF-16 without a mark stays so.
+        {"UTF-16 LE without a mark",
+         Utf16LeWithoutMark(morning),
+         {L"朝会", L"NULL", L"会議室へ", L"毎週", L"1", L"指定の時刻", L"9:30"},
+         {L"休憩", L"NULL", L"お茶", L"毎年", L"1/1", L"指定の時刻", L"7:0"},
+         Utf16LeWithoutMark(morning + tea)},
+        // Code page 932 cannot hold the cake: UTF-8 after a mark, U+FFFD for the broken bytes.
+        {"code page 932 with broken bytes",
+         Cp932(L"朝会") + "\x82\r\nNULL\r\n[\r\n\x81 \x82\r\n]\r\n" + Cp932(L"毎週\r\n1\r\n指定の時刻\r\n9:30\r\n"),
+         {L"朝会\xDC82", L"NULL", L"\xDC81 \xDC82", L"毎週", L"1", L"指定の時刻", L"9:30"},
+         {L"誕生日", L"NULL", L"🎂", L"毎年", L"12/24", L"指定の時刻", L"18:5"},
+         "\xEF\xBB\xBF" +
+             Utf8(L"朝会\uFFFD\r\nNULL\r\n[\r\n\uFFFD \uFFFD\r\n]\r\n毎週\r\n1\r\n指定の時刻\r\n9:30\r\n" + cake)},
+    };
+    for (const SavedMessageFile& file : files) {
+        SCOPED_TRACE(file.what);
+        TestWorld world;
+        world.folder.WriteData(L"Message.ini", file.stored);
+        {
+            RunningClock clock(world);
+            AlarmList alarms = clock.Dialog()->Snapshot().alarms;
+            ASSERT_EQ(alarms.Count(), 1u);
+            EXPECT_EQ(alarms.At(0), file.read);
+            alarms.Append(file.added);
+            clock.Dialog()->SetAlarms(alarms);
+            clock.Dialog()->SaveAll();
+        }
+        EXPECT_TRUE(world.messageBoxes.empty());
+        EXPECT_EQ(world.folder.ReadData(L"Message.ini"), file.saved);
+        // The next start reads the saved file back.
+        RunningClock again(world);
+        ASSERT_EQ(again.Dialog()->Snapshot().alarms.Count(), 2u);
+        EXPECT_EQ(again.Dialog()->Snapshot().alarms.At(1), file.added);
     }
 }
 
