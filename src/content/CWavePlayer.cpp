@@ -2,6 +2,9 @@
 
 #include <iterator>
 
+#include "content/WaveHeader.h"
+#include "ui/Files.h"
+
 namespace {
 
 // The driver file of each MCI device type, where MCI itself looks it up.
@@ -25,12 +28,34 @@ void KeepDriverLoaded(MCIDEVICEID device) {
     GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_PIN, driver, &module);
 }
 
+class FileWaveReader : public WaveFileReader {
+public:
+    explicit FileWaveReader(const ui::RangeReader& file) : m_file(file) {}
+    std::uint64_t Size() const override { return m_file.Size(); }
+    std::optional<std::string> Read(std::uint64_t offset, std::size_t count) override {
+        return m_file.Read(offset, count);
+    }
+
+private:
+    const ui::RangeReader& m_file;
+};
+
+// MCI's players trust a file's format header, and a damaged one can end the
+// process: a file is handed over only when its headers hold together.
+DWORD CheckFile(const std::wstring& path) {
+    ui::RangeReader file(path);
+    if (!file.IsOpen()) return MCIERR_FILE_NOT_FOUND;
+    FileWaveReader reader(file);
+    return CheckWave(reader) == WaveVerdict::Playable ? 0 : MCIERR_INVALID_FILE;
+}
+
 }  // namespace
 
 CWavePlayer::~CWavePlayer() { Close(); }
 
 DWORD CWavePlayer::Play(HWND notify, const std::wstring& path) {
     Close();  // one device at a time
+    if (DWORD error = CheckFile(path)) return error;
 
     MCI_OPEN_PARMSW open{};
     open.lpstrElementName = path.c_str();  // no device type: the file's type picks the device

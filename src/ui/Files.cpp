@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 namespace ui {
 
@@ -114,18 +115,38 @@ bool WriteNewFile(const std::wstring& path, std::string_view bytes) {
     return written;
 }
 
-std::optional<FileHead> ReadFileHead(const std::wstring& path, size_t count) {
-    FileHandle file(
-        CreateFileW(path.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+RangeReader::RangeReader(const std::wstring& path)
+    : m_handle(
+          CreateFileW(path.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {
     LARGE_INTEGER size{};
-    if (!file.Valid() || !GetFileSizeEx(file.Get(), &size)) return std::nullopt;
-    FileHead head;
-    head.size = static_cast<unsigned long long>(size.QuadPart);
-    head.bytes.assign(count, '\0');
+    if (m_handle == INVALID_HANDLE_VALUE || !GetFileSizeEx(m_handle, &size)) return;
+    m_open = true;
+    m_size = static_cast<unsigned long long>(size.QuadPart);
+}
+
+RangeReader::~RangeReader() {
+    if (m_handle != INVALID_HANDLE_VALUE) CloseHandle(m_handle);
+}
+
+std::optional<std::string> RangeReader::Read(unsigned long long offset, size_t count) const {
+    if (!m_open || count > MAXDWORD) return std::nullopt;
+    OVERLAPPED at{};  // on a handle opened for plain reads, only says where to read
+    at.Offset = static_cast<DWORD>(offset);
+    at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+    std::string bytes(count, '\0');
     DWORD read = 0;
-    if (!ReadFile(file.Get(), head.bytes.data(), static_cast<DWORD>(count), &read, nullptr)) return std::nullopt;
-    head.bytes.resize(read);
-    return head;
+    if (!ReadFile(m_handle, bytes.data(), static_cast<DWORD>(count), &read, &at) && GetLastError() != ERROR_HANDLE_EOF)
+        return std::nullopt;
+    bytes.resize(read);
+    return bytes;
+}
+
+std::optional<FileHead> ReadFileHead(const std::wstring& path, size_t count) {
+    RangeReader file(path);
+    if (!file.IsOpen()) return std::nullopt;
+    std::optional<std::string> bytes = file.Read(0, count);
+    if (!bytes) return std::nullopt;
+    return FileHead{std::move(*bytes), file.Size()};
 }
 
 bool ReplaceFileAtomically(const std::wstring& path, std::string_view bytes) {

@@ -49,6 +49,27 @@ std::optional<FileInfo> ReadFileInfo(const std::wstring& path);
 // Writes a file that must not exist yet; false when it does or cannot be written.
 bool WriteNewFile(const std::wstring& path, std::string_view bytes);
 
+// A file open for reads anywhere in it, while other programs may read, write,
+// rename or delete it.
+class RangeReader {
+public:
+    explicit RangeReader(const std::wstring& path);
+    ~RangeReader();
+    RangeReader(const RangeReader&) = delete;
+    RangeReader& operator=(const RangeReader&) = delete;
+
+    bool IsOpen() const { return m_open; }
+    unsigned long long Size() const { return m_size; }  // when it was opened
+    // Up to `count` bytes from `offset` (fewer at the end of the file); nullopt
+    // when the read fails.
+    std::optional<std::string> Read(unsigned long long offset, size_t count) const;
+
+private:
+    void* m_handle = nullptr;
+    bool m_open = false;
+    unsigned long long m_size = 0;
+};
+
 // The first `count` bytes of a file (fewer when it is shorter) and its size; nullopt
 // when it cannot be opened.
 struct FileHead {
