@@ -48,8 +48,7 @@ BOOL CALLBACK AskWindow(HWND hwnd, LPARAM lParam) {
     wchar_t className[64] = {};
     if (!GetClassNameW(hwnd, className, 64) || lstrcmpW(className, kMainWindowClass) != 0) return TRUE;
     DWORD_PTR answer = 0;
-    if (!SendMessageTimeoutW(hwnd, search.message, static_cast<WPARAM>(search.key), 0, SMTO_ABORTIFHUNG, 2000,
-                             &answer))
+    if (!SendMessageTimeoutW(hwnd, search.message, static_cast<WPARAM>(search.key), 0, SMTO_ABORTIFHUNG, 2000, &answer))
         return TRUE;
     search.answer = static_cast<LRESULT>(answer);
     return answer == 0;  // the clock of this folder answered: the search ends

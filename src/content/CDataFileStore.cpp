@@ -20,7 +20,8 @@ ReadStatus StatusOf(ui::FileReadStatus status) {
 StoredFile CDataFileStore::Read(DataFile file, bool atStart) {
     StoredFile stored;
     stored.stamp = Stamp(file);
-    ui::FileContent content = atStart ? ui::ReadOrCreateFile(PathOf(file), m_startRetry) : ui::ReadExistingFile(PathOf(file));
+    ui::FileContent content =
+        atStart ? ui::ReadOrCreateFile(PathOf(file), m_startRetry) : ui::ReadExistingFile(PathOf(file));
     stored.status = StatusOf(content.status);
     stored.bytes = std::move(content.bytes);
     if (content.status == ui::FileReadStatus::Created) stored.stamp = Stamp(file);

@@ -184,7 +184,8 @@ WaveVerdict CheckWave(WaveFileReader& file) {
         const std::uint64_t body = at + kChunkHeader;
         if (size > end - body) return WaveVerdict::BrokenChunk;
         // An empty sound is not played: the player would never report its end.
-        if (id == "data") return !formatSeen ? WaveVerdict::NoFormat : size ? WaveVerdict::Playable : WaveVerdict::NoData;
+        if (id == "data")
+            return !formatSeen ? WaveVerdict::NoFormat : size ? WaveVerdict::Playable : WaveVerdict::NoData;
         if (id == "fmt " && !formatSeen) {
             const WaveVerdict format = CheckFormat(file, body, size);
             if (format != WaveVerdict::Playable) return format;

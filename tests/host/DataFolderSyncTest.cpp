@@ -145,8 +145,8 @@ TEST(DataFolderSaveRuleTest, TheDiskDecidesWhatASaveDoes) {
         SaveAction action;
     };
     const V base{1}, edited{2};
-    for (const Case& c : {Case{{2}, SaveAction::Nothing}, Case{{1}, SaveAction::Write},
-                          Case{{3}, SaveAction::WriteKeepingDisk}})
+    for (const Case& c :
+         {Case{{2}, SaveAction::Nothing}, Case{{1}, SaveAction::Write}, Case{{3}, SaveAction::WriteKeepingDisk}})
         EXPECT_EQ(DecideSave(base, edited, c.disk), c.action) << c.disk[0];
 }
 

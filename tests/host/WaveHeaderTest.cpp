@@ -48,7 +48,9 @@ std::string Body(const Fmt& f) {
 
 const std::string kSamples(100, '\x11');
 std::string Wave(const Fmt& f = {}) { return Riff(Chunk("fmt ", Body(f)) + Chunk("data", kSamples)); }
-std::string SubFormat(std::uint32_t tag) { return Le(tag, 4) + std::string("\0\0\x10\0\x80\0\0\xAA\0\x38\x9B\x71", 12); }
+std::string SubFormat(std::uint32_t tag) {
+    return Le(tag, 4) + std::string("\0\0\x10\0\x80\0\0\xAA\0\x38\x9B\x71", 12);
+}
 
 const std::string kAdpcmCoefficients = Words({7, 256, 0, 512, 0xFF00, 0, 0, 192, 64, 240, 0, 460, 0xFF30, 392, 0xFF18});
 const Fmt kAdpcm{2, 1, 22050, 11155, 256, 4, Words({500}) + kAdpcmCoefficients};
@@ -81,15 +83,16 @@ TEST(WaveHeaderTest, WellFormedFilesArePlayable) {
     const std::pair<const char*, std::string> files[] = {
         {"PCM", Wave()},
         {"8-bit stereo PCM", Wave({.channels = 2, .bytesPerSecond = 44100, .blockAlign = 2, .bits = 8})},
-        {"float", Wave({.tag = 3, .channels = 2, .rate = 48000, .bytesPerSecond = 384000, .blockAlign = 8, .bits = 32})},
+        {"float",
+         Wave({.tag = 3, .channels = 2, .rate = 48000, .bytesPerSecond = 384000, .blockAlign = 8, .bits = 32})},
         {"ADPCM", Wave(kAdpcm)},
         {"IMA ADPCM", Wave(kIma)},
         {"MP3", Wave(kMp3)},
         {"mu-law", Wave(kMuLaw)},
         {"GSM", Wave({0x31, 1, 8000, 1625, 65, 0, Words({320})})},
         {"extensible PCM", Wave(kExtensible)},
-        {"other chunks around the format", Riff(list + Chunk("fmt ", Body({})) + Chunk("fact", Le(4, 4)) +
-                                                Chunk("data", std::string(7, 'x')))},
+        {"other chunks around the format",
+         Riff(list + Chunk("fmt ", Body({})) + Chunk("fact", Le(4, 4)) + Chunk("data", std::string(7, 'x')))},
         {"a RIFF size past the end", Wave().replace(4, 4, Le(0xFFFFFFFF, 4))},
     };
     for (const auto& [what, bytes] : files) {
@@ -138,15 +141,17 @@ TEST(WaveHeaderTest, DamagedHeadersAreRefused) {
         {"MP3 below the lowest bit rate", Wave({0x55, 2, 44100, 999, 1, 0, kMp3.extra}), V::BadFormat},
         {"MP3 without alignment", Wave({0x55, 2, 44100, 16000, 0, 0, kMp3.extra}), V::BadFormat},
         {"mu-law without alignment", Wave({7, 1, 8000, 8000, 0, 8, ""}), V::BadFormat},
-        {"ADPCM blocks claiming more samples than fit", Wave({2, 1, 22050, 11155, 256, 4, Words({501}) + kAdpcmCoefficients}),
-         V::BadFormat},
-        {"ADPCM coefficients past its extra bytes", Wave({2, 1, 22050, 11155, 256, 4, Words({500, 8}) + kAdpcmCoefficients.substr(2)}),
-         V::FormatTooSmall},
+        {"ADPCM blocks claiming more samples than fit",
+         Wave({2, 1, 22050, 11155, 256, 4, Words({501}) + kAdpcmCoefficients}), V::BadFormat},
+        {"ADPCM coefficients past its extra bytes",
+         Wave({2, 1, 22050, 11155, 256, 4, Words({500, 8}) + kAdpcmCoefficients.substr(2)}), V::FormatTooSmall},
         {"extra bytes past the chunk", Wave(kMp3).replace(36, 2, Le(14, 2)), V::FormatTooSmall},
         {"MP3 without its extra bytes", Wave({0x55, 2, 44100, 16000, 1, 0, ""}), V::FormatTooSmall},
-        {"an extensible sub-format of its own", Wave({0xFFFE, 2, 48000, 288000, 6, 24, Words({24, 3, 0}) + SubFormat(1).replace(15, 1, "\x72")}),
+        {"an extensible sub-format of its own",
+         Wave({0xFFFE, 2, 48000, 288000, 6, 24, Words({24, 3, 0}) + SubFormat(1).replace(15, 1, "\x72")}),
          V::UnknownFormat},
-        {"extensible ADPCM", Wave({0xFFFE, 2, 48000, 288000, 6, 24, Words({24, 3, 0}) + SubFormat(2)}), V::UnknownFormat},
+        {"extensible ADPCM", Wave({0xFFFE, 2, 48000, 288000, 6, 24, Words({24, 3, 0}) + SubFormat(2)}),
+         V::UnknownFormat},
     };
     for (const Case& c : cases) {
         File file(c.bytes, c.size);
