@@ -213,9 +213,9 @@ void CClockDialog::ApplyTopMost() {
 
 void CClockDialog::ApplyWindowShape() {
     std::vector<ui::ShapePiece> pieces;
-    for (const pokomi::RegionPiece& piece : pokomi::kWindowRegionPieces) {
-        const pokomi::Rect& b = piece.bounds;
-        pieces.push_back({piece.shape == pokomi::RegionShape::Ellipse, {b.left, b.top, b.right, b.bottom}});
+    for (const RegionPiece& piece : kWindowRegionPieces) {
+        const Rect& b = piece.bounds;
+        pieces.push_back({piece.shape == RegionShape::Ellipse, {b.left, b.top, b.right, b.bottom}});
     }
     ui::SetWindowShape(m_hwnd, pieces);
 }

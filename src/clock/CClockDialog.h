@@ -142,7 +142,7 @@ private:
     void StartMinimized();
 
     // Face (drawing)
-    void SelectMapping(HDC dc, const pokomi::IsotropicMapping& mapping) const;
+    void SelectMapping(HDC dc, const IsotropicMapping& mapping) const;
     void SelectClockMapping(HDC dc) const;
     void ForgetDisplayShape();
     void ExcludeCaptionControls(HDC dc) const;
@@ -151,7 +151,7 @@ private:
     void DrawHand(HDC dc, int length, int divisor, int angle) const;
     void DrawSecondHand(HDC dc, int second) const;
     void TakeSecondHandPixels(HDC clockMappedDc) const;
-    void DrawResourceBitmap(HDC dc, UINT id, pokomi::Point at) const;
+    void DrawResourceBitmap(HDC dc, UINT id, Point at) const;
     HBITMAP Illustration(const std::wstring& path) const;
     ui::gdi::Bitmap LoadIllustration(const std::wstring& path) const;
     LOGFONTW DialLogFont() const;
@@ -181,8 +181,8 @@ private:
     void ToggleTopMost();
     void MinimizeToTray();
     void RestoreFromTray();
-    std::optional<pokomi::Rect> FindTaskbar();  // says so when there is none
-    pokomi::Rect WindowRect() const;
+    std::optional<Rect> FindTaskbar();  // says so when there is none
+    Rect WindowRect() const;
 
     // Data folder
     void LoadDataFiles();

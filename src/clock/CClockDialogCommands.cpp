@@ -8,8 +8,6 @@
 #include "clock/TrayGlide.h"
 #include "resource.h"
 
-using namespace pokomi;
-
 namespace {
 
 Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
@@ -22,7 +20,7 @@ void PlaceStep(HWND hwnd, const WindowStep& step) {
 
 }  // namespace
 
-pokomi::Rect CClockDialog::WindowRect() const {
+Rect CClockDialog::WindowRect() const {
     RECT r{};
     GetWindowRect(m_hwnd, &r);
     return ToRect(r);
@@ -71,7 +69,7 @@ void CClockDialog::ToggleTopMost() {
 
 // ---- Minimise into the notification area and back ----------------------------------------
 
-std::optional<pokomi::Rect> CClockDialog::FindTaskbar() {
+std::optional<Rect> CClockDialog::FindTaskbar() {
     HWND taskbar = m_env.findTaskbar();
     if (!taskbar) {
         ShowMessage(L"タスクバーの取得に失敗しました。", L"ぽこみ", MB_OK);

@@ -73,7 +73,7 @@ OptionValues CClockDialog::CurrentOptionValues() const {
 
 POINT CClockDialog::WindowTopLeft() const {
     if (m_settings.Minimize) return m_restorePosition;  // the hidden window stands near the taskbar
-    pokomi::Rect window = WindowRect();
+    Rect window = WindowRect();
     return {window.left, window.top};
 }
 

@@ -10,8 +10,6 @@
 #include "ui/Resources.h"
 #include "ui/Text.h"
 
-using namespace pokomi;
-
 namespace {
 
 POINT ToPoint(Point p) { return POINT{p.x, p.y}; }

@@ -9,8 +9,6 @@
 #include "clock/TickSchedule.h"
 #include "clock/TimeText.h"
 
-using namespace pokomi;
-
 namespace {
 
 constexpr int kQuietTicksBeforeReturn = 10;  // 3 seconds of the 300 ms timer

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-namespace pokomi {
-
 namespace {
 
 // What a corner does: sideways when a vertical glide would leave the window under the
@@ -179,5 +177,3 @@ EvasionPlan PlanEvasion(const EvasionInput& input) {
     plan.glidePath = GlidePath(plan.glide, MovedTo(window, plan.pullTo), input.workArea);
     return plan;
 }
-
-}  // namespace pokomi

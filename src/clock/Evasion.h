@@ -7,8 +7,6 @@
 
 #include <vector>
 
-namespace pokomi {
-
 // Mouse-message key flags (the MK_ values).
 inline constexpr int kMouseFlagShift = 0x0004;
 inline constexpr int kMouseFlagControl = 0x0008;
@@ -84,5 +82,3 @@ std::vector<Point> GlidePath(Glide glide, const Rect& window, const Rect& workAr
 // The whole reaction to a mouse move over the window. The window is borderless, so the
 // pointer's screen position is the window's top-left plus the client point.
 EvasionPlan PlanEvasion(const EvasionInput& input);
-
-}  // namespace pokomi

@@ -3,8 +3,6 @@
 #include <climits>
 #include <cmath>
 
-namespace pokomi {
-
 namespace {
 
 Point HandTip(int length, int angleDegrees) {
@@ -68,5 +66,3 @@ int NumeralFontHeight(int lfHeight, int dpi) {
     }
     return MulDivRounded(static_cast<int>(heightTimesFour), dpi, 72);
 }
-
-}  // namespace pokomi

@@ -8,8 +8,6 @@
 
 #include <array>
 
-namespace pokomi {
-
 // ---- Window shape ------------------------------------------------------------------------
 
 enum class RegionShape { Ellipse, Rectangle };
@@ -113,5 +111,3 @@ int NumeralFontHeight(int lfHeight, int dpi);
 // number x numerator / denominator with a 64-bit intermediate, rounded to the nearest
 // integer with halves away from zero; -1 for a zero denominator or a result outside int.
 int MulDivRounded(int number, int numerator, int denominator);
-
-}  // namespace pokomi

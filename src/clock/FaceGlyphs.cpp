@@ -5,8 +5,6 @@
 #include <array>
 #include <cstdlib>
 
-namespace pokomi {
-
 namespace {
 
 // One date layout: positions of month tens, month units, separator, day tens, day units.
@@ -87,5 +85,3 @@ int DateGlyphResource(const DateGlyph& glyph) {
 int DigitGlyphResource(int digit) { return kDigitResources[static_cast<std::size_t>(std::abs(digit % 10))]; }
 
 int WeekdayGlyphResource(int weekday) { return kWeekdayResources[static_cast<std::size_t>(((weekday % 7) + 7) % 7)]; }
-
-}  // namespace pokomi

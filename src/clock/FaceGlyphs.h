@@ -6,8 +6,6 @@
 
 #include <vector>
 
-namespace pokomi {
-
 inline constexpr Point kIllustrationPosition{0, 0};
 inline constexpr Point kWeekdayGlyphPosition{60, 19};
 
@@ -34,5 +32,3 @@ int DigitGlyphResource(int digit);
 
 // Bitmap resource of the weekday glyph, 0 = Sunday to 6 = Saturday; other values wrap.
 int WeekdayGlyphResource(int weekday);
-
-}  // namespace pokomi

@@ -2,8 +2,6 @@
 
 #include <cstdlib>
 
-namespace pokomi {
-
 namespace {
 
 // floor(numerator / denominator) for a positive denominator.
@@ -51,5 +49,3 @@ Point LogicalToClient(const IsotropicMapping& mapping, Point logical) {
     const long long y = mapping.viewportOrigin.y + ScaleRounded(static_cast<long long>(signY) * logical.y, scale, unit);
     return {static_cast<int>(x), static_cast<int>(y)};
 }
-
-}  // namespace pokomi

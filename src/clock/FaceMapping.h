@@ -4,8 +4,6 @@
 
 #include "clock/Geometry.h"
 
-namespace pokomi {
-
 // The extents and origin handed to SetWindowExtEx, SetViewportExtEx and SetViewportOrgEx
 // after selecting MM_ISOTROPIC.
 struct IsotropicMapping {
@@ -27,5 +25,3 @@ IsotropicMapping ClockMapping(int clientWidth, int clientHeight, int centreHeigh
 // halves rounded up (toward +infinity); a rasteriser may place an exact half one pixel off.
 // A zero extent maps every point to the origin.
 Point LogicalToClient(const IsotropicMapping& mapping, Point logical);
-
-}  // namespace pokomi

@@ -2,8 +2,6 @@
 
 #include <ostream>
 
-namespace pokomi {
-
 Rect MovedTo(const Rect& rect, Point topLeft) {
     return {topLeft.x, topLeft.y, topLeft.x + rect.Width(), topLeft.y + rect.Height()};
 }
@@ -17,5 +15,3 @@ std::ostream& operator<<(std::ostream& out, const Size& size) { return out << si
 std::ostream& operator<<(std::ostream& out, const Rect& rect) {
     return out << '(' << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom << ')';
 }
-
-}  // namespace pokomi

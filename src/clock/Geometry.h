@@ -3,8 +3,6 @@
 
 #include <iosfwd>
 
-namespace pokomi {
-
 struct Point {
     int x = 0;
     int y = 0;
@@ -40,5 +38,3 @@ inline constexpr int kClockWindowHeight = 422;
 std::ostream& operator<<(std::ostream& out, const Point& point);
 std::ostream& operator<<(std::ostream& out, const Size& size);
 std::ostream& operator<<(std::ostream& out, const Rect& rect);
-
-}  // namespace pokomi

@@ -1,7 +1,5 @@
 #include "clock/ReturnHome.h"
 
-namespace pokomi {
-
 Point CentreTarget(const Rect& workArea) {
     // Offset by the work area's own top-left, so a taskbar on the left or at the top
     // does not pull the window off centre.
@@ -45,5 +43,3 @@ ReturnHomePlan PlanReturnHome(const ReturnHomeInput& input) {
     plan.path = ReturnHomePath(input.window.TopLeft(), *target);
     return plan;
 }
-
-}  // namespace pokomi

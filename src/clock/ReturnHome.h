@@ -6,8 +6,6 @@
 #include <optional>
 #include <vector>
 
-namespace pokomi {
-
 // Values of the Home setting.
 inline constexpr int kHomeNone = 0;
 inline constexpr int kHomeCentre = 1;
@@ -42,5 +40,3 @@ std::optional<Point> HomeTarget(int homeMode, Point homePoint, const Rect& workA
 std::vector<Point> ReturnHomePath(Point start, Point target);
 
 ReturnHomePlan PlanReturnHome(const ReturnHomeInput& input);
-
-}  // namespace pokomi

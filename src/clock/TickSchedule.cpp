@@ -1,11 +1,7 @@
 #include "clock/TickSchedule.h"
 
-namespace pokomi {
-
 int NextTickElapse(bool followSeconds, const LocalTime& now) {
     const int period = followSeconds ? 1000 : 60000;
     const int late = followSeconds ? now.millisecond : now.second * 1000 + now.millisecond;
     return late < kTickLateLimitMs ? period : period - late + kTickDelayMs;
 }
-
-}  // namespace pokomi

@@ -6,8 +6,6 @@
 
 #include "clock/LocalTime.h"
 
-namespace pokomi {
-
 inline constexpr int kTickDelayMs = 20;       // after the change of second or minute
 inline constexpr int kTickLateLimitMs = 200;  // a tick later than this is brought back in step
 
@@ -17,5 +15,3 @@ inline constexpr int kTickLateLimitMs = 200;  // a tick later than this is broug
 // A timer's period is never exact (on Windows it is rounded to the system tick), so
 // the ticks drift and are brought back in step every so often.
 int NextTickElapse(bool followSeconds, const LocalTime& now);
-
-}  // namespace pokomi

@@ -2,8 +2,6 @@
 
 #include <ostream>
 
-namespace pokomi {
-
 namespace {
 
 constexpr int kWidthStep = 8;
@@ -51,5 +49,3 @@ TrayGlide RestoreGlide(Point restore, const Rect& taskbar) {
 std::ostream& operator<<(std::ostream& out, const WindowStep& step) {
     return out << '(' << step.x << ", " << step.y << ") " << step.width << " x " << step.height;
 }
-
-}  // namespace pokomi

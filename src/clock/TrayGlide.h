@@ -5,8 +5,6 @@
 
 #include <vector>
 
-namespace pokomi {
-
 inline constexpr int kTrayGlideMoves = 20;
 inline constexpr Size kMinimizedStripSize{kClockWindowWidth, 18};
 inline constexpr Size kMinimizedEndSize{32, 18};
@@ -39,5 +37,3 @@ TrayGlide MinimizeGlide(Point restore, const Rect& taskbar);
 TrayGlide RestoreGlide(Point restore, const Rect& taskbar);
 
 std::ostream& operator<<(std::ostream& out, const WindowStep& step);
-
-}  // namespace pokomi

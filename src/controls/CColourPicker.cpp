@@ -11,9 +11,9 @@
 
 namespace {
 
-RECT ToRect(const pokomi::Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
+RECT ToRect(const Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
-pokomi::PickerMetrics SystemMetrics() {
+PickerMetrics SystemMetrics() {
     return {GetSystemMetrics(SM_CXEDGE), GetSystemMetrics(SM_CYEDGE), GetSystemMetrics(SM_CXHTHUMB),
             GetSystemMetrics(SM_CYVTHUMB)};
 }
@@ -48,7 +48,7 @@ void CColourPicker::OnAttached() {
     SendMessageW(m_hwnd, BM_SETSTYLE, static_cast<WPARAM>((style & ~BS_TYPEMASK) | BS_OWNERDRAW), FALSE);
     RECT r{};
     GetWindowRect(m_hwnd, &r);
-    const pokomi::Size size = pokomi::PickerSize(SystemMetrics(), r.right - r.left);
+    const Size size = PickerSize(SystemMetrics(), r.right - r.left);
     SetWindowPos(m_hwnd, nullptr, 0, 0, size.width, size.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(m_hwnd, nullptr, FALSE);
 }
@@ -72,9 +72,9 @@ bool CColourPicker::OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRES
 
 LRESULT CColourPicker::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case pokomi::kColourChosenMessage:
-    case pokomi::kColourCancelledMessage: OnPopupEnded(message, static_cast<COLORREF>(wParam)); return 0;
-    case pokomi::kColourHighlightedMessage: OnPopupHighlighted(static_cast<COLORREF>(wParam)); return 0;
+    case kColourChosenMessage:
+    case kColourCancelledMessage: OnPopupEnded(message, static_cast<COLORREF>(wParam)); return 0;
+    case kColourHighlightedMessage: OnPopupHighlighted(static_cast<COLORREF>(wParam)); return 0;
     case WM_ERASEBKGND: return TRUE;  // the owner draw covers every pixel
     case WM_DESTROY: OnDestroy(); return Default(message, wParam, lParam);
     default: return Default(message, wParam, lParam);
@@ -98,7 +98,7 @@ void CColourPicker::OpenPopup() {
         ui::RedrawNow(m_hwnd, false);
         return;
     }
-    NotifyParent(pokomi::kColourPopupOpenedMessage, GetColour());
+    NotifyParent(kColourPopupOpenedMessage, GetColour());
 }
 
 // The popup ended with a colour (chosen) or with the colour it opened on (cancelled).
@@ -106,13 +106,13 @@ void CColourPicker::OnPopupEnded(UINT message, COLORREF colour) {
     m_active = false;
     m_popup = nullptr;
     SetColour(colour);
-    NotifyParent(pokomi::kColourPopupClosedMessage, colour);
+    NotifyParent(kColourPopupClosedMessage, colour);
     NotifyParent(message, colour);
 }
 
 void CColourPicker::OnPopupHighlighted(COLORREF colour) {
     if (m_trackSelection) SetColour(colour);
-    NotifyParent(pokomi::kColourHighlightedMessage, colour);
+    NotifyParent(kColourHighlightedMessage, colour);
 }
 
 void CColourPicker::OnDestroy() { ClosePopup(); }
@@ -135,18 +135,18 @@ void CColourPicker::DrawItem(const DRAWITEMSTRUCT& item) const {
     ui::gdi::BufferDC buffer(item.hDC);
     HDC dc = buffer.Get();
     RECT r = item.rcItem;
-    const pokomi::Size client{r.right - r.left, r.bottom - r.top};
-    const pokomi::PickerMetrics metrics = SystemMetrics();
+    const Size client{r.right - r.left, r.bottom - r.top};
+    const PickerMetrics metrics = SystemMetrics();
     const bool pressed = m_active || (item.itemState & ODS_SELECTED);
     const bool disabled = (item.itemState & ODS_DISABLED) != 0;
 
     FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
-    RECT arrow = ToRect(pokomi::PickerArrow(metrics, client));
+    RECT arrow = ToRect(PickerArrow(metrics, client));
     DrawFrameControl(dc, &arrow, DFC_SCROLL,
                      DFCS_SCROLLDOWN | (pressed ? DFCS_PUSHED : 0) | (disabled ? DFCS_INACTIVE : 0));
     DrawEdge(dc, &r, EDGE_SUNKEN, BF_RECT);
 
-    RECT swatch = ToRect(pokomi::PickerSwatch(metrics, client));
+    RECT swatch = ToRect(PickerSwatch(metrics, client));
     const bool useDefault = disabled || m_background == CLR_DEFAULT;
     ui::gdi::Brush brush = ui::gdi::MakeSolidBrush(useDefault ? m_defaultColour : m_background);
     FillRect(dc, &swatch, brush.Get());

@@ -16,8 +16,8 @@ namespace {
 constexpr wchar_t kClassName[] = L"PokomiColourPopup";
 constexpr COLORREF kRgbMask = 0x00FFFFFF;
 
-RECT ToRect(const pokomi::Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
-pokomi::Rect FromRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+RECT ToRect(const Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
+Rect FromRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 ui::gdi::Font MessageFont() {
     NONCLIENTMETRICSW metrics{};
@@ -27,26 +27,26 @@ ui::gdi::Font MessageFont() {
 }
 
 // A caption's extent in the font as it is drawn (an "&" marks the mnemonic); none for no caption.
-std::optional<pokomi::Size> CaptionExtent(HDC dc, const std::wstring& text) {
+std::optional<Size> CaptionExtent(HDC dc, const std::wstring& text) {
     if (text.empty()) return std::nullopt;
     RECT r{0, 0, 0, 0};
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_SINGLELINE | DT_CALCRECT);
-    return pokomi::Size{r.right - r.left, r.bottom - r.top};
+    return Size{r.right - r.left, r.bottom - r.top};
 }
 
-pokomi::ColourPopupLayout Measure(HFONT font, const std::wstring& automaticText, const std::wstring& moreText) {
+ColourPopupLayout Measure(HFONT font, const std::wstring& automaticText, const std::wstring& moreText) {
     ui::gdi::ClientDC screen(nullptr);
     ui::gdi::Select select(screen.Get(), font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
-    pokomi::ColourPopupInput input;
-    input.colourCount = static_cast<int>(pokomi::kColourTable.size());
+    ColourPopupInput input;
+    input.colourCount = static_cast<int>(kColourTable.size());
     input.margin = GetSystemMetrics(SM_CXEDGE);
     input.automaticText = CaptionExtent(screen.Get(), automaticText);
     input.moreColoursText = CaptionExtent(screen.Get(), moreText);
-    return pokomi::ColourPopupLayout(input);
+    return ColourPopupLayout(input);
 }
 
 // The work area of the monitor the picker is on.
-pokomi::Rect WorkAreaOf(HWND hwnd) {
+Rect WorkAreaOf(HWND hwnd) {
     MONITORINFO info{};
     info.cbSize = sizeof(info);
     if (GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &info)) return FromRect(info.rcWork);
@@ -55,7 +55,7 @@ pokomi::Rect WorkAreaOf(HWND hwnd) {
 
 ui::gdi::Palette TablePalette() {
     std::vector<COLORREF> colours;
-    for (const pokomi::NamedColour& entry : pokomi::kColourTable) colours.push_back(entry.colour);
+    for (const NamedColour& entry : kColourTable) colours.push_back(entry.colour);
     return ui::gdi::MakePalette(colours);
 }
 
@@ -93,10 +93,10 @@ std::optional<COLORREF> ShowSystemColourDialog(HWND owner, COLORREF initial) {
 
 HWND CColourPopup::Open(ColourPopupArgs args) {
     ui::gdi::Font font = MessageFont();
-    const pokomi::ColourPopupLayout layout = Measure(font.Get(), args.automaticText, args.moreColoursText);
+    const ColourPopupLayout layout = Measure(font.Get(), args.automaticText, args.moreColoursText);
     const RECT& button = args.button;
-    const pokomi::Rect placed = pokomi::PlaceColourPopup(layout.WindowSize(), {button.left, button.bottom},
-                                                         button.bottom - button.top, WorkAreaOf(args.picker));
+    const Rect placed = PlaceColourPopup(layout.WindowSize(), {button.left, button.bottom}, button.bottom - button.top,
+                                         WorkAreaOf(args.picker));
     auto* popup = new CColourPopup(std::move(args), std::move(font), layout);
     if (!popup->CreateAt(ToRect(placed))) {
         delete popup;
@@ -105,18 +105,17 @@ HWND CColourPopup::Open(ColourPopupArgs args) {
     return popup->Handle();
 }
 
-pokomi::ColourPopupLayout CColourPopup::LayoutFor(const std::wstring& automaticText,
-                                                  const std::wstring& moreColoursText) {
+ColourPopupLayout CColourPopup::LayoutFor(const std::wstring& automaticText, const std::wstring& moreColoursText) {
     ui::gdi::Font font = MessageFont();
     return Measure(font.Get(), automaticText, moreColoursText);
 }
 
-CColourPopup::CColourPopup(ColourPopupArgs args, ui::gdi::Font font, const pokomi::ColourPopupLayout& layout)
+CColourPopup::CColourPopup(ColourPopupArgs args, ui::gdi::Font font, const ColourPopupLayout& layout)
     : m_args(std::move(args)),
       m_layout(layout),
       m_font(std::move(font)),
       m_palette(TablePalette()),
-      m_chosen(pokomi::ChosenElement(m_args.colour, m_layout)),
+      m_chosen(ChosenElement(m_args.colour, m_layout)),
       m_colour(m_args.colour) {}
 
 // Created at its final place and size, so it never shows anywhere else first.
@@ -138,7 +137,7 @@ void CColourPopup::CreateTooltips() {
     if (!m_tooltip.Create(m_hwnd)) return;
     for (int i = 0; i < m_layout.Count(); ++i)
         m_tooltip.AddTool(static_cast<UINT_PTR>(i) + 1, ToRect(m_layout.Cell(i)),
-                          pokomi::kColourTable[static_cast<size_t>(i)].name);
+                          kColourTable[static_cast<size_t>(i)].name);
 }
 
 // ---- Messages ----------------------------------------------------------------------------
@@ -168,7 +167,7 @@ void CColourPopup::OnKillFocus() {
 
 void CColourPopup::OnMouseMove(LPARAM point) {
     const int element = m_layout.HitTest({GET_X_LPARAM(point), GET_Y_LPARAM(point)});
-    if (element != pokomi::kNoElement && element != m_current) MoveHighlightTo(element);
+    if (element != kNoElement && element != m_current) MoveHighlightTo(element);
 }
 
 // Releasing the button inside the popup takes what is under the pointer (or what
@@ -183,15 +182,15 @@ void CColourPopup::OnLButtonUp(LPARAM point) {
 }
 
 bool CColourPopup::OnKeyDown(WPARAM key) {
-    auto move = [this](pokomi::ArrowKey arrow) {
-        MoveHighlightTo(pokomi::MoveHighlight(m_current, arrow, m_layout));
+    auto move = [this](ArrowKey arrow) {
+        MoveHighlightTo(MoveHighlight(m_current, arrow, m_layout));
         return true;
     };
     switch (key) {
-    case VK_UP: return move(pokomi::ArrowKey::Up);
-    case VK_DOWN: return move(pokomi::ArrowKey::Down);
-    case VK_LEFT: return move(pokomi::ArrowKey::Left);
-    case VK_RIGHT: return move(pokomi::ArrowKey::Right);
+    case VK_UP: return move(ArrowKey::Up);
+    case VK_DOWN: return move(ArrowKey::Down);
+    case VK_LEFT: return move(ArrowKey::Left);
+    case VK_RIGHT: return move(ArrowKey::Right);
     case VK_RETURN:
     case VK_SPACE: End(Ending::Chosen); return true;
     case VK_ESCAPE: End(Ending::Cancelled); return true;
@@ -222,12 +221,12 @@ void CColourPopup::MoveHighlightTo(int element) {
     RedrawElement(previous);
     RedrawElement(element);
     // The more-colours box offers no colour of its own until its dialog has run.
-    if (element != pokomi::kMoreColoursBox) m_colour = pokomi::ElementColour(element, m_args.colour);
-    SendMessageW(m_args.picker, pokomi::kColourHighlightedMessage, pokomi::ElementColour(element, m_args.colour), 0);
+    if (element != kMoreColoursBox) m_colour = ElementColour(element, m_args.colour);
+    SendMessageW(m_args.picker, kColourHighlightedMessage, ElementColour(element, m_args.colour), 0);
 }
 
 void CColourPopup::RedrawElement(int element) {
-    const pokomi::Rect r = m_layout.Element(element);
+    const Rect r = m_layout.Element(element);
     if (r.Width() <= 0 || r.Height() <= 0) return;
     const RECT update = ToRect(r);
     InvalidateRect(m_hwnd, &update, FALSE);
@@ -238,7 +237,7 @@ void CColourPopup::End(Ending ending) {
     if (m_ending) return;  // the colour dialog is open, or the end is under way
     m_ending = true;
     OnKillFocus();
-    if (ending == Ending::Chosen && m_current == pokomi::kMoreColoursBox) {
+    if (ending == Ending::Chosen && m_current == kMoreColoursBox) {
         std::optional<COLORREF> picked = RunColourDialog();
         if (picked)
             m_colour = *picked;
@@ -246,9 +245,7 @@ void CColourPopup::End(Ending ending) {
             ending = Ending::Cancelled;
     }
     if (ending == Ending::Cancelled) m_colour = m_args.colour;
-    SendMessageW(m_args.picker,
-                 ending == Ending::Chosen ? pokomi::kColourChosenMessage : pokomi::kColourCancelledMessage, m_colour,
-                 0);
+    SendMessageW(m_args.picker, ending == Ending::Chosen ? kColourChosenMessage : kColourCancelledMessage, m_colour, 0);
     if (m_hwnd) DestroyWindow(m_hwnd);
 }
 
@@ -304,7 +301,7 @@ void CColourPopup::DrawCell(HDC dc, int index, bool palette) const {
     DrawElementBack(dc, index, cell, false);
     const int inset = m_layout.Margin() + 1;
     InflateRect(&cell, -inset, -inset);
-    const COLORREF colour = pokomi::kColourTable[static_cast<size_t>(index)].colour;
+    const COLORREF colour = kColourTable[static_cast<size_t>(index)].colour;
     ui::gdi::Brush brush =
         ui::gdi::MakeSolidBrush(palette ? PALETTERGB(GetRValue(colour), GetGValue(colour), GetBValue(colour)) : colour);
     ui::gdi::Pen pen = ui::gdi::MakePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW));
@@ -315,7 +312,7 @@ void CColourPopup::DrawCell(HDC dc, int index, bool palette) const {
 
 void CColourPopup::DrawAutomaticBox(HDC dc) const {
     RECT box = ToRect(m_layout.AutomaticBox());
-    DrawElementBack(dc, pokomi::kAutomaticBox, box, true);
+    DrawElementBack(dc, kAutomaticBox, box, true);
     const int inset = m_layout.Margin() + 1;
     InflateRect(&box, -inset, -inset);
     FrameRect(dc, &box, GetSysColorBrush(COLOR_BTNSHADOW));
@@ -324,7 +321,7 @@ void CColourPopup::DrawAutomaticBox(HDC dc) const {
 
 void CColourPopup::DrawMoreColoursBox(HDC dc) const {
     RECT box = ToRect(m_layout.MoreColoursBox());
-    DrawElementBack(dc, pokomi::kMoreColoursBox, box, true);
+    DrawElementBack(dc, kMoreColoursBox, box, true);
     const int indent = 2 * m_layout.Margin();
     const int y = box.top + m_layout.Margin();
     DrawLine(dc, COLOR_BTNSHADOW, box.left + indent, box.right - indent, y);

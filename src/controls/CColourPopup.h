@@ -38,7 +38,7 @@ public:
     // Opens a popup; its window, or nullptr when it could not be created.
     static HWND Open(ColourPopupArgs args);
     // The layout of a popup with these captions in the system's message font.
-    static pokomi::ColourPopupLayout LayoutFor(const std::wstring& automaticText, const std::wstring& moreColoursText);
+    static ColourPopupLayout LayoutFor(const std::wstring& automaticText, const std::wstring& moreColoursText);
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -47,7 +47,7 @@ protected:
 private:
     enum class Ending { Chosen, Cancelled };
 
-    CColourPopup(ColourPopupArgs args, ui::gdi::Font font, const pokomi::ColourPopupLayout& layout);
+    CColourPopup(ColourPopupArgs args, ui::gdi::Font font, const ColourPopupLayout& layout);
     bool CreateAt(const RECT& screen);
     void CreateTooltips();
 
@@ -72,12 +72,12 @@ private:
     void DrawMoreColoursBox(HDC dc) const;
 
     ColourPopupArgs m_args;
-    pokomi::ColourPopupLayout m_layout;
+    ColourPopupLayout m_layout;
     ui::gdi::Font m_font;
     ui::gdi::Palette m_palette;
     ui::Tooltip m_tooltip;
     int m_chosen;
-    int m_current = pokomi::kNoElement;
+    int m_current = kNoElement;
     COLORREF m_colour;
     bool m_ending = false;
 };

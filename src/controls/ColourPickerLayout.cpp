@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-namespace pokomi {
-
 int PickerArrowSide(const PickerMetrics& metrics) {
     return std::max(std::max(metrics.thumbWidth, 5 * metrics.edgeWidth),
                     std::max(metrics.thumbHeight, 5 * metrics.edgeHeight));
@@ -25,5 +23,3 @@ Rect PickerSwatch(const PickerMetrics& metrics, Size client) {
     return {metrics.edgeWidth, metrics.edgeHeight, std::max(metrics.edgeWidth, arrow.left),
             client.height - metrics.edgeHeight};
 }
-
-}  // namespace pokomi

@@ -4,8 +4,6 @@
 
 #include "clock/Geometry.h"
 
-namespace pokomi {
-
 struct PickerMetrics {
     int edgeWidth = 2;    // SM_CXEDGE
     int edgeHeight = 2;   // SM_CYEDGE
@@ -23,5 +21,3 @@ Size PickerSize(const PickerMetrics& metrics, int currentWidth);
 // In client pixels of a button of the given size.
 Rect PickerArrow(const PickerMetrics& metrics, Size client);
 Rect PickerSwatch(const PickerMetrics& metrics, Size client);  // inside the edge, left of the arrow
-
-}  // namespace pokomi

@@ -3,8 +3,6 @@
 // picker to its parent lParam is the picker's control ID.
 #pragma once
 
-namespace pokomi {
-
 inline constexpr unsigned kUserMessageBase = 0x0400;
 
 // wParam: the highlighted colour (the automatic colour for the automatic box,
@@ -18,5 +16,3 @@ inline constexpr unsigned kColourPopupClosedMessage = kUserMessageBase + 1003;
 inline constexpr unsigned kColourChosenMessage = kUserMessageBase + 1004;
 // wParam: the colour the popup opened with.
 inline constexpr unsigned kColourCancelledMessage = kUserMessageBase + 1005;
-
-}  // namespace pokomi

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-namespace pokomi {
-
 namespace {
 
 bool Contains(const Rect& r, Point p) { return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom; }
@@ -81,5 +79,3 @@ Rect PlaceColourPopup(Size popup, Point below, int buttonHeight, const Rect& wor
     if (r.top < workArea.top) r = MovedTo(r, {r.left, workArea.top});
     return r;
 }
-
-}  // namespace pokomi

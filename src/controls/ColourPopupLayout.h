@@ -7,8 +7,6 @@
 
 #include "clock/Geometry.h"
 
-namespace pokomi {
-
 // The elements of the popup: a cell index from 0, or one of these.
 inline constexpr int kAutomaticBox = -3;
 inline constexpr int kMoreColoursBox = -2;
@@ -61,5 +59,3 @@ private:
 // of the button), moved left or right to stay inside the work area, and above the
 // button (`buttonHeight` higher than its own height) when it would reach below it.
 Rect PlaceColourPopup(Size popup, Point below, int buttonHeight, const Rect& workArea);
-
-}  // namespace pokomi

@@ -2,8 +2,6 @@
 
 #include "controls/ColourTable.h"
 
-namespace pokomi {
-
 namespace {
 
 constexpr int kColumns = ColourPopupLayout::kColumns;
@@ -64,5 +62,3 @@ Colour ElementColour(int element, Colour initial) {
         return kColourTable[static_cast<size_t>(element)].colour;
     return initial;
 }
-
-}  // namespace pokomi

@@ -5,8 +5,6 @@
 #include "clock/Colour.h"
 #include "controls/ColourPopupLayout.h"
 
-namespace pokomi {
-
 enum class ArrowKey { Up, Down, Left, Right };
 
 // The element shown as chosen when the popup opens on `initial`: the automatic box
@@ -22,5 +20,3 @@ int MoveHighlight(int from, ArrowKey key, const ColourPopupLayout& layout);
 // The colour a highlighted element offers: the automatic colour, a cell's colour,
 // or `initial` for the more-colours box and for nothing.
 Colour ElementColour(int element, Colour initial);
-
-}  // namespace pokomi

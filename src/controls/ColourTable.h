@@ -6,8 +6,6 @@
 
 #include "clock/Colour.h"
 
-namespace pokomi {
-
 // "自動": the owner shows its own default colour for it.
 inline constexpr Colour kAutomaticColour = 0xFF000000;
 
@@ -62,5 +60,3 @@ inline constexpr std::array<NamedColour, 40> kColourTable{{
     {L"ラベンダー", MakeColour(230, 230, 250)},
     {L"白", MakeColour(255, 255, 255)},
 }};
-
-}  // namespace pokomi

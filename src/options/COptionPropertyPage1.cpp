@@ -7,8 +7,6 @@
 #include "controls/ColourPickerMessages.h"
 #include "resource.h"
 
-using pokomi::HandPart;
-
 namespace {
 
 LOGFONTW ToLogFont(const DialFont& font) {
@@ -60,7 +58,7 @@ void COptionPropertyPage1::Store(OptionValues& values) const {
 INT_PTR COptionPropertyPage1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_VSCROLL: OnVScroll(LOWORD(wParam), reinterpret_cast<HWND>(lParam)); return TRUE;
-    case pokomi::kColourChosenMessage:
+    case kColourChosenMessage:
         OnColourChosen(static_cast<COLORREF>(wParam), static_cast<int>(lParam));
         SetResult(1);
         return TRUE;
@@ -72,11 +70,11 @@ BOOL COptionPropertyPage1::OnInitDialog() {
     m_linePicker.Attach(m_hwnd, IDC_CLOCK_PAGE_LINE);
     m_fillPicker.Attach(m_hwnd, IDC_CLOCK_PAGE_FILL);
     COptionPage::OnInitDialog();
-    m_linePicker.SetDefaultColour(pokomi::kStandardLineColour);
-    m_fillPicker.SetDefaultColour(pokomi::kStandardFillColour);
+    m_linePicker.SetDefaultColour(kStandardLineColour);
+    m_fillPicker.SetDefaultColour(kStandardFillColour);
     ShowColours();
     SendDlgItemMessageW(m_hwnd, IDC_CLOCK_PAGE_HEIGHT, TBM_SETRANGE, TRUE,
-                        MAKELPARAM(pokomi::kLowestClockHeight, pokomi::kHighestClockHeight));
+                        MAKELPARAM(kLowestClockHeight, kHighestClockHeight));
     SetTrackPosition(m_height);  // a height out of range shows at the nearer end but is kept
     EnableFontButton();
     return TRUE;
@@ -117,13 +115,13 @@ void COptionPropertyPage1::OnChooseFont() {
 // "標準に戻す": the standard look. The digital clock is checked, unlike a first start.
 void COptionPropertyPage1::OnRestoreStandard() {
     SetModified();
-    m_colours = pokomi::HandColours{};
+    m_colours = HandColours{};
     ShowColours();
     CheckDlgButton(m_hwnd, IDC_CLOCK_PAGE_DIGITAL, BST_CHECKED);
     CheckDlgButton(m_hwnd, IDC_CLOCK_PAGE_SECOND_HAND, BST_CHECKED);
     CheckDlgButton(m_hwnd, IDC_CLOCK_PAGE_DIAL, BST_UNCHECKED);
     EnableFontButton();
-    m_height = pokomi::kStandardClockHeight;
+    m_height = kStandardClockHeight;
     SetTrackPosition(m_height);
     m_dialFont = ToLogFont(DialFont{});
 }
@@ -138,8 +136,8 @@ void COptionPropertyPage1::OnVScroll(WORD code, HWND scrollBar) {
 // The pickers then show what is kept: black stands for the standard colour, which
 // for the fill is not black.
 void COptionPropertyPage1::OnColourChosen(COLORREF colour, int id) {
-    if (id == IDC_CLOCK_PAGE_LINE) m_colours = pokomi::TakeChosenColour(m_colours, HandPart::Line, colour);
-    if (id == IDC_CLOCK_PAGE_FILL) m_colours = pokomi::TakeChosenColour(m_colours, HandPart::Fill, colour);
+    if (id == IDC_CLOCK_PAGE_LINE) m_colours = TakeChosenColour(m_colours, HandPart::Line, colour);
+    if (id == IDC_CLOCK_PAGE_FILL) m_colours = TakeChosenColour(m_colours, HandPart::Fill, colour);
     SetModified();
     ShowColours();
 }

@@ -14,7 +14,7 @@ public:
     void Store(OptionValues& values) const override;
 
     int m_height = 0;
-    pokomi::HandColours m_colours;
+    HandColours m_colours;
     LOGFONTW m_dialFont{};
     int m_secondHand = 0;
     int m_dialFace = 0;

@@ -31,12 +31,12 @@ bool COptionPropertyPage2::OnCommand(WORD id, WORD code, HWND control) {
     if (code != BN_CLICKED) return COptionPage::OnCommand(id, code, control);
     switch (id) {
     case IDC_PLACE_EVASION: SetModified(); return true;
-    case IDC_PLACE_CURRENT: SetHome(pokomi::kHomePoint, Host().WindowTopLeft()); return true;
-    case IDC_PLACE_DEFAULT: SetHome(pokomi::kHomeNone, m_homePoint); return true;
+    case IDC_PLACE_CURRENT: SetHome(kHomePoint, Host().WindowTopLeft()); return true;
+    case IDC_PLACE_DEFAULT: SetHome(kHomeNone, m_homePoint); return true;
     case IDC_PLACE_CENTRE: {
         RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
         SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-        SetHome(pokomi::kHomeCentre, {(area.right - area.left) / 2, (area.bottom - area.top) / 2});
+        SetHome(kHomeCentre, {(area.right - area.left) / 2, (area.bottom - area.top) / 2});
         return true;
     }
     default: return COptionPage::OnCommand(id, code, control);

@@ -1,7 +1,5 @@
 #include "options/ClockPageRules.h"
 
-namespace pokomi {
-
 HandColours TakeChosenColour(HandColours colours, HandPart part, std::uint32_t chosen) {
     const Colour rgb = chosen & 0x00FFFFFFu;
     switch (part) {
@@ -13,5 +11,3 @@ HandColours TakeChosenColour(HandColours colours, HandPart part, std::uint32_t c
     }
     return colours;
 }
-
-}  // namespace pokomi

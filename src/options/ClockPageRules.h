@@ -5,8 +5,6 @@
 
 #include "clock/Colour.h"
 
-namespace pokomi {
-
 // The track bar's range: the clock's centre, in pixels from the top of the window.
 inline constexpr int kLowestClockHeight = 120;
 inline constexpr int kHighestClockHeight = 320;
@@ -29,5 +27,3 @@ enum class HandPart { Line, Fill };
 // 0xFF000000). Only the red, green and blue bytes count: black, and so the automatic
 // choice, stands for the standard colour of that part.
 HandColours TakeChosenColour(HandColours colours, HandPart part, std::uint32_t chosen);
-
-}  // namespace pokomi

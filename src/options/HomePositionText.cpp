@@ -4,9 +4,9 @@
 
 std::wstring HomePositionText(int homeMode, int x, int y) {
     switch (homeMode) {
-    case pokomi::kHomeNone: return L"ホーム位置はありません。";
-    case pokomi::kHomeCentre: return L"画面の中央";
-    case pokomi::kHomePoint: return L"[" + std::to_wstring(x) + L", " + std::to_wstring(y) + L"]";
+    case kHomeNone: return L"ホーム位置はありません。";
+    case kHomeCentre: return L"画面の中央";
+    case kHomePoint: return L"[" + std::to_wstring(x) + L", " + std::to_wstring(y) + L"]";
     default: return {};
     }
 }

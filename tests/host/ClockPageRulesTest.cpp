@@ -5,9 +5,6 @@
 
 namespace {
 
-using pokomi::HandColours;
-using pokomi::HandPart;
-
 constexpr std::uint32_t kAutomatic = 0xFF000000u;
 // Colours the page held before the choice: neither part standard.
 constexpr HandColours kBefore{MakeColour(10, 20, 30), MakeColour(40, 50, 60), MakeColour(13, 16, 20)};
@@ -26,7 +23,7 @@ TEST_P(ClockPageRulesTest, ChosenColourIsKeptWithItsShadow) {
     const ColourCase& c = GetParam();
     const HandColours expected = c.part == HandPart::Fill ? HandColours{kBefore.line, c.kept, c.shadow}
                                                           : HandColours{c.kept, kBefore.fill, kBefore.shadow};
-    EXPECT_EQ(pokomi::TakeChosenColour(kBefore, c.part, c.chosen), expected);
+    EXPECT_EQ(TakeChosenColour(kBefore, c.part, c.chosen), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(

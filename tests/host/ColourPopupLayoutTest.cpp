@@ -4,7 +4,6 @@
 
 #include "controls/ColourPickerLayout.h"
 
-namespace pokomi {
 namespace {
 
 // Captions as the message font measures them; margin 2, the common edge width.
@@ -102,4 +101,3 @@ TEST(ColourPickerLayout, ArrowSquareFromThumbOrFiveEdgesSwatchBesideIt) {
 }
 
 }  // namespace
-}  // namespace pokomi

@@ -4,7 +4,6 @@
 
 #include "controls/ColourTable.h"
 
-namespace pokomi {
 namespace {
 
 enum Boxes { kNeither, kAutomaticOnly, kMoreOnly, kBoth };
@@ -81,4 +80,3 @@ TEST(ColourPopupKeys, WithinTheGridOffItsEdgesFromTheBoxesAndFromNothing) {
 }
 
 }  // namespace
-}  // namespace pokomi

@@ -4,7 +4,6 @@
 
 #include <climits>
 
-namespace pokomi {
 namespace {
 
 constexpr Rect kWorkArea{0, 0, 1024, 738};
@@ -83,4 +82,3 @@ TEST(EvasionReturnHome, FarHomePointDoesNotOverflow) {
 }
 
 }  // namespace
-}  // namespace pokomi

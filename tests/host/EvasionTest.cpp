@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-namespace pokomi {
 namespace {
 
 constexpr Rect kWorkArea{0, 0, 1024, 738};
@@ -263,4 +262,3 @@ TEST(EvasionGlide, WorkAreaOffsetFromTheScreenOrigin) {
 }
 
 }  // namespace
-}  // namespace pokomi

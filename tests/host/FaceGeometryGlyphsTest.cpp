@@ -6,8 +6,6 @@
 
 #include <set>
 
-namespace pokomi {
-
 std::ostream& operator<<(std::ostream& out, const DateGlyph& glyph) {
     if (glyph.kind == DateGlyphKind::Separator) {
         out << "separator";
@@ -104,4 +102,3 @@ TEST(FaceGeometryGlyphResources, WeekdaysFromSunday) {
 }
 
 }  // namespace
-}  // namespace pokomi

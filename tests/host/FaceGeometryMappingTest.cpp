@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-namespace pokomi {
 namespace {
 
 const IsotropicMapping kClock = ClockMapping(kClockWindowWidth, kClockWindowHeight, 220);
@@ -74,4 +73,3 @@ TEST(FaceGeometryMapping, HandsAndNumeralsStayInsideTheWindow) {
 }
 
 }  // namespace
-}  // namespace pokomi

@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <string>
 
-namespace pokomi {
 namespace {
 
 // ---- Hands -------------------------------------------------------------------------------
@@ -253,4 +252,3 @@ TEST(FaceGeometryRegion, LeftAndRightCornersMirrorEachOther) {
 }
 
 }  // namespace
-}  // namespace pokomi

@@ -13,16 +13,16 @@ LocalTime At(int second, int millisecond) {
 }
 
 TEST(TickScheduleTest, ATickInStepKeepsTheWholePeriod) {
-    EXPECT_EQ(pokomi::NextTickElapse(true, At(7, 0)), 1000);
-    EXPECT_EQ(pokomi::NextTickElapse(true, At(7, 199)), 1000);
-    EXPECT_EQ(pokomi::NextTickElapse(false, At(0, 20)), 60000);
+    EXPECT_EQ(NextTickElapse(true, At(7, 0)), 1000);
+    EXPECT_EQ(NextTickElapse(true, At(7, 199)), 1000);
+    EXPECT_EQ(NextTickElapse(false, At(0, 20)), 60000);
 }
 
 TEST(TickScheduleTest, ALateOrEarlyTickIsBroughtBackJustAfterTheNextChange) {
-    EXPECT_EQ(pokomi::NextTickElapse(true, At(7, 200)), 820);
-    EXPECT_EQ(pokomi::NextTickElapse(true, At(7, 990)), 30);  // came just before the change
-    EXPECT_EQ(pokomi::NextTickElapse(false, At(6, 0)), 54020);
-    EXPECT_EQ(pokomi::NextTickElapse(false, At(59, 999)), 21);
+    EXPECT_EQ(NextTickElapse(true, At(7, 200)), 820);
+    EXPECT_EQ(NextTickElapse(true, At(7, 990)), 30);  // came just before the change
+    EXPECT_EQ(NextTickElapse(false, At(6, 0)), 54020);
+    EXPECT_EQ(NextTickElapse(false, At(59, 999)), 21);
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-namespace pokomi {
 namespace {
 
 constexpr Rect kTaskbar{0, 570, 800, 600};
@@ -71,4 +70,3 @@ TEST(TrayGlideSteps, TruncateTowardZeroWhenTheTaskbarIsAboveAndLeft) {
 }
 
 }  // namespace
-}  // namespace pokomi

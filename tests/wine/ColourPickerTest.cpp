@@ -25,13 +25,13 @@ constexpr int kId = 1031;
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kDefaultFill = RGB(179, 158, 93);
 constexpr COLORREF kNotInTable = RGB(12, 34, 56);
-constexpr UINT kOpened = pokomi::kColourPopupOpenedMessage;
-constexpr UINT kHighlighted = pokomi::kColourHighlightedMessage;
-constexpr UINT kClosed = pokomi::kColourPopupClosedMessage;
-constexpr UINT kChosen = pokomi::kColourChosenMessage;
-constexpr UINT kCancelled = pokomi::kColourCancelledMessage;
+constexpr UINT kOpened = kColourPopupOpenedMessage;
+constexpr UINT kHighlighted = kColourHighlightedMessage;
+constexpr UINT kClosed = kColourPopupClosedMessage;
+constexpr UINT kChosen = kColourChosenMessage;
+constexpr UINT kCancelled = kColourCancelledMessage;
 
-COLORREF TableColour(int index) { return pokomi::kColourTable[static_cast<size_t>(index)].colour; }
+COLORREF TableColour(int index) { return kColourTable[static_cast<size_t>(index)].colour; }
 
 struct Sent {
     UINT message;
@@ -70,9 +70,9 @@ HWND FindTooltip(HWND owner) {
 }
 
 LPARAM PointParam(POINT p) { return MAKELPARAM(static_cast<WORD>(p.x), static_cast<WORD>(p.y)); }
-POINT Centre(const pokomi::Rect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+POINT Centre(const Rect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
-std::vector<COLORREF> Pixels(HWND hwnd, const pokomi::Rect& r) {
+std::vector<COLORREF> Pixels(HWND hwnd, const Rect& r) {
     RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     HDC dc = GetDC(hwnd);
     std::vector<COLORREF> pixels;
@@ -122,7 +122,7 @@ protected:
     }
 
     HWND Button() const { return m_picker.Handle(); }
-    POINT SwatchCentre() const { return Centre(pokomi::PickerSwatch(m_metrics, m_client)); }
+    POINT SwatchCentre() const { return Centre(PickerSwatch(m_metrics, m_client)); }
 
     // Opens the popup with a click on the button; the parent's record starts afresh.
     HWND Open(COLORREF colour) {
@@ -157,16 +157,16 @@ protected:
     HWND m_parent = nullptr;
     std::vector<Sent> m_sent;
     CColourPicker m_picker;
-    pokomi::PickerMetrics m_metrics;
-    pokomi::Size m_client;
+    PickerMetrics m_metrics;
+    Size m_client;
     std::optional<COLORREF> m_dialogAnswer;
     std::vector<DialogCall> m_dialogCalls;
-    const pokomi::ColourPopupLayout m_layout = CColourPopup::LayoutFor(L"自動", L"その他の色(&M)...");
+    const ColourPopupLayout m_layout = CColourPopup::LayoutFor(L"自動", L"その他の色(&M)...");
 };
 
 TEST_F(ColourPickerTest, OwnerDrawnButtonAsTallAsItsArrowShowsTheColourOrTheDefault) {
     EXPECT_EQ(GetWindowLongPtrW(Button(), GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
-    EXPECT_EQ(m_client, pokomi::PickerSize(m_metrics, 60));
+    EXPECT_EQ(m_client, PickerSize(m_metrics, 60));
     m_picker.SetDefaultColour(kDefaultFill);
     struct Case {
         COLORREF colour;
@@ -182,7 +182,7 @@ TEST_F(ColourPickerTest, OwnerDrawnButtonAsTallAsItsArrowShowsTheColourOrTheDefa
 }
 
 TEST_F(ColourPickerTest, PopupOpensUnderThePressedButtonAtItsLayoutSizeWithTheMouseAndATipPerCell) {
-    const pokomi::Rect arrow = pokomi::PickerArrow(m_metrics, m_client);
+    const Rect arrow = PickerArrow(m_metrics, m_client);
     const std::vector<COLORREF> normal = Pixels(Button(), arrow);
     HWND popup = Open(kRed);
     ASSERT_NE(popup, nullptr);
@@ -191,7 +191,7 @@ TEST_F(ColourPickerTest, PopupOpensUnderThePressedButtonAtItsLayoutSizeWithTheMo
     const RECT button = WindowRectOf(Button()), window = WindowRectOf(popup);
     EXPECT_EQ(window.left, button.left);
     EXPECT_EQ(window.top, button.bottom);
-    EXPECT_EQ((pokomi::Size{window.right - window.left, window.bottom - window.top}), m_layout.WindowSize());
+    EXPECT_EQ((Size{window.right - window.left, window.bottom - window.top}), m_layout.WindowSize());
     EXPECT_EQ(GetCapture(), popup);
     EXPECT_EQ(GetWindow(popup, GW_OWNER), m_parent);
     EXPECT_EQ(SendMessageW(FindTooltip(popup), TTM_GETTOOLCOUNT, 0, 0), 40);
@@ -202,13 +202,12 @@ TEST_F(ColourPickerTest, PopupOpensUnderThePressedButtonAtItsLayoutSizeWithTheMo
 }
 
 TEST_F(ColourPickerTest, ChosenElementIsSunkWhenThePopupOpens) {
-    const std::pair<COLORREF, int> cases[] = {
-        {kRed, 16}, {kNotInTable, pokomi::kMoreColoursBox}, {CLR_DEFAULT, pokomi::kAutomaticBox}};
+    const std::pair<COLORREF, int> cases[] = {{kRed, 16}, {kNotInTable, kMoreColoursBox}, {CLR_DEFAULT, kAutomaticBox}};
     for (const auto& [colour, chosen] : cases) {
         HWND popup = Open(colour);
         ASSERT_NE(popup, nullptr);
-        for (int element : {chosen, 0, pokomi::kMoreColoursBox, pokomi::kAutomaticBox}) {
-            const pokomi::Rect r = m_layout.Element(element);
+        for (int element : {chosen, 0, kMoreColoursBox, kAutomaticBox}) {
+            const Rect r = m_layout.Element(element);
             EXPECT_EQ(Pixel(popup, {r.left, r.top}), GetSysColor(element == chosen ? COLOR_BTNSHADOW : COLOR_BTNFACE))
                 << std::hex << colour << std::dec << " element " << element;
         }
@@ -293,7 +292,7 @@ TEST_F(ColourPickerTest, HoveringACellShowsItsName) {
     SetCursorPos(cell.x, cell.y);  // the captured pointer's moves reach the popup and its tooltip
     HWND tip = FindTooltip(popup);
     ASSERT_TRUE(PumpUntil([tip] { return IsWindowVisible(tip) != FALSE; }));
-    EXPECT_EQ(ui::WindowText(tip), pokomi::kColourTable[16].name);
+    EXPECT_EQ(ui::WindowText(tip), kColourTable[16].name);
 }
 
 TEST_F(ColourPickerTest, PopupGivesBackEveryGdiObjectAndGoesQuietlyWithItsButton) {
