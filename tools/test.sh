@@ -23,6 +23,7 @@ step() {  # name command...: one group of tests
   if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $name" >&2; fi
 }
 step "code format" "$root/tools/check-format.sh"
+step "folder layers" "$root/tools/check-includes.sh"
 step "host tests" ctest --test-dir "$root/build/host" --output-on-failure
 # Wine's MCI playback thread has crashed, rarely, in the sound tests (never seen
 # twice in a row): a group that fails is run once more, and both runs are shown.

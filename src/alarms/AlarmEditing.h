@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "alarms/AlarmEntry.h"
+#include "content/AlarmEntry.h"
 #include "alarms/ScheduleEditor.h"
 
 // The texts of the wizard's content page and of the property sheet's general page.

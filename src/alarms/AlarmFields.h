@@ -3,12 +3,8 @@
 
 #include <string_view>
 
-#include "alarms/AlarmEntry.h"
-
-// The value of a decimal prefix: leading blanks skipped, an optional sign, the
-// leading digits; 0 when there are no digits. Values beyond the range of int
-// saturate at INT_MIN / INT_MAX.
-int ReadDecimalPrefix(std::wstring_view text);
+#include "content/AlarmEntry.h"
+#include "content/DecimalText.h"
 
 // A field cut at the first separator. Without the separator the part before
 // is empty and the part after is the whole field.

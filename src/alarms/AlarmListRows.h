@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "alarms/AlarmEntry.h"
+#include "content/AlarmEntry.h"
 
 struct AlarmListColumn {
     std::wstring_view Header;

@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "alarms/AlarmEntry.h"
+#include "content/AlarmEntry.h"
 
 // The local date and hour that the hourly selection is made for.
 struct LocalDateHour {

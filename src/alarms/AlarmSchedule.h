@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "alarms/AlarmEntry.h"
+#include "content/AlarmEntry.h"
 
 // For example 毎週月曜日7時30分, 12月24日18時5分, 毎月15日毎時0分, 毎時30分.
 std::wstring FormatSchedule(const AlarmEntry& entry);

@@ -5,7 +5,7 @@
 
 class CAddPropertyPage1 : public CAddWizardPage {
 public:
-    explicit CAddPropertyPage1(const Environment& env);
+    explicit CAddPropertyPage1(const ui::Environment& env);
 
 protected:
     bool OnSetActive() override;

@@ -2,7 +2,7 @@
 
 #include "resource.h"
 
-CAddPropertyPage2::CAddPropertyPage2(const Environment& env)
+CAddPropertyPage2::CAddPropertyPage2(const ui::Environment& env)
     : CAddWizardPage(IDD_ADD_PAGE2, env), m_boxes(IDC_WIZARD_BROWSE) {}
 
 BOOL CAddPropertyPage2::OnInitDialog() {

@@ -6,7 +6,7 @@
 
 class CAddPropertyPage2 : public CAddWizardPage {
 public:
-    explicit CAddPropertyPage2(const Environment& env);
+    explicit CAddPropertyPage2(const ui::Environment& env);
 
     // The texts as they stood when the page was last left.
     AlarmTexts m_texts;

@@ -2,7 +2,7 @@
 
 #include "resource.h"
 
-CAddPropertyPage3::CAddPropertyPage3(const Environment& env)
+CAddPropertyPage3::CAddPropertyPage3(const ui::Environment& env)
     : CAddWizardPage(IDD_ADD_PAGE3, env), m_panel(IDC_WIZARD_SCHEDULE_TEXT) {}
 
 BOOL CAddPropertyPage3::OnInitDialog() {

@@ -7,7 +7,7 @@
 
 class CAddPropertyPage3 : public CAddWizardPage {
 public:
-    explicit CAddPropertyPage3(const Environment& env);
+    explicit CAddPropertyPage3(const ui::Environment& env);
 
     const ScheduleEditor& Schedule() const { return m_panel.Editor(); }
 

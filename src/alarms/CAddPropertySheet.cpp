@@ -3,7 +3,7 @@
 #include "resource.h"
 #include "ui/Resources.h"
 
-CAddPropertySheet::CAddPropertySheet(const Environment& env)
+CAddPropertySheet::CAddPropertySheet(const ui::Environment& env)
     : ui::PropertySheet(ui::LoadStringResource(IDS_PROPERTY_SHEET)), m_page1(env), m_page2(env), m_page3(env) {
     SetWizardMode();
     SetHelpButton();  // its place is where Cancel goes

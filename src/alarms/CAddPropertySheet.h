@@ -2,16 +2,16 @@
 // stores nothing; after Finish the caller takes the alarm it describes.
 #pragma once
 
-#include "alarms/AlarmEntry.h"
+#include "content/AlarmEntry.h"
 #include "alarms/CAddPropertyPage1.h"
 #include "alarms/CAddPropertyPage2.h"
 #include "alarms/CAddPropertyPage3.h"
-#include "app/Environment.h"
+#include "ui/Environment.h"
 #include "ui/PropertySheet.h"
 
 class CAddPropertySheet : public ui::PropertySheet {
 public:
-    explicit CAddPropertySheet(const Environment& env);
+    explicit CAddPropertySheet(const ui::Environment& env);
 
     // The alarm the finished wizard describes.
     AlarmEntry NewAlarm() const;

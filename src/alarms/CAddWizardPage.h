@@ -4,17 +4,17 @@
 #include <prsht.h>
 
 #include "alarms/AlarmEditing.h"
-#include "app/Environment.h"
+#include "ui/Environment.h"
 #include "ui/PropertyPage.h"
 
 class CAddWizardPage : public ui::PropertyPage {
 public:
-    CAddWizardPage(UINT templateId, const Environment& env) : ui::PropertyPage(templateId), m_env(env) {
+    CAddWizardPage(UINT templateId, const ui::Environment& env) : ui::PropertyPage(templateId), m_env(env) {
         SetMessages({env.messageBox, L"ぽこみ"});
     }
 
 protected:
-    const Environment& Env() const { return m_env; }
+    const ui::Environment& Env() const { return m_env; }
     // Back, Next and Finish as the alarm rules combine them.
     void ShowWizardButtons(unsigned buttons) const {
         SetWizardButtons(((buttons & kWizardBack) ? PSWIZB_BACK : 0u) | ((buttons & kWizardNext) ? PSWIZB_NEXT : 0u) |
@@ -22,5 +22,5 @@ protected:
     }
 
 private:
-    const Environment& m_env;
+    const ui::Environment& m_env;
 };

@@ -5,7 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "alarms/AlarmEntry.h"
+#include "content/AlarmEntry.h"
 
 class CAlarmListView {
 public:

@@ -32,7 +32,7 @@ void CAlarmTextBoxes::EnableContentBoxes() const {
     EnableWindow(GetDlgItem(m_page, IDC_ALARM_MESSAGE), enabled);
 }
 
-void CAlarmTextBoxes::BrowseForSound(const Environment& env) const {
+void CAlarmTextBoxes::BrowseForSound(const ui::Environment& env) const {
     if (!env.openWaveFile) return;
     if (const auto path = env.openWaveFile(GetAncestor(m_page, GA_ROOT), L"参照"))
         SetDlgItemTextW(m_page, IDC_ALARM_SOUND, path->c_str());

@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "alarms/AlarmEditing.h"
-#include "app/Environment.h"
+#include "ui/Environment.h"
 #include "ui/DataExchange.h"
 
 class CAlarmTextBoxes {
@@ -24,7 +24,7 @@ public:
     // The sound and message boxes can be edited only while there is a subject.
     void EnableContentBoxes() const;
     // The WAVE file dialog, titled "参照" and owned by the sheet; the path chosen goes into the sound box.
-    void BrowseForSound(const Environment& env) const;
+    void BrowseForSound(const ui::Environment& env) const;
 
 private:
     HWND m_page = nullptr;

@@ -7,9 +7,9 @@
 
 #include <memory>
 
-#include "alarms/AlarmEntry.h"
+#include "content/AlarmEntry.h"
 #include "controls/CTipToolBar.h"
-#include "app/Environment.h"
+#include "ui/Environment.h"
 #include "content/SoundPlayer.h"
 #include "controls/CTextLabel.h"
 #include "ui/Dialog.h"
@@ -19,7 +19,7 @@
 struct MessageWindowArgs {
     HWND owner = nullptr;               // the program's main window, so no taskbar button shows
     std::weak_ptr<SoundPlayer> player;  // the clock's player; the window stays silent once it is gone
-    Environment env;
+    ui::Environment env;
 };
 
 class CMessageDialog : public ui::Dialog {
@@ -72,7 +72,7 @@ private:
 
     // A bitmap resource whose grays, black, white and red stand for the system's 3D colours.
     static void DrawMappedBitmap(HDC dc, UINT id, int x, int y);
-    Environment m_env;
+    ui::Environment m_env;
     std::weak_ptr<SoundPlayer> m_player;
     AlarmList m_entries;
     int m_currentIndex = 0;

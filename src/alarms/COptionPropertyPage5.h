@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "alarms/AlarmEntry.h"
+#include "content/AlarmEntry.h"
 #include "alarms/CAlarmListView.h"
 #include "options/COptionPage.h"
 

@@ -2,7 +2,7 @@
 
 #include "resource.h"
 
-CSettingPropertyPage1::CSettingPropertyPage1(const Environment& env, const AlarmEntry& entry)
+CSettingPropertyPage1::CSettingPropertyPage1(const ui::Environment& env, const AlarmEntry& entry)
     : ui::PropertyPage(IDD_SETTING_GENERAL), m_texts(TextsOf(entry)), m_env(env), m_boxes(IDC_SETTING_BROWSE) {
     SetMessages({env.messageBox, L"ぽこみ"});
 }

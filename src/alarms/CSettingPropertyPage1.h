@@ -5,12 +5,12 @@
 
 #include "alarms/AlarmEditing.h"
 #include "alarms/CAlarmTextBoxes.h"
-#include "app/Environment.h"
+#include "ui/Environment.h"
 #include "ui/PropertyPage.h"
 
 class CSettingPropertyPage1 : public ui::PropertyPage {
 public:
-    CSettingPropertyPage1(const Environment& env, const AlarmEntry& entry);
+    CSettingPropertyPage1(const ui::Environment& env, const AlarmEntry& entry);
 
     // The texts as they stood when the page was last left.
     AlarmTexts m_texts;
@@ -26,6 +26,6 @@ private:
     void OnSubjectChanged();
     void UpdateOk() const;
 
-    const Environment& m_env;
+    const ui::Environment& m_env;
     CAlarmTextBoxes m_boxes;
 };

@@ -2,7 +2,7 @@
 
 #include "resource.h"
 
-CSettingPropertyPage2::CSettingPropertyPage2(const Environment& env, const AlarmEntry& entry)
+CSettingPropertyPage2::CSettingPropertyPage2(const ui::Environment& env, const AlarmEntry& entry)
     : ui::PropertyPage(IDD_SETTING_SCHEDULE), m_env(env), m_entry(entry), m_panel(IDC_SETTING_SCHEDULE_TEXT) {
     SetMessages({env.messageBox, L"ぽこみ"});
 }

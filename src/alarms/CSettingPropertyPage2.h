@@ -2,14 +2,14 @@
 // its tab is first opened; until then the alarm's schedule stays exactly as stored.
 #pragma once
 
-#include "alarms/AlarmEntry.h"
+#include "content/AlarmEntry.h"
 #include "alarms/CSchedulePanel.h"
-#include "app/Environment.h"
+#include "ui/Environment.h"
 #include "ui/PropertyPage.h"
 
 class CSettingPropertyPage2 : public ui::PropertyPage {
 public:
-    CSettingPropertyPage2(const Environment& env, const AlarmEntry& entry);
+    CSettingPropertyPage2(const ui::Environment& env, const AlarmEntry& entry);
 
     bool WasShown() const { return m_shown; }
     const ScheduleEditor& Schedule() const { return m_panel.Editor(); }
@@ -19,7 +19,7 @@ protected:
     bool OnCommand(WORD id, WORD code, HWND control) override;
 
 private:
-    const Environment& m_env;
+    const ui::Environment& m_env;
     AlarmEntry m_entry;
     CSchedulePanel m_panel;
     bool m_shown = false;

@@ -19,7 +19,7 @@ void MakeNarrower(HWND window, int by) {
 
 }  // namespace
 
-CSettingPropertySheet::CSettingPropertySheet(const Environment& env, const AlarmEntry& entry)
+CSettingPropertySheet::CSettingPropertySheet(const ui::Environment& env, const AlarmEntry& entry)
     : ui::PropertySheet(ui::LoadStringResource(IDS_PROPERTY_SHEET)),
       m_entry(entry),
       m_general(env, entry),

@@ -2,15 +2,15 @@
 // The caller sets the caption to the alarm's subject and, after OK, takes the edited alarm.
 #pragma once
 
-#include "alarms/AlarmEntry.h"
+#include "content/AlarmEntry.h"
 #include "alarms/CSettingPropertyPage1.h"
 #include "alarms/CSettingPropertyPage2.h"
-#include "app/Environment.h"
+#include "ui/Environment.h"
 #include "ui/PropertySheet.h"
 
 class CSettingPropertySheet : public ui::PropertySheet {
 public:
-    CSettingPropertySheet(const Environment& env, const AlarmEntry& entry);
+    CSettingPropertySheet(const ui::Environment& env, const AlarmEntry& entry);
 
     // The alarm as the pages hold it: the schedule rebuilt only when its tab was opened.
     AlarmEntry EditedAlarm() const;

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "alarms/AlarmEntry.h"
+#include "content/AlarmEntry.h"
 
 // The numbers a schedule is built from.
 struct ScheduleNumbers {

@@ -10,7 +10,7 @@ namespace {
 constexpr wchar_t kTip[] = L"ぽこみ";
 }
 
-CClockTrayWnd::CClockTrayWnd(Environment env) : CTrayIconWnd(env.notifyIcon), m_env(std::move(env)) {}
+CClockTrayWnd::CClockTrayWnd(ui::Environment env) : CTrayIconWnd(env.notifyIcon), m_env(std::move(env)) {}
 
 LRESULT CClockTrayWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == ShowClockMessage()) return OnShowClock(wParam);  // registered: no constant to switch on

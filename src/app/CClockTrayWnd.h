@@ -4,7 +4,7 @@
 #include <map>
 
 #include "app/CTrayIconWnd.h"
-#include "app/Environment.h"
+#include "ui/Environment.h"
 #include "clock/ClockOwner.h"
 #include "ui/Gdi.h"
 
@@ -12,7 +12,7 @@ class CClockDialog;
 
 class CClockTrayWnd : public CTrayIconWnd, public ClockOwner {
 public:
-    explicit CClockTrayWnd(Environment env);
+    explicit CClockTrayWnd(ui::Environment env);
 
     // Switches the notification icon: 133 normal, 175 minimised, 173 while a dialog is open.
     void SetTrayIcon(UINT iconId) override;
@@ -33,7 +33,7 @@ private:
     HICON TrayIcon(UINT iconId);
     bool ClockAcceptsInput() const;
 
-    Environment m_env;
+    ui::Environment m_env;
     CClockDialog* m_clockDialog = nullptr;
     std::uint64_t m_folderKey = 0;          // of the program folder, as another start of it names it
     std::map<UINT, ui::gdi::Icon> m_icons;  // loaded once, so a repeated icon keeps its handle

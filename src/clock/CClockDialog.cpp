@@ -29,7 +29,7 @@ struct CaptionButtonSpec {
 
 }  // namespace
 
-CClockDialog::CClockDialog(const Environment& env, ClockOwner* owner)
+CClockDialog::CClockDialog(const ui::Environment& env, ClockOwner* owner)
     : ui::Dialog(IDD_CLOCK),
       m_env(env),
       m_owner(owner),

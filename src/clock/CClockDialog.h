@@ -11,12 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "alarms/AlarmEntry.h"
-#include "app/Environment.h"
+#include "content/AlarmEntry.h"
+#include "ui/Environment.h"
 #include "clock/ClockOwner.h"
-#include "clock/ClockSettings.h"
+#include "content/ClockSettings.h"
 #include "clock/FaceMapping.h"
-#include "clock/Geometry.h"
+#include "common/Geometry.h"
 #include "clock/Random.h"
 #include "clock/TimeText.h"
 #include "content/CDataFileStore.h"
@@ -66,7 +66,7 @@ public:
     static constexpr int kWidth = 165;
     static constexpr int kHeight = 422;
 
-    CClockDialog(const Environment& env, ClockOwner* owner);
+    CClockDialog(const ui::Environment& env, ClockOwner* owner);
     ~CClockDialog() override;
 
     bool Create(HWND parent);  // modeless, from the clock's template
@@ -94,7 +94,7 @@ public:
     void ShowManual();
     OptionValues CurrentOptionValues() const;
     // What the options sheet may ask of the clock.
-    const Environment& Env() const override { return m_env; }
+    const ui::Environment& Env() const override { return m_env; }
     POINT WindowTopLeft() const override;
     void ShowIllustration(int index) override;
     HIMAGELIST AlarmImages() const override { return m_imageList; }
@@ -207,7 +207,7 @@ private:
     int ShowMessage(const std::wstring& text, const std::wstring& caption, UINT type);
     RECT WorkArea() const;
 
-    Environment m_env;
+    ui::Environment m_env;
     ClockOwner* m_owner;
     ui::IniProfile m_profile;
 

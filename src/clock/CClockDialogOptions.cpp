@@ -4,9 +4,10 @@
 
 #include "ui/Redraw.h"
 
-#include "app/Manual.h"
+#include "controls/CLinkShell.h"
 #include "controls/CAboutDialog.h"
 #include "clock/IllustrationPick.h"
+#include "alarms/COptionPropertyPage5.h"
 #include "options/COptionPropertySheet.h"
 #include "resource.h"
 
@@ -50,7 +51,8 @@ void CClockDialog::ShowManual() { OpenManual(m_hwnd, m_env.programFolder, m_env.
 void CClockDialog::ShowOptions() {
     if (BringModalForward()) return;
     RefreshDataFiles(false);
-    COptionPropertySheet sheet(*this, m_settings.TopMost != 0);
+    COptionPropertyPage5 alarmPage;
+    COptionPropertySheet sheet(*this, m_settings.TopMost != 0, alarmPage);
     sheet.Load(CurrentOptionValues());
     if (RunModal(sheet, [&] { return sheet.DoModal(m_hwnd); }) == IDOK) ApplyOptions(sheet.Collect(), sheet.Base());
 }

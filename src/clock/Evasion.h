@@ -3,7 +3,7 @@
 // All rectangles and points are screen pixels unless named client.
 #pragma once
 
-#include "clock/Geometry.h"
+#include "common/Geometry.h"
 
 #include <vector>
 

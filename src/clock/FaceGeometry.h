@@ -3,8 +3,8 @@
 // clock centre, y up, 1000 units across the window.
 #pragma once
 
-#include "clock/Colour.h"
-#include "clock/Geometry.h"
+#include "common/Colour.h"
+#include "common/Geometry.h"
 
 #include <array>
 

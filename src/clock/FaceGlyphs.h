@@ -2,7 +2,7 @@
 // (the bitmap layer: origin at the top-left corner, y down).
 #pragma once
 
-#include "clock/Geometry.h"
+#include "common/Geometry.h"
 
 #include <vector>
 

@@ -2,7 +2,7 @@
 // client pixels.
 #pragma once
 
-#include "clock/Geometry.h"
+#include "common/Geometry.h"
 
 // The extents and origin handed to SetWindowExtEx, SetViewportExtEx and SetViewportOrgEx
 // after selecting MM_ISOTROPIC.

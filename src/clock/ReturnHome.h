@@ -1,15 +1,11 @@
 // The clock window's glide back to its home position, screen pixels.
 #pragma once
 
-#include "clock/Geometry.h"
+#include "common/Geometry.h"
+#include "content/ClockSettings.h"
 
 #include <optional>
 #include <vector>
-
-// Values of the Home setting.
-inline constexpr int kHomeNone = 0;
-inline constexpr int kHomeCentre = 1;
-inline constexpr int kHomePoint = 2;
 
 inline constexpr int kReturnHomeMoves = 30;
 

@@ -4,7 +4,7 @@
 // tick comes just after each change of minute.
 #pragma once
 
-#include "clock/LocalTime.h"
+#include "common/LocalTime.h"
 
 inline constexpr int kTickDelayMs = 20;       // after the change of second or minute
 inline constexpr int kTickLateLimitMs = 200;  // a tick later than this is brought back in step

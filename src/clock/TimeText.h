@@ -2,7 +2,7 @@
 #pragma once
 #include <string>
 
-#include "clock/LocalTime.h"
+#include "common/LocalTime.h"
 
 struct DayPeriodWords {
     std::wstring morning = L"AM";

@@ -1,7 +1,7 @@
 // The clock window's glides into the taskbar's notification corner and back, screen pixels.
 #pragma once
 
-#include "clock/Geometry.h"
+#include "common/Geometry.h"
 
 #include <vector>
 

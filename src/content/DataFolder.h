@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "alarms/AlarmEntry.h"
+#include "content/AlarmEntry.h"
 #include "content/SoundTable.h"
 #include "content/TextFile.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "alarms/AlarmEntry.h"
+#include "content/AlarmEntry.h"
 #include "content/TextFile.h"
 
 inline constexpr std::wstring_view kMessageOpen = L"[";

@@ -1,6 +1,6 @@
 #include "content/NameListFiles.h"
 
-#include "alarms/AlarmFields.h"
+#include "content/DecimalText.h"
 #include "content/TextLines.h"
 
 std::vector<std::wstring> ReadIllustNames(std::string_view bytes, const AnsiCodec& codec, TextFormat* format) {

@@ -23,7 +23,7 @@ int ScreenPixelsPerInch() {
 
 }  // namespace
 
-CAboutDialog::CAboutDialog() : ui::Dialog(IDD_ABOUT), m_shell(MakeSystemLinkShell()) {}
+CAboutDialog::CAboutDialog() : ui::Dialog(IDD_ABOUT), m_shell(ui::MakeSystemLinkShell()) {}
 
 INT_PTR CAboutDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {

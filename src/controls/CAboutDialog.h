@@ -21,7 +21,7 @@ public:
 
     int m_topMost = 0;             // the clock's TopMost: the box opens topmost as well
     std::wstring m_programFolder;  // the links open the manual in this folder
-    LinkShell m_shell;             // where the links open; the system's unless a test replaces it
+    ui::LinkShell m_shell;         // where the links open; the system's unless a test replaces it
 
 protected:
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -13,7 +13,7 @@ HCURSOR HandCursor() { return LoadCursorW(nullptr, IDC_HAND); }
 
 }  // namespace
 
-CHyperLink::CHyperLink() : m_shell(MakeSystemLinkShell()) {}
+CHyperLink::CHyperLink() : m_shell(ui::MakeSystemLinkShell()) {}
 
 // ---- Shared colours and cursor --------------------------------------------------------------
 

@@ -44,7 +44,7 @@ public:
     static void SetLinkCursor(HCURSOR cursor);
 
     // Where opening goes; the system's shell unless a test replaces it.
-    void SetShell(LinkShell shell) { m_shell = std::move(shell); }
+    void SetShell(ui::LinkShell shell) { m_shell = std::move(shell); }
     // Opens the address now, as a click does. True when it opened.
     bool Open();
 
@@ -78,6 +78,6 @@ private:
     std::wstring m_address;
     ui::gdi::Font m_linkFont;
     ui::Tooltip m_tooltip;
-    LinkShell m_shell;
+    ui::LinkShell m_shell;
     bool m_askingParent = false;  // the parent is being asked for its background
 };

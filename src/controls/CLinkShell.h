@@ -1,26 +1,16 @@
-// Opening an address for a link: the shell, the registry and the error box, each
-// replaceable so that tests never start a browser or wait in a real message box.
+// Opening a link's address, and the manual beside the program, through the system's
+// shell as the environment gives it.
 #pragma once
 #include <windows.h>
 
-#include <functional>
-#include <optional>
 #include <string>
 
-#include "controls/LinkRules.h"
-
-struct LinkShell {
-    std::function<LinkOutcome(HWND owner, const std::wstring& address)> shellOpen;
-    std::function<std::optional<std::wstring>(const std::wstring& key)> readClassesRoot;
-    std::function<LinkOutcome(const std::wstring& commandLine)> runCommand;
-    std::function<bool(const std::wstring& path)> fileExists;
-    std::function<int(HWND owner, const std::wstring& text, const std::wstring& caption, UINT type)> messageBox;
-    std::function<void(UINT type)> beep;
-};
-
-// The real system: ShellExecute, HKEY_CLASSES_ROOT, CreateProcess, MessageBox, MessageBeep.
-LinkShell MakeSystemLinkShell();
+#include "ui/LinkShell.h"
 
 // Opens the address (the shell, then the ".htm" handler). On failure it beeps and shows
 // "Can't open link:" with the reason in a box owned by `owner`. True when opened.
-bool OpenLinkAddress(HWND owner, const std::wstring& address, const LinkShell& shell);
+bool OpenLinkAddress(HWND owner, const std::wstring& address, const ui::LinkShell& shell);
+
+// Opens the manual in `programFolder`. A missing manual is reported in a message box
+// naming the file; a manual that cannot be opened gets the link's error box. True when opened.
+bool OpenManual(HWND owner, const std::wstring& programFolder, const ui::LinkShell& shell);

@@ -2,7 +2,7 @@
 // colour swatch beside it, from the system's edge and scroll-thumb metrics.
 #pragma once
 
-#include "clock/Geometry.h"
+#include "common/Geometry.h"
 
 struct PickerMetrics {
     int edgeWidth = 2;    // SM_CXEDGE

@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "clock/Geometry.h"
+#include "common/Geometry.h"
 
 // The elements of the popup: a cell index from 0, or one of these.
 inline constexpr int kAutomaticBox = -3;

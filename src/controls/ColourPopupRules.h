@@ -2,7 +2,7 @@
 // highlight, and the colour an element stands for.
 #pragma once
 
-#include "clock/Colour.h"
+#include "common/Colour.h"
 #include "controls/ColourPopupLayout.h"
 
 enum class ArrowKey { Up, Down, Left, Right };

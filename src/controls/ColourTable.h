@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "clock/Colour.h"
+#include "common/Colour.h"
 
 // "自動": the owner shows its own default colour for it.
 inline constexpr Colour kAutomaticColour = 0xFF000000;

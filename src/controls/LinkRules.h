@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/LinkOutcome.h"
+
 // Link style bits.
 inline constexpr unsigned kLinkUnderline = 0x01;
 inline constexpr unsigned kLinkUseHover = 0x02;      // the hover colour while the pointer is over the link
@@ -84,12 +86,6 @@ bool IsMissingLocalFile(std::wstring_view address, int shellCode);
 
 // "Can't open link:" and the text for a failure code of the shell or of starting a program.
 std::wstring LinkErrorText(int code);
-
-// The outcome of one way of opening an address. `code` is the failure code when not opened.
-struct LinkOutcome {
-    bool opened = false;
-    int code = 0;
-};
 
 // What opening an address needs from the system.
 struct LinkOpeners {

@@ -1,6 +1,6 @@
 #include "options/COptionPropertyPage2.h"
 
-#include "clock/ReturnHome.h"
+#include "content/ClockSettings.h"
 #include "options/HomePositionText.h"
 #include "resource.h"
 

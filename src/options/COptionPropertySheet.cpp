@@ -3,14 +3,14 @@
 #include "resource.h"
 #include "ui/Resources.h"
 
-COptionPropertySheet::COptionPropertySheet(OptionsHost& host, bool topMost)
+COptionPropertySheet::COptionPropertySheet(OptionsHost& host, bool topMost, COptionPage& alarmPage)
     : ui::PropertySheet(ui::LoadStringResource(IDS_OPTIONS)), m_host(host), m_topMost(topMost) {
     SetHelpButton();  // its place is where Apply goes
     Add(m_clockPage);
     Add(m_placementPage);
     Add(m_illustrationPage);
     Add(m_soundPage);
-    Add(m_alarmPage);
+    Add(alarmPage);
 }
 
 void COptionPropertySheet::Add(COptionPage& page) {

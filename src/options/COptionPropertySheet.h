@@ -4,7 +4,6 @@
 
 #include <vector>
 
-#include "alarms/COptionPropertyPage5.h"
 #include "options/COptionPage.h"
 #include "options/COptionPropertyPage1.h"
 #include "options/COptionPropertyPage2.h"
@@ -16,8 +15,9 @@
 
 class COptionPropertySheet : public ui::PropertySheet {
 public:
-    // `topMost`: the sheet stays above other windows as the clock does.
-    COptionPropertySheet(OptionsHost& host, bool topMost);
+    // `topMost`: the sheet stays above other windows as the clock does. The alarm page
+    // lives with the alarms: the sheet's creator hands it in, and it becomes the last tab.
+    COptionPropertySheet(OptionsHost& host, bool topMost, COptionPage& alarmPage);
 
     void Load(const OptionValues& values);
     // The values as the pages hold them now.
@@ -39,6 +39,5 @@ private:
     COptionPropertyPage2 m_placementPage;
     COptionPropertyPage3 m_illustrationPage;
     COptionPropertyPage4 m_soundPage;
-    COptionPropertyPage5 m_alarmPage;
     std::vector<COptionPage*> m_optionPages;
 };

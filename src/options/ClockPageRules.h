@@ -3,7 +3,7 @@
 #pragma once
 #include <cstdint>
 
-#include "clock/Colour.h"
+#include "common/Colour.h"
 
 // The track bar's range: the clock's centre, in pixels from the top of the window.
 inline constexpr int kLowestClockHeight = 120;

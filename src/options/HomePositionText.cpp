@@ -1,6 +1,6 @@
 #include "options/HomePositionText.h"
 
-#include "clock/ReturnHome.h"
+#include "content/ClockSettings.h"
 
 std::wstring HomePositionText(int homeMode, int x, int y) {
     switch (homeMode) {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "alarms/AlarmEntry.h"
-#include "clock/ClockSettings.h"
+#include "content/AlarmEntry.h"
+#include "content/ClockSettings.h"
 #include "content/SoundTable.h"
 
 struct OptionValues {

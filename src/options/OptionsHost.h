@@ -4,8 +4,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "alarms/AlarmEntry.h"
-#include "app/Environment.h"
+#include "content/AlarmEntry.h"
+#include "ui/Environment.h"
 #include "content/SoundPlayer.h"
 #include "options/OptionValues.h"
 
@@ -14,7 +14,7 @@ public:
     virtual ~OptionsHost() = default;
 
     // The world the clock runs in: message boxes, file and font dialogs, the time.
-    virtual const Environment& Env() const = 0;
+    virtual const ui::Environment& Env() const = 0;
     // The top-left of the clock window as it stands, or as it will be restored when minimised.
     virtual POINT WindowTopLeft() const = 0;
     // Shows an illustration at once ("今すぐ表示"); it stays even when the sheet is cancelled.

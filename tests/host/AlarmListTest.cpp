@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "alarms/AlarmEntry.h"
+#include "content/AlarmEntry.h"
 
 namespace {
 

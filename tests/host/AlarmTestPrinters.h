@@ -5,7 +5,7 @@
 
 #include <ostream>
 
-#include "alarms/AlarmEntry.h"
+#include "content/AlarmEntry.h"
 
 inline void PrintTo(const AlarmEntry& entry, std::ostream* os) {
     *os << "{";

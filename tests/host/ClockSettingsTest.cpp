@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "clock/ClockSettings.h"
+#include "content/ClockSettings.h"
 
 namespace {
 

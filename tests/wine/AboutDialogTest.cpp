@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "LinkTestSupport.h"
-#include "app/Manual.h"
+#include "controls/CLinkShell.h"
 #include "controls/CAboutDialog.h"
 #include "resource.h"
 #include "ui/Text.h"

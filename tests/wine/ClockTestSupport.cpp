@@ -82,8 +82,8 @@ TestWorld::TestWorld() {
     time.second = 15;
 }
 
-Environment TestWorld::MakeEnvironment() {
-    Environment env;
+ui::Environment TestWorld::MakeEnvironment() {
+    ui::Environment env;
     env.programFolder = folder.Path();
     env.profilePath = folder.Path() + L"pokomi.ini";
     env.now = [this] { return time; };
@@ -122,7 +122,7 @@ Environment TestWorld::MakeEnvironment() {
         fontDialogs.push_back({owner, font});
         return fontChoice;
     };
-    env.linkShell = MakeSystemLinkShell();
+    env.linkShell = ui::MakeSystemLinkShell();
     env.linkShell.shellOpen = [this](HWND, const std::wstring& address) {
         openedAddresses.push_back(address);
         return LinkOutcome{true, 42};

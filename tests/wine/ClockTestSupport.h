@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Environment.h"
+#include "ui/Environment.h"
 
 class CClockDialog;
 class CClockTrayWnd;
@@ -90,7 +90,7 @@ class TestWorld {
 public:
     TestWorld();
 
-    Environment MakeEnvironment();
+    ui::Environment MakeEnvironment();
     void WriteProfile(const std::wstring& key, const std::wstring& value) const;
     std::wstring ReadProfile(const std::wstring& key) const;  // "" when missing
 

@@ -21,8 +21,8 @@ struct RecordedShell {
     std::vector<MessageBoxCall> boxes;
     std::vector<UINT> beeps;
 
-    LinkShell Make() {
-        LinkShell shell;
+    ui::LinkShell Make() {
+        ui::LinkShell shell;
         shell.shellOpen = [this](HWND, const std::wstring& address) {
             opened.push_back(address);
             return shellResult;

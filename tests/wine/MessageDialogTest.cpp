@@ -129,8 +129,8 @@ struct TimerCall {
 
 class MessageDialogTest : public testing::Test {
 protected:
-    Environment MakeEnvironment() {
-        Environment env = m_world.MakeEnvironment();
+    ui::Environment MakeEnvironment() {
+        ui::Environment env = m_world.MakeEnvironment();
         env.setTimer = [this](HWND hwnd, UINT_PTR id, UINT period) -> UINT_PTR {
             m_timers.push_back({hwnd, id, period});
             return id;  // the test delivers the ticks itself

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "ClockTestSupport.h"
-#include "clock/ClockSettings.h"
+#include "content/ClockSettings.h"
 #include "ui/IniProfile.h"
 
 namespace {

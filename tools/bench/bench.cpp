@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/CClockApp.h"
+#include "app/SystemEnvironment.h"
 #include "app/CClockTrayWnd.h"
 #include "clock/CClockDialog.h"
 #include "ui/Dialog.h"
@@ -52,7 +53,7 @@ int wmain(int argc, wchar_t** argv) {
     g_time.minute = 0;
     g_time.second = 0;
 
-    Environment env = MakeSystemEnvironment();
+    ui::Environment env = MakeSystemEnvironment();
     env.programFolder = argv[1];
     env.profilePath = env.programFolder + L"pokomi-bench.ini";
     env.now = [] { return g_time; };

@@ -1,4 +1,4 @@
-#include "alarms/AlarmEntry.h"
+#include "content/AlarmEntry.h"
 
 #include <iterator>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "clock/Geometry.h"
+#include "common/Geometry.h"
 
 #include <ostream>
 

@@ -1,4 +1,4 @@
-#include "app/Environment.h"
+#include "app/SystemEnvironment.h"
 
 #include <vector>
 
@@ -59,8 +59,8 @@ std::optional<LOGFONTW> ChooseDialFont(HWND owner, const LOGFONTW& font) {
     return chosen;
 }
 
-Environment MakeSystemEnvironment() {
-    Environment env;
+ui::Environment MakeSystemEnvironment() {
+    ui::Environment env;
     env.programFolder = GetProgramFolder();
     env.profilePath = env.programFolder + L"pokomi.ini";
     env.now = &ReadLocalTime;
@@ -77,6 +77,6 @@ Environment MakeSystemEnvironment() {
     env.fileRetry = {20, [] { Sleep(100); }};
     env.openWaveFile = &ChooseWaveFile;
     env.chooseFont = &ChooseDialFont;
-    env.linkShell = MakeSystemLinkShell();
+    env.linkShell = ui::MakeSystemLinkShell();
     return env;
 }

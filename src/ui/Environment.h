@@ -8,9 +8,11 @@
 #include <optional>
 #include <string>
 
-#include "clock/LocalTime.h"
-#include "controls/CLinkShell.h"
+#include "common/LocalTime.h"
 #include "ui/Files.h"
+#include "ui/LinkShell.h"
+
+namespace ui {
 
 struct Environment {
     std::wstring programFolder;  // ends with a backslash; data lives in programFolder + L"dat\\"
@@ -33,12 +35,4 @@ struct Environment {
     bool endsMessageLoop = true;  // closing the main window ends the program
 };
 
-// The program folder of the running executable, ending with a backslash.
-std::wstring GetProgramFolder();
-LocalTime ReadLocalTime();
-// The system's file dialog for one WAVE file, with the given title.
-std::optional<std::wstring> ChooseWaveFile(HWND owner, const std::wstring& title);
-// The system's font dialog: TrueType screen fonts, no effects.
-std::optional<LOGFONTW> ChooseDialFont(HWND owner, const LOGFONTW& font);
-// The environment of the real program: everything from the system.
-Environment MakeSystemEnvironment();
+}  // namespace ui

@@ -1,4 +1,4 @@
-#include "clock/ClockSettings.h"
+#include "content/ClockSettings.h"
 
 namespace {
 

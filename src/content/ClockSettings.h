@@ -3,11 +3,16 @@
 #include <cstdint>
 #include <string>
 
-#include "clock/Colour.h"
+#include "common/Colour.h"
 #include "common/ProfileStore.h"
 
 // The profile section every setting of the clock lives in.
 inline constexpr wchar_t kProfileSection[] = L"Version1.1";
+
+// Values of the Home setting.
+inline constexpr int kHomeNone = 0;
+inline constexpr int kHomeCentre = 1;
+inline constexpr int kHomePoint = 2;
 
 struct DialFont {
     static constexpr size_t kMaxFaceLength = 31;  // a LOGFONT face name holds 31 characters and a zero

@@ -1,0 +1,9 @@
+// Numbers in the text of the data files.
+#pragma once
+
+#include <string_view>
+
+// The value of a decimal prefix: leading blanks skipped, an optional sign, the
+// leading digits; 0 when there are no digits. Values beyond the range of int
+// saturate at INT_MIN / INT_MAX.
+int ReadDecimalPrefix(std::wstring_view text);
