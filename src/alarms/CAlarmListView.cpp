@@ -18,7 +18,7 @@ LVITEMW RowItem(int row, int column, UINT mask) {
 }  // namespace
 
 void CAlarmListView::Attach(HWND list, HIMAGELIST images) {
-    m_list = list;
+    m_list = ui::WindowView(list);
     for (int column = 0; column < static_cast<int>(kAlarmListColumns.size()); ++column) {
         const std::wstring header(kAlarmListColumns[static_cast<size_t>(column)].Header);
         LVCOLUMNW description{};
@@ -26,17 +26,17 @@ void CAlarmListView::Attach(HWND list, HIMAGELIST images) {
         description.pszText = const_cast<wchar_t*>(header.c_str());
         description.cx = kAlarmListColumns[static_cast<size_t>(column)].Width;
         description.iSubItem = column;
-        SendMessageW(m_list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&description));
+        m_list.Send(LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), &description);
     }
-    SendMessageW(m_list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
-    SendMessageW(m_list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images));
+    m_list.Send(LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+    m_list.Send(LVM_SETIMAGELIST, LVSIL_SMALL, images);
 }
 
 int CAlarmListView::Insert(const AlarmEntry& entry) const {
-    LVITEMW item = RowItem(static_cast<int>(SendMessageW(m_list, LVM_GETITEMCOUNT, 0, 0)), 0, LVIF_TEXT | LVIF_IMAGE);
+    LVITEMW item = RowItem(static_cast<int>(m_list.Send(LVM_GETITEMCOUNT)), 0, LVIF_TEXT | LVIF_IMAGE);
     item.pszText = const_cast<wchar_t*>(entry.Subject.c_str());
     item.iImage = RowImageOf(entry);
-    const int row = static_cast<int>(SendMessageW(m_list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+    const int row = static_cast<int>(m_list.Send(LVM_INSERTITEMW, 0, &item));
     if (row >= 0) SetTexts(row, entry);
     return row;
 }
@@ -44,7 +44,7 @@ int CAlarmListView::Insert(const AlarmEntry& entry) const {
 void CAlarmListView::Update(int row, const AlarmEntry& entry) const {
     LVITEMW item = RowItem(row, 0, LVIF_IMAGE);
     item.iImage = RowImageOf(entry);
-    SendMessageW(m_list, LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    m_list.Send(LVM_SETITEMW, 0, &item);
     SetTexts(row, entry);
 }
 
@@ -53,11 +53,11 @@ void CAlarmListView::SetTexts(int row, const AlarmEntry& entry) const {
     for (int column = 0; column < static_cast<int>(texts.size()); ++column) {
         LVITEMW item = RowItem(row, column, LVIF_TEXT);
         item.pszText = const_cast<wchar_t*>(texts[static_cast<size_t>(column)].c_str());
-        SendMessageW(m_list, LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+        m_list.Send(LVM_SETITEMTEXTW, static_cast<WPARAM>(row), &item);
     }
 }
 
-void CAlarmListView::Delete(int row) const { SendMessageW(m_list, LVM_DELETEITEM, static_cast<WPARAM>(row), 0); }
+void CAlarmListView::Delete(int row) const { m_list.Send(LVM_DELETEITEM, static_cast<WPARAM>(row), 0); }
 
 // Texts of any length: the buffer grows until the text fits.
 AlarmEntry CAlarmListView::EntryOf(int row) const {
@@ -68,8 +68,7 @@ AlarmEntry CAlarmListView::EntryOf(int row) const {
             LVITEMW item = RowItem(row, column, LVIF_TEXT);
             item.pszText = buffer.data();
             item.cchTextMax = static_cast<int>(buffer.size());
-            const auto length = static_cast<size_t>(
-                SendMessageW(m_list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item)));
+            const auto length = static_cast<size_t>(m_list.Send(LVM_GETITEMTEXTW, static_cast<WPARAM>(row), &item));
             if (length + 1 < buffer.size()) {
                 buffer.resize(length);
                 break;
@@ -82,12 +81,12 @@ AlarmEntry CAlarmListView::EntryOf(int row) const {
 }
 
 int CAlarmListView::Selection() const {
-    return static_cast<int>(SendMessageW(m_list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    return static_cast<int>(m_list.Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
 void CAlarmListView::Select(int row) const {
     LVITEMW item = RowItem(row, 0, LVIF_STATE);
     item.state = item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageW(m_list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    SendMessageW(m_list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+    m_list.Send(LVM_SETITEMSTATE, static_cast<WPARAM>(row), &item);
+    m_list.Send(LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
 }

@@ -6,13 +6,14 @@
 #include <commctrl.h>
 
 #include "content/AlarmEntry.h"
+#include "ui/WindowView.h"
 
 class CAlarmListView {
 public:
     static constexpr int kNoRow = -1;
 
     void Attach(HWND list, HIMAGELIST images);
-    HWND Handle() const { return m_list; }
+    HWND Handle() const { return m_list.Handle(); }
 
     // The view sorts its rows by subject: the row's index is returned.
     int Insert(const AlarmEntry& entry) const;
@@ -29,5 +30,5 @@ public:
 private:
     void SetTexts(int row, const AlarmEntry& entry) const;
 
-    HWND m_list = nullptr;
+    ui::WindowView m_list;
 };

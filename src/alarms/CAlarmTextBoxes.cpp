@@ -1,7 +1,7 @@
 #include "alarms/CAlarmTextBoxes.h"
 
 #include "resource.h"
-#include "ui/Text.h"
+#include "ui/WindowView.h"
 
 CAlarmTextBoxes::Change CAlarmTextBoxes::ChangeOf(WORD id, WORD code) const {
     if (!m_page) return Change::None;
@@ -16,7 +16,7 @@ CAlarmTextBoxes::Change CAlarmTextBoxes::ChangeOf(WORD id, WORD code) const {
 }
 
 AlarmTexts CAlarmTextBoxes::Read() const {
-    auto text = [this](int id) { return ui::WindowText(GetDlgItem(m_page, id)); };
+    auto text = [this](int id) { return ui::WindowView(m_page, id).Text(); };
     return {text(IDC_ALARM_SUBJECT), text(IDC_ALARM_SOUND), text(IDC_ALARM_MESSAGE)};
 }
 
@@ -27,13 +27,13 @@ void CAlarmTextBoxes::Exchange(ui::DataExchange& exchange, AlarmTexts& texts) {
 }
 
 void CAlarmTextBoxes::EnableContentBoxes() const {
-    const BOOL enabled = AreContentBoxesEnabled(Read()) ? TRUE : FALSE;
-    EnableWindow(GetDlgItem(m_page, IDC_ALARM_SOUND), enabled);
-    EnableWindow(GetDlgItem(m_page, IDC_ALARM_MESSAGE), enabled);
+    const bool enabled = AreContentBoxesEnabled(Read());
+    ui::WindowView(m_page, IDC_ALARM_SOUND).Enable(enabled);
+    ui::WindowView(m_page, IDC_ALARM_MESSAGE).Enable(enabled);
 }
 
 void CAlarmTextBoxes::BrowseForSound(const ui::Environment& env) const {
     if (!env.openWaveFile) return;
     if (const auto path = env.openWaveFile(GetAncestor(m_page, GA_ROOT), L"参照"))
-        SetDlgItemTextW(m_page, IDC_ALARM_SOUND, path->c_str());
+        ui::WindowView(m_page, IDC_ALARM_SOUND).SetText(*path);
 }

@@ -152,7 +152,7 @@ void CMessageDialog::CreateTitleFont() {
     font.lfCharSet = SHIFTJIS_CHARSET;
     lstrcpynW(font.lfFaceName, kTitleFace, LF_FACESIZE);
     m_titleFont = ui::gdi::Font(CreateFontIndirectW(&font));
-    SendDlgItemMessageW(m_hwnd, IDC_MESSAGE_TITLE, WM_SETFONT, reinterpret_cast<WPARAM>(m_titleFont.Get()), FALSE);
+    Child(IDC_MESSAGE_TITLE).SetFont(m_titleFont.Get(), false);
 }
 
 // The text starts where the picture ends, as the template has it with its intended font;
@@ -166,9 +166,9 @@ void CMessageDialog::KeepLabelClearOfPicture() {
 }
 
 void CMessageDialog::ShowPagingButtons(bool paging) {
-    ShowWindow(Item(IDOK), paging ? SW_HIDE : SW_SHOW);
-    ShowWindow(Item(IDC_MESSAGE_NEXT), paging ? SW_SHOW : SW_HIDE);
-    ShowWindow(Item(IDC_MESSAGE_PREVIOUS), paging ? SW_SHOW : SW_HIDE);
+    Child(IDOK).Show(!paging);
+    Child(IDC_MESSAGE_NEXT).Show(paging);
+    Child(IDC_MESSAGE_PREVIOUS).Show(paging);
 }
 
 // ---- Pages ---------------------------------------------------------------------------------
@@ -176,8 +176,8 @@ void CMessageDialog::ShowPagingButtons(bool paging) {
 void CMessageDialog::ShowEntry(AlarmEntry entry) {
     PlayEntrySound(entry);
     if (m_soundOnly) m_env.setTimer(m_hwnd, kSoundTimer, kSoundPollMs);
-    SetDlgItemTextW(m_hwnd, IDC_MESSAGE_TITLE, entry.Subject.c_str());
-    SetWindowTextW(m_messageLabel.Handle(), entry.Message.c_str());
+    Child(IDC_MESSAGE_TITLE).SetText(entry.Subject);
+    ui::WindowView(m_messageLabel.Handle()).SetText(entry.Message);
     ui::RedrawNow(Item(IDC_MESSAGE_TITLE));
     // Measured directly rather than by a paint: a window not yet shown gets no paint.
     int textHeight = m_messageLabel.MeasureTextHeight();
@@ -219,14 +219,13 @@ void CMessageDialog::RebuildRegion() {
 
 void CMessageDialog::UpdatePager(int index) {
     int count = static_cast<int>(m_entries.Count());
-    SetDlgItemTextW(m_hwnd, IDC_MESSAGE_CAPTION, ui::Format(L"メッセージ (%d/%d)", index + 1, count).c_str());
+    Child(IDC_MESSAGE_CAPTION).SetText(ui::Format(L"メッセージ (%d/%d)", index + 1, count));
     PagerState state = PagerFor(index, count);
-    SetDlgItemTextW(m_hwnd, IDC_MESSAGE_NEXT, state.nextText);
-    HWND previous = Item(IDC_MESSAGE_PREVIOUS);
+    Child(IDC_MESSAGE_NEXT).SetText(state.nextText);
+    ui::WindowView previous = Child(IDC_MESSAGE_PREVIOUS);
     // Keep the keyboard usable: focus does not stay on a button about to be disabled.
-    if (!state.previousEnabled && GetFocus() == previous)
-        SendMessageW(m_hwnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDC_MESSAGE_NEXT)), TRUE);
-    EnableWindow(previous, state.previousEnabled ? TRUE : FALSE);
+    if (!state.previousEnabled && GetFocus() == previous.Handle()) GoToControl(Item(IDC_MESSAGE_NEXT));
+    previous.Enable(state.previousEnabled);
 }
 
 bool CMessageDialog::IsLastPage() const { return m_currentIndex + 1 >= static_cast<int>(m_entries.Count()); }

@@ -26,14 +26,13 @@ BOOL COptionPropertyPage5::OnInitDialog() {
     return TRUE;
 }
 
-bool COptionPropertyPage5::OnCommand(WORD id, WORD code, HWND control) {
-    if (code != BN_CLICKED) return COptionPage::OnCommand(id, code, control);
+bool COptionPropertyPage5::OnButtonClicked(WORD id) {
     switch (id) {
     case IDC_ALARM_ADD: OnAdd(); return true;
     case IDC_ALARM_DELETE: OnDelete(); return true;
     case IDC_ALARM_PROPERTIES: OnProperties(); return true;
     case IDC_ALARM_TEST: OnTest(); return true;
-    default: return COptionPage::OnCommand(id, code, control);
+    default: return false;
     }
 }
 
@@ -94,11 +93,11 @@ void COptionPropertyPage5::OnTest() {
 
 // A button that loses its row while it has the focus hands the focus to the list.
 void COptionPropertyPage5::EnableRowButtons() const {
-    const BOOL selected = m_list.Selection() != CAlarmListView::kNoRow ? TRUE : FALSE;
+    const bool selected = m_list.Selection() != CAlarmListView::kNoRow;
     const HWND focus = GetFocus();
     for (int id : {IDC_ALARM_DELETE, IDC_ALARM_PROPERTIES, IDC_ALARM_TEST}) {
         if (!selected && focus == Item(id)) SetFocus(m_list.Handle());
-        EnableWindow(Item(id), selected);
+        Child(id).Enable(selected);
     }
 }
 

@@ -25,7 +25,7 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
-    bool OnCommand(WORD id, WORD code, HWND control) override;
+    bool OnButtonClicked(WORD id) override;
     bool OnNotify(NMHDR& header, LRESULT& result) override;
 
 private:

@@ -6,16 +6,16 @@
 
 #include "alarms/ScheduleControls.h"
 #include "resource.h"
-#include "ui/Text.h"
+#include "ui/WindowView.h"
 
 namespace {
 
 template <class Items>
-void FillList(HWND list, const Items& items) {
-    SendMessageW(list, CB_RESETCONTENT, 0, 0);
+void FillList(ui::WindowView list, const Items& items) {
+    list.Send(CB_RESETCONTENT);
     for (std::wstring_view item : items) {
         const std::wstring text(item);
-        SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        list.Send(CB_ADDSTRING, 0, text.c_str());
     }
 }
 
@@ -23,9 +23,9 @@ void FillList(HWND list, const Items& items) {
 
 void CSchedulePanel::Init(HWND page) {
     m_page = page;
-    FillList(GetDlgItem(page, IDC_DATE_UNIT), kDateUnitItems);
-    FillList(GetDlgItem(page, IDC_TIME_UNIT), kTimeUnitItems);
-    FillList(GetDlgItem(page, IDC_WEEKDAY), kWeekdayItems);
+    FillList(Child(IDC_DATE_UNIT), kDateUnitItems);
+    FillList(Child(IDC_TIME_UNIT), kTimeUnitItems);
+    FillList(Child(IDC_WEEKDAY), kWeekdayItems);
     ShowSchedule();
 }
 
@@ -47,7 +47,7 @@ bool CSchedulePanel::OnCommand(WORD id, WORD code) {
     }
     const auto box = ScheduleBoxOfEdit(id);
     if (!box) return false;
-    if (code == EN_CHANGE && m_editor.BoxTextChanged(*box, ui::WindowText(GetDlgItem(m_page, id)))) ShowDisplayText();
+    if (code == EN_CHANGE && m_editor.BoxTextChanged(*box, Child(id).Text())) ShowDisplayText();
     return true;
 }
 
@@ -56,11 +56,11 @@ bool CSchedulePanel::OnCommand(WORD id, WORD code) {
 void CSchedulePanel::ShowSchedule() {
     {
         const auto filling = m_editor.FillBoxes();
-        SendDlgItemMessageW(m_page, IDC_DATE_UNIT, CB_SETCURSEL, static_cast<WPARAM>(m_editor.DateUnit()), 0);
-        SendDlgItemMessageW(m_page, IDC_TIME_UNIT, CB_SETCURSEL, static_cast<WPARAM>(m_editor.TimeUnit()), 0);
+        Child(IDC_DATE_UNIT).Send(CB_SETCURSEL, static_cast<WPARAM>(m_editor.DateUnit()));
+        Child(IDC_TIME_UNIT).Send(CB_SETCURSEL, static_cast<WPARAM>(m_editor.TimeUnit()));
         for (ScheduleBox box : kScheduleBoxes) ShowBox(box);
-        SendDlgItemMessageW(m_page, IDC_WEEKDAY, CB_SETCURSEL, static_cast<WPARAM>(m_editor.WeekdaySelection()), 0);
-        ShowControl(IDC_WEEKDAY, m_editor.IsWeekdayListShown());
+        Child(IDC_WEEKDAY).Send(CB_SETCURSEL, static_cast<WPARAM>(m_editor.WeekdaySelection()));
+        Child(IDC_WEEKDAY).Show(m_editor.IsWeekdayListShown());
     }
     ShowDisplayText();
 }
@@ -69,20 +69,16 @@ void CSchedulePanel::ShowBox(ScheduleBox box) const {
     const ScheduleBoxControls& ids = ControlsOf(box);
     const NumberBoxView view = m_editor.Box(box);
     if (view.Shown) {
-        SetDlgItemTextW(m_page, ids.Label, std::wstring(view.Label).c_str());
-        SendDlgItemMessageW(m_page, ids.Spin, UDM_SETRANGE32, static_cast<WPARAM>(view.Lower), view.Upper);
-        SetDlgItemTextW(m_page, ids.Edit, view.Text.c_str());
+        Child(ids.Label).SetText(std::wstring(view.Label));
+        Child(ids.Spin).Send(UDM_SETRANGE32, static_cast<WPARAM>(view.Lower), view.Upper);
+        Child(ids.Edit).SetText(view.Text);
     }
-    for (int id : {ids.Edit, ids.Spin, ids.Label}) ShowControl(id, view.Shown);
+    for (int id : {ids.Edit, ids.Spin, ids.Label}) Child(id).Show(view.Shown);
 }
 
-void CSchedulePanel::ShowDisplayText() const { SetDlgItemTextW(m_page, m_displayId, m_editor.DisplayText().c_str()); }
-
-void CSchedulePanel::ShowControl(int id, bool shown) const {
-    ShowWindow(GetDlgItem(m_page, id), shown ? SW_SHOW : SW_HIDE);
-}
+void CSchedulePanel::ShowDisplayText() const { Child(m_displayId).SetText(m_editor.DisplayText()); }
 
 int CSchedulePanel::Selection(int listId) const {
-    const LRESULT selected = SendDlgItemMessageW(m_page, listId, CB_GETCURSEL, 0, 0);
+    const LRESULT selected = Child(listId).Send(CB_GETCURSEL);
     return selected == CB_ERR ? kNoSelection : static_cast<int>(selected);
 }

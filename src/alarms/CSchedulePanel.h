@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "alarms/ScheduleEditor.h"
+#include "ui/WindowView.h"
 
 class CSchedulePanel {
 public:
@@ -24,8 +25,8 @@ private:
     void ShowSchedule();
     void ShowBox(ScheduleBox box) const;
     void ShowDisplayText() const;
-    void ShowControl(int id, bool shown) const;
     int Selection(int listId) const;
+    ui::WindowView Child(int id) const { return ui::WindowView(m_page, id); }
 
     HWND m_page = nullptr;
     int m_displayId;

@@ -29,10 +29,8 @@ bool CSettingPropertyPage1::OnCommand(WORD id, WORD code, HWND control) {
 
 void CSettingPropertyPage1::OnSubjectChanged() {
     m_boxes.EnableContentBoxes();
-    SetWindowTextW(Sheet(), m_boxes.Read().Subject.c_str());
+    ui::WindowView(Sheet()).SetText(m_boxes.Read().Subject);
     UpdateOk();
 }
 
-void CSettingPropertyPage1::UpdateOk() const {
-    EnableWindow(GetDlgItem(Sheet(), IDOK), CanConfirmAlarm(m_boxes.Read()) ? TRUE : FALSE);
-}
+void CSettingPropertyPage1::UpdateOk() const { ui::WindowView(Sheet(), IDOK).Enable(CanConfirmAlarm(m_boxes.Read())); }

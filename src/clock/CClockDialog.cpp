@@ -45,9 +45,7 @@ CClockDialog::CClockDialog(const ui::Environment& env, ClockOwner* owner)
     m_settings.ReadSettings(m_profile);
 }
 
-CClockDialog::~CClockDialog() {
-    if (m_imageList) ImageList_Destroy(m_imageList);
-}
+CClockDialog::~CClockDialog() = default;
 
 ClockSnapshot CClockDialog::Snapshot() const {
     ClockSnapshot snapshot;
@@ -180,16 +178,16 @@ void CClockDialog::SetUpCaptionButtons() {
 void CClockDialog::SetUpLabel() {
     m_label.SetBackgroundColour(kCaptionColour);
     SetWindowPos(m_label.Handle(), nullptr, 10, 1, 90, 14, SWP_NOZORDER);
-    if (!m_settings.CaptionClock) ShowWindow(m_label.Handle(), SW_HIDE);
+    if (!m_settings.CaptionClock) m_label.View().Show(false);
     m_labelText = ui::WindowText(m_label.Handle());
 }
 
 void CClockDialog::CreateImageList() {
-    m_imageList = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 10, 10);
+    m_imageList = ui::gdi::ImageList(ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 10, 10));
     if (!m_imageList) return;
     for (UINT icon : {IDI_WINDOW, IDI_SPEAKER, IDI_BALLOON, IDI_BALLOON_SOUND}) {
         ui::gdi::Icon loaded = ui::LoadIconResource(icon, 16);
-        ImageList_AddIcon(m_imageList, loaded.Get());
+        ImageList_AddIcon(m_imageList.Get(), loaded.Get());
     }
 }
 
@@ -262,14 +260,14 @@ void CClockDialog::StartMinimized() {
     GetWindowRect(m_hwnd, &window);
     m_restorePosition = {window.left, window.top};
     SetWindowPos(m_hwnd, nullptr, bar.right - 50, bar.top, 0, 0, SWP_NOZORDER);
-    ShowWindow(m_hwnd, SW_HIDE);
+    View().Show(false);
     m_hideAfterCreate = true;  // the template's WS_VISIBLE shows the window once this returns
     if (m_owner) m_owner->SetTrayIcon(IDI_TRAY_MINIMIZED);
 }
 
 bool CClockDialog::Create(HWND parent) {
     if (!ui::Dialog::Create(parent)) return false;
-    if (m_hideAfterCreate) ShowWindow(m_hwnd, SW_HIDE);
+    if (m_hideAfterCreate) View().Show(false);
     m_hideAfterCreate = false;
     return true;
 }
@@ -331,8 +329,7 @@ bool CClockDialog::StartExitSound() {
 void CClockDialog::FinishClose() {
     KillTimer(m_hwnd, kExitSoundTimer);
     StopEventSound();
-    if (m_imageList) ImageList_Destroy(m_imageList);
-    m_imageList = nullptr;
+    m_imageList.Reset();
     KillTimer(m_hwnd, kSecondTimer);
     KillTimer(m_hwnd, kReturnHomeTimer);
     m_tickElapse = 0;

@@ -97,7 +97,7 @@ public:
     const ui::Environment& Env() const override { return m_env; }
     POINT WindowTopLeft() const override;
     void ShowIllustration(int index) override;
-    HIMAGELIST AlarmImages() const override { return m_imageList; }
+    HIMAGELIST AlarmImages() const override { return m_imageList.Get(); }
     SoundPlayer& Player() override { return *this; }
     void TestAlarm(const AlarmEntry& entry) override;
     void ApplyOptions(const OptionValues& values, const OptionValues& base) override;
@@ -220,7 +220,7 @@ private:
     int m_returnHomeCount = 0;
     int m_illustrationIndex = 0;
     int m_pictureChangeCount = 0;
-    HIMAGELIST m_imageList = nullptr;
+    ui::gdi::ImageList m_imageList;
     CDataFileStore m_dataStore;
     DataFolder m_data;                 // the illustration names, shown flags, sound table and alarm list
     bool m_profileUnreadable = false;  // pokomi.ini is there but could not be read: it is left alone

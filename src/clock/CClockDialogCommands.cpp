@@ -105,7 +105,7 @@ void CClockDialog::MinimizeToTray() {
     SetWindowPos(m_hwnd, nullptr, 0, 0, kMinimizedStripSize.width, kMinimizedStripSize.height,
                  SWP_NOMOVE | SWP_NOZORDER);
     for (const WindowStep& step : MinimizeGlide({window.left, window.top}, *taskbar).steps) PlaceStep(m_hwnd, step);
-    ShowWindow(m_hwnd, SW_HIDE);
+    View().Show(false);
     if (m_owner) m_owner->SetTrayIcon(IDI_TRAY_MINIMIZED);
     m_settings.Minimize = 1;
     KeepTickInStep(m_env.now());  // from now on only the minute is followed
@@ -117,7 +117,7 @@ void CClockDialog::RestoreFromTray() {
     // The ticks came once a minute meanwhile: the face is shown at this very second.
     FollowTime(m_env.now());
     m_profile.WriteInt(L"Minimize", 0);
-    ShowWindow(m_hwnd, SW_SHOW);
+    View().Show(true);
     BringWindowToTop(m_hwnd);
     Point restore{m_restorePosition.x, m_restorePosition.y};
     if (std::optional<Rect> taskbar = FindTaskbar()) {

@@ -30,7 +30,7 @@ bool CClockDialog::BringModalForward() const {
 }
 
 void CClockDialog::SetModalState(bool open) {
-    EnableWindow(m_hwnd, open ? FALSE : TRUE);
+    View().Enable(!open);
     if (!m_owner) return;
     m_owner->SetTrayIcon(open ? IDI_TRAY_DIALOG : m_settings.Minimize ? IDI_TRAY_MINIMIZED : IDI_TRAY_NORMAL);
 }

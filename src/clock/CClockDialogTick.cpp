@@ -146,13 +146,13 @@ void CClockDialog::RefreshLabel() {
     std::wstring text = FormatTimeText(*m_textTime, m_settings.SecondHand != 0, DayPeriods());
     if (text == m_labelText) return;
     m_labelText = std::move(text);
-    SetWindowTextW(m_label.Handle(), m_labelText.c_str());
+    m_label.View().SetText(m_labelText);
     ui::RedrawNow(m_label.Handle());
 }
 
 void CClockDialog::ShowLabel(bool show) {
     if (show) RefreshLabel();
-    ShowWindow(m_label.Handle(), show ? SW_SHOW : SW_HIDE);
+    m_label.View().Show(show);
 }
 
 // What the tooltip shows: the time of the last second step and the illustration's name.

@@ -15,10 +15,8 @@ constexpr LinkColours kAboutLinkColours{MakeLinkColour(0, 0, 255), MakeLinkColou
                                         MakeLinkColour(128, 0, 128), MakeLinkColour(255, 0, 0)};
 
 int ScreenPixelsPerInch() {
-    HDC screen = GetDC(nullptr);
-    int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi;
+    ui::gdi::ClientDC screen(nullptr);
+    return GetDeviceCaps(screen.Get(), LOGPIXELSY);
 }
 
 }  // namespace

@@ -14,45 +14,41 @@ constexpr int kMargin = 2;
 
 void CCheckListBox::OnAttached() {
     ui::gdi::ClientDC dc(m_hwnd);
-    HFONT font = reinterpret_cast<HFONT>(SendMessageW(m_hwnd, WM_GETFONT, 0, 0));
+    HFONT font = Font();
     ui::gdi::Select select(dc.Get(), font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc.Get(), &metrics);
     const int height = std::max<int>(metrics.tmHeight, CheckSide()) + kMargin;
-    SendMessageW(m_hwnd, LB_SETITEMHEIGHT, 0, height);
+    Send(LB_SETITEMHEIGHT, 0, height);
 }
 
 int CCheckListBox::CheckSide() const { return GetSystemMetrics(SM_CYMENUCHECK); }
 
 int CCheckListBox::AddItem(const std::wstring& text, bool checked) {
-    const auto index = static_cast<int>(SendMessageW(m_hwnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
-    if (index >= 0) SendMessageW(m_hwnd, LB_SETITEMDATA, static_cast<WPARAM>(index), checked ? 1 : 0);
+    const auto index = static_cast<int>(Send(LB_ADDSTRING, 0, text.c_str()));
+    if (index >= 0) Send(LB_SETITEMDATA, static_cast<WPARAM>(index), checked ? 1 : 0);
     return index;
 }
 
-int CCheckListBox::Count() const { return static_cast<int>(SendMessageW(m_hwnd, LB_GETCOUNT, 0, 0)); }
+int CCheckListBox::Count() const { return static_cast<int>(Send(LB_GETCOUNT)); }
 
 int CCheckListBox::Selection() const {
-    const LRESULT selected = SendMessageW(m_hwnd, LB_GETCURSEL, 0, 0);
+    const LRESULT selected = Send(LB_GETCURSEL);
     return selected == LB_ERR ? -1 : static_cast<int>(selected);
 }
 
-bool CCheckListBox::IsChecked(int index) const {
-    return SendMessageW(m_hwnd, LB_GETITEMDATA, static_cast<WPARAM>(index), 0) == 1;
-}
+bool CCheckListBox::IsChecked(int index) const { return Send(LB_GETITEMDATA, static_cast<WPARAM>(index), 0) == 1; }
 
 void CCheckListBox::SetCheck(int index, bool checked) {
-    SendMessageW(m_hwnd, LB_SETITEMDATA, static_cast<WPARAM>(index), checked ? 1 : 0);
+    Send(LB_SETITEMDATA, static_cast<WPARAM>(index), checked ? 1 : 0);
     RECT item{};
-    if (SendMessageW(m_hwnd, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)) != LB_ERR)
-        InvalidateRect(m_hwnd, &item, FALSE);
+    if (Send(LB_GETITEMRECT, static_cast<WPARAM>(index), &item) != LB_ERR) InvalidateRect(m_hwnd, &item, FALSE);
 }
 
 void CCheckListBox::Toggle(int index) {
     if (index < 0 || index >= Count()) return;
     SetCheck(index, !IsChecked(index));
-    SendMessageW(GetParent(m_hwnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(m_hwnd), kCheckChanged),
-                 reinterpret_cast<LPARAM>(m_hwnd));
+    SendToParent(WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(m_hwnd), kCheckChanged), reinterpret_cast<LPARAM>(m_hwnd));
 }
 
 bool CCheckListBox::OnReflected(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
@@ -81,7 +77,7 @@ LRESULT CCheckListBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 }
 
 bool CCheckListBox::OnLeftButtonDown(LPARAM point) {
-    const LRESULT hit = SendMessageW(m_hwnd, LB_ITEMFROMPOINT, 0, point);
+    const LRESULT hit = Send(LB_ITEMFROMPOINT, 0, point);
     if (HIWORD(hit)) return false;  // below the last line
     const int x = GET_X_LPARAM(point);
     if (x < kMargin || x >= kMargin + CheckSide()) return false;
@@ -115,9 +111,9 @@ void CCheckListBox::Draw(const DRAWITEMSTRUCT& item) const {
         ui::gdi::Brush brush = ui::gdi::MakeSolidBrush(GetSysColor(background));
         FillRect(dc, &text, brush.Get());
     }
-    const auto length = static_cast<int>(SendMessageW(m_hwnd, LB_GETTEXTLEN, item.itemID, 0));
+    const auto length = static_cast<int>(Send(LB_GETTEXTLEN, item.itemID, 0));
     std::wstring label(static_cast<size_t>(std::max(length, 0)) + 1, L'\0');
-    SendMessageW(m_hwnd, LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(label.data()));
+    Send(LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(label.data()));
     label.resize(static_cast<size_t>(std::max(length, 0)));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(!enabled ? COLOR_GRAYTEXT : selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));

@@ -45,7 +45,7 @@ void CColourPicker::SetDefaultColour(COLORREF colour) {
 
 void CColourPicker::OnAttached() {
     LONG_PTR style = GetWindowLongPtrW(m_hwnd, GWL_STYLE);
-    SendMessageW(m_hwnd, BM_SETSTYLE, static_cast<WPARAM>((style & ~BS_TYPEMASK) | BS_OWNERDRAW), FALSE);
+    Send(BM_SETSTYLE, static_cast<WPARAM>((style & ~BS_TYPEMASK) | BS_OWNERDRAW), FALSE);
     RECT r{};
     GetWindowRect(m_hwnd, &r);
     const Size size = PickerSize(SystemMetrics(), r.right - r.left);
@@ -126,7 +126,7 @@ void CColourPicker::ClosePopup() {
 }
 
 void CColourPicker::NotifyParent(UINT message, COLORREF colour) const {
-    SendMessageW(GetParent(m_hwnd), message, colour, GetDlgCtrlID(m_hwnd));
+    SendToParent(message, colour, GetDlgCtrlID(m_hwnd));
 }
 
 // ---- Drawing -----------------------------------------------------------------------------
@@ -162,7 +162,7 @@ void CColourPicker::DrawItem(const DRAWITEMSTRUCT& item) const {
 void CColourPicker::DrawCaption(HDC dc, RECT r, bool disabled) const {
     const std::wstring text = ui::WindowText(m_hwnd);
     if (text.empty()) return;
-    HFONT font = reinterpret_cast<HFONT>(SendMessageW(m_hwnd, WM_GETFONT, 0, 0));
+    HFONT font = Font();
     ui::gdi::Select select(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
     SetBkMode(dc, TRANSPARENT);
     const UINT format = DT_SINGLELINE | DT_CENTER | DT_VCENTER;

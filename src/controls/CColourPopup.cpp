@@ -7,6 +7,7 @@
 
 #include "ui/BufferDC.h"
 #include "ui/CommonDialogs.h"
+#include "ui/WindowView.h"
 #include "controls/ColourPickerMessages.h"
 #include "controls/ColourPopupRules.h"
 #include "controls/ColourTable.h"
@@ -222,7 +223,7 @@ void CColourPopup::MoveHighlightTo(int element) {
     RedrawElement(element);
     // The more-colours box offers no colour of its own until its dialog has run.
     if (element != kMoreColoursBox) m_colour = ElementColour(element, m_args.colour);
-    SendMessageW(m_args.picker, kColourHighlightedMessage, ElementColour(element, m_args.colour), 0);
+    ui::WindowView(m_args.picker).Send(kColourHighlightedMessage, ElementColour(element, m_args.colour));
 }
 
 void CColourPopup::RedrawElement(int element) {
@@ -245,7 +246,8 @@ void CColourPopup::End(Ending ending) {
             ending = Ending::Cancelled;
     }
     if (ending == Ending::Cancelled) m_colour = m_args.colour;
-    SendMessageW(m_args.picker, ending == Ending::Chosen ? kColourChosenMessage : kColourCancelledMessage, m_colour, 0);
+    ui::WindowView(m_args.picker)
+        .Send(ending == Ending::Chosen ? kColourChosenMessage : kColourCancelledMessage, m_colour);
     if (m_hwnd) DestroyWindow(m_hwnd);
 }
 
@@ -253,11 +255,11 @@ void CColourPopup::End(Ending ending) {
 // on is disabled too, so that nothing there can be used until the dialog ends.
 std::optional<COLORREF> CColourPopup::RunColourDialog() {
     if (!m_args.colourDialog) return std::nullopt;
-    HWND owner = GetWindow(m_hwnd, GW_OWNER);
-    const bool disable = owner && IsWindowEnabled(owner);
-    if (disable) EnableWindow(owner, FALSE);
+    ui::WindowView owner(GetWindow(m_hwnd, GW_OWNER));
+    const bool disable = owner && owner.IsEnabled();
+    if (disable) owner.Enable(false);
     std::optional<COLORREF> picked = m_args.colourDialog(m_hwnd, m_args.colour);
-    if (disable && IsWindow(owner)) EnableWindow(owner, TRUE);
+    if (disable && IsWindow(owner.Handle())) owner.Enable(true);
     return picked;
 }
 

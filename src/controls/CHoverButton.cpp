@@ -58,7 +58,7 @@ CHoverButton::~CHoverButton() { m_background.reset(); }
 void CHoverButton::OnAttached() {
     LONG_PTR style = GetWindowLongPtrW(m_hwnd, GWL_STYLE);
     m_default = (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
-    SendMessageW(m_hwnd, BM_SETSTYLE, static_cast<WPARAM>((style & ~BS_TYPEMASK) | BS_OWNERDRAW), TRUE);
+    Send(BM_SETSTYLE, static_cast<WPARAM>((style & ~BS_TYPEMASK) | BS_OWNERDRAW), TRUE);
 }
 
 // ---- Settings ----------------------------------------------------------------------------
@@ -344,7 +344,7 @@ void CHoverButton::DrawIcon(HDC dc, const RECT& item, bool hasText, const ItemSt
 
 void CHoverButton::DrawCaption(HDC dc, const std::wstring& text, RECT caption, const ItemState& state) const {
     if (state.pressed) OffsetRect(&caption, 1, 1);
-    HFONT font = reinterpret_cast<HFONT>(SendMessageW(m_hwnd, WM_GETFONT, 0, 0));
+    HFONT font = Font();
     ui::gdi::Select selectFont(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT));
     SetTextColor(dc, state.lit ? m_hoverText : m_normalText);
     SetBkColor(dc, state.lit ? m_hoverBackgroundColour : m_normalBackground);

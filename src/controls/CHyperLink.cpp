@@ -46,7 +46,7 @@ void CHyperLink::OnAttached() {
         std::wstring text = ui::WindowText(m_hwnd);
         if (m_address.empty()) m_address = text;
         if (text.empty() && !m_address.empty()) SetWindowTextW(m_hwnd, m_address.c_str());
-        if (auto font = reinterpret_cast<HFONT>(SendMessageW(m_hwnd, WM_GETFONT, 0, 0))) {
+        if (auto font = Font()) {
             MakeLinkFont(font);
             SizeToText();
         } else {
@@ -108,7 +108,7 @@ void CHyperLink::MakeLinkFont(HFONT from) {
     font.lfUnderline = (m_style & kLinkUnderline) ? TRUE : FALSE;
     ui::gdi::Font made(CreateFontIndirectW(&font));
     if (!made) return;
-    SendMessageW(m_hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(made.Get()), TRUE);
+    Send(WM_SETFONT, reinterpret_cast<WPARAM>(made.Get()), TRUE);
     m_linkFont = std::move(made);  // the font the control used until now goes only after it was replaced
 }
 
@@ -173,11 +173,10 @@ bool CHyperLink::OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
 }
 
 HBRUSH CHyperLink::ParentBackground(HDC dc, LPARAM self) {
-    HWND parent = GetParent(m_hwnd);
     HBRUSH brush = nullptr;
-    if (parent) {
+    if (GetParent(m_hwnd)) {
         m_askingParent = true;  // the parent's answer must not come back here
-        brush = reinterpret_cast<HBRUSH>(SendMessageW(parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), self));
+        brush = reinterpret_cast<HBRUSH>(SendToParent(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), self));
         m_askingParent = false;
     }
     return brush ? brush : static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));

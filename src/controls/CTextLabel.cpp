@@ -23,7 +23,7 @@ void CTextLabel::SetBackgroundColour(COLORREF colour) {
 }
 
 void CTextLabel::SetFont(HFONT font, bool redraw) {
-    if (m_hwnd) SendMessageW(m_hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw ? TRUE : FALSE);
+    if (m_hwnd) Send(WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw ? TRUE : FALSE);
 }
 
 int CTextLabel::MeasureTextHeight() {
@@ -64,7 +64,7 @@ int CTextLabel::DrawLabelText(HDC dc, RECT bounds, UINT format) {
     SetTextColor(dc, m_textColour);
     SetBkColor(dc, m_backgroundColour);
     SetBkMode(dc, OPAQUE);
-    HFONT font = reinterpret_cast<HFONT>(SendMessageW(m_hwnd, WM_GETFONT, 0, 0));
+    HFONT font = Font();
     HGDIOBJ selected = font ? font : GetStockObject(SYSTEM_FONT);
     ui::gdi::Select keep(dc, selected);
     m_textHeight = DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &bounds, format);

@@ -45,8 +45,10 @@ bool CTipToolBar::Create(const ToolBarCreateArgs& args) {
                                 r.bottom - r.top, args.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)),
                                 ui::Instance(), nullptr);
     if (!hwnd) return false;
-    SendMessageW(hwnd, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    if (AttachHandle(hwnd)) return true;
+    if (AttachHandle(hwnd)) {
+        Send(TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON));
+        return true;
+    }
     DestroyWindow(hwnd);
     return false;
 }
@@ -55,22 +57,20 @@ bool CTipToolBar::LoadToolBar(UINT resourceId) {
     ToolBarResource resource;
     if (!m_hwnd || !ReadToolBarResource(resourceId, resource)) return false;
     // The image size must be known before the first bitmap is added.
-    SendMessageW(m_hwnd, TB_SETBITMAPSIZE, 0, MAKELPARAM(resource.width, resource.height));
+    Send(TB_SETBITMAPSIZE, 0, MAKELPARAM(resource.width, resource.height));
     int images =
         static_cast<int>(std::count_if(resource.items.begin(), resource.items.end(), [](UINT id) { return id != 0; }));
     TBADDBITMAP bitmap{ui::Instance(), resourceId};
-    if (SendMessageW(m_hwnd, TB_ADDBITMAP, static_cast<WPARAM>(images), reinterpret_cast<LPARAM>(&bitmap)) < 0)
-        return false;
+    if (Send(TB_ADDBITMAP, static_cast<WPARAM>(images), &bitmap) < 0) return false;
     if (!SetButtons(resource.items)) return false;
-    SendMessageW(m_hwnd, TB_SETBUTTONSIZE, 0,
-                 MAKELPARAM(resource.width + kButtonMargin, resource.height + kButtonMargin));
+    Send(TB_SETBUTTONSIZE, 0, MAKELPARAM(resource.width + kButtonMargin, resource.height + kButtonMargin));
     return true;
 }
 
 bool CTipToolBar::SetButtons(const std::vector<UINT>& commandIds) {
     if (!m_hwnd) return false;
-    while (SendMessageW(m_hwnd, TB_BUTTONCOUNT, 0, 0) > 0)
-        if (!SendMessageW(m_hwnd, TB_DELETEBUTTON, 0, 0)) return false;
+    while (Send(TB_BUTTONCOUNT) > 0)
+        if (!Send(TB_DELETEBUTTON)) return false;
     int image = 0;
     for (UINT id : commandIds) {
         TBBUTTON button{};
@@ -83,7 +83,7 @@ bool CTipToolBar::SetButtons(const std::vector<UINT>& commandIds) {
             button.fsState = TBSTATE_ENABLED;
             button.fsStyle = TBSTYLE_BUTTON;
         }
-        if (!SendMessageW(m_hwnd, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&button))) return false;
+        if (!Send(TB_ADDBUTTONSW, 1, &button)) return false;
     }
     return true;
 }

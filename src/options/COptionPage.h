@@ -35,7 +35,7 @@ protected:
             file +
                 L" を読み込めないため、ここでは表示も編集もできません。\n"
                 L"このファイルを開いているプログラムを閉じてから、オプションを開き直してください。");
-        for (int id : editors) ShowWindow(Item(id), SW_HIDE);
+        for (int id : editors) Child(id).Show(false);
     }
 
 private:

@@ -73,8 +73,7 @@ BOOL COptionPropertyPage1::OnInitDialog() {
     m_linePicker.SetDefaultColour(kStandardLineColour);
     m_fillPicker.SetDefaultColour(kStandardFillColour);
     ShowColours();
-    SendDlgItemMessageW(m_hwnd, IDC_CLOCK_PAGE_HEIGHT, TBM_SETRANGE, TRUE,
-                        MAKELPARAM(kLowestClockHeight, kHighestClockHeight));
+    Child(IDC_CLOCK_PAGE_HEIGHT).Send(TBM_SETRANGE, TRUE, MAKELPARAM(kLowestClockHeight, kHighestClockHeight));
     SetTrackPosition(m_height);  // a height out of range shows at the nearer end but is kept
     EnableFontButton();
     return TRUE;
@@ -89,8 +88,7 @@ void COptionPropertyPage1::DoDataExchange(ui::DataExchange& exchange) {
     if (exchange.Saving() && m_trackMoved) m_height = TrackPosition();
 }
 
-bool COptionPropertyPage1::OnCommand(WORD id, WORD code, HWND control) {
-    if (code != BN_CLICKED) return COptionPage::OnCommand(id, code, control);
+bool COptionPropertyPage1::OnButtonClicked(WORD id) {
     switch (id) {
     case IDC_CLOCK_PAGE_FONT: OnChooseFont(); return true;
     case IDC_CLOCK_PAGE_RESET: OnRestoreStandard(); return true;
@@ -100,7 +98,7 @@ bool COptionPropertyPage1::OnCommand(WORD id, WORD code, HWND control) {
         return true;
     case IDC_CLOCK_PAGE_SECOND_HAND:
     case IDC_CLOCK_PAGE_DIGITAL: SetModified(); return true;
-    default: return COptionPage::OnCommand(id, code, control);
+    default: return false;
     }
 }
 
@@ -117,9 +115,9 @@ void COptionPropertyPage1::OnRestoreStandard() {
     SetModified();
     m_colours = HandColours{};
     ShowColours();
-    CheckDlgButton(m_hwnd, IDC_CLOCK_PAGE_DIGITAL, BST_CHECKED);
-    CheckDlgButton(m_hwnd, IDC_CLOCK_PAGE_SECOND_HAND, BST_CHECKED);
-    CheckDlgButton(m_hwnd, IDC_CLOCK_PAGE_DIAL, BST_UNCHECKED);
+    Child(IDC_CLOCK_PAGE_DIGITAL).Check(true);
+    Child(IDC_CLOCK_PAGE_SECOND_HAND).Check(true);
+    Child(IDC_CLOCK_PAGE_DIAL).Check(false);
     EnableFontButton();
     m_height = kStandardClockHeight;
     SetTrackPosition(m_height);
@@ -148,13 +146,13 @@ void COptionPropertyPage1::ShowColours() {
 }
 
 void COptionPropertyPage1::EnableFontButton() {
-    EnableWindow(Item(IDC_CLOCK_PAGE_FONT), IsDlgButtonChecked(m_hwnd, IDC_CLOCK_PAGE_DIAL) == BST_CHECKED);
+    Child(IDC_CLOCK_PAGE_FONT).Enable(Child(IDC_CLOCK_PAGE_DIAL).IsChecked());
 }
 
 void COptionPropertyPage1::SetTrackPosition(int height) const {
-    SendDlgItemMessageW(m_hwnd, IDC_CLOCK_PAGE_HEIGHT, TBM_SETPOS, TRUE, height);
+    Child(IDC_CLOCK_PAGE_HEIGHT).Send(TBM_SETPOS, TRUE, height);
 }
 
 int COptionPropertyPage1::TrackPosition() const {
-    return static_cast<int>(SendDlgItemMessageW(m_hwnd, IDC_CLOCK_PAGE_HEIGHT, TBM_GETPOS, 0, 0));
+    return static_cast<int>(Child(IDC_CLOCK_PAGE_HEIGHT).Send(TBM_GETPOS));
 }

@@ -24,7 +24,7 @@ protected:
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnInitDialog() override;
     void DoDataExchange(ui::DataExchange& exchange) override;
-    bool OnCommand(WORD id, WORD code, HWND control) override;
+    bool OnButtonClicked(WORD id) override;
 
 private:
     void OnChooseFont();

@@ -27,8 +27,7 @@ BOOL COptionPropertyPage2::OnInitDialog() {
 
 void COptionPropertyPage2::DoDataExchange(ui::DataExchange& exchange) { exchange.Check(IDC_PLACE_EVASION, m_evasion); }
 
-bool COptionPropertyPage2::OnCommand(WORD id, WORD code, HWND control) {
-    if (code != BN_CLICKED) return COptionPage::OnCommand(id, code, control);
+bool COptionPropertyPage2::OnButtonClicked(WORD id) {
     switch (id) {
     case IDC_PLACE_EVASION: SetModified(); return true;
     case IDC_PLACE_CURRENT: SetHome(kHomePoint, Host().WindowTopLeft()); return true;
@@ -39,7 +38,7 @@ bool COptionPropertyPage2::OnCommand(WORD id, WORD code, HWND control) {
         SetHome(kHomeCentre, {(area.right - area.left) / 2, (area.bottom - area.top) / 2});
         return true;
     }
-    default: return COptionPage::OnCommand(id, code, control);
+    default: return false;
     }
 }
 
@@ -51,5 +50,5 @@ void COptionPropertyPage2::SetHome(int mode, POINT point) {
 }
 
 void COptionPropertyPage2::ShowPositionText() {
-    SetDlgItemTextW(m_hwnd, IDC_PLACE_POSITION, HomePositionText(m_homeMode, m_homePoint.x, m_homePoint.y).c_str());
+    Child(IDC_PLACE_POSITION).SetText(HomePositionText(m_homeMode, m_homePoint.x, m_homePoint.y));
 }

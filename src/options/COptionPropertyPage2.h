@@ -17,7 +17,7 @@ public:
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(ui::DataExchange& exchange) override;
-    bool OnCommand(WORD id, WORD code, HWND control) override;
+    bool OnButtonClicked(WORD id) override;
 
 private:
     void SetHome(int mode, POINT point);

@@ -26,7 +26,7 @@ void COptionPropertyPage3::Store(OptionValues& values) const {
 BOOL COptionPropertyPage3::OnInitDialog() {
     m_list.Attach(m_hwnd, IDC_ILLUST_LIST);
     for (size_t i = 0; i < m_names.size(); ++i) m_list.AddItem(m_names[i], m_flags[i] == kShown);
-    SendDlgItemMessageW(m_hwnd, IDC_ILLUST_INTERVAL_SPIN, UDM_SETRANGE32, kMinInterval, kMaxInterval);
+    Child(IDC_ILLUST_INTERVAL_SPIN).Send(UDM_SETRANGE32, kMinInterval, kMaxInterval);
     COptionPage::OnInitDialog();
     EnableInterval();
     EnableShowNow();
@@ -84,9 +84,9 @@ void COptionPropertyPage3::OnShowNow() {
 }
 
 void COptionPropertyPage3::EnableInterval() {
-    const BOOL on = IsDlgButtonChecked(m_hwnd, IDC_ILLUST_UPDATE) == BST_CHECKED;
-    EnableWindow(Item(IDC_ILLUST_INTERVAL), on);
-    EnableWindow(Item(IDC_ILLUST_INTERVAL_SPIN), on);
+    const bool on = Child(IDC_ILLUST_UPDATE).IsChecked();
+    Child(IDC_ILLUST_INTERVAL).Enable(on);
+    Child(IDC_ILLUST_INTERVAL_SPIN).Enable(on);
 }
 
-void COptionPropertyPage3::EnableShowNow() { EnableWindow(Item(IDC_ILLUST_SHOW_NOW), m_list.Selection() >= 0); }
+void COptionPropertyPage3::EnableShowNow() { Child(IDC_ILLUST_SHOW_NOW).Enable(m_list.Selection() >= 0); }

@@ -34,8 +34,8 @@ void COptionPropertyPage4::Store(OptionValues& values) const { values.sounds = m
 BOOL COptionPropertyPage4::OnInitDialog() {
     m_playIcon = ui::LoadIconResource(IDI_PLAY, 16);
     m_stopIcon = ui::LoadIconResource(IDI_STOP, 16);
-    SendDlgItemMessageW(m_hwnd, IDC_SOUND_PLAY, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(m_playIcon.Get()));
-    SendDlgItemMessageW(m_hwnd, IDC_SOUND_STOP, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(m_stopIcon.Get()));
+    Child(IDC_SOUND_PLAY).Send(BM_SETIMAGE, IMAGE_ICON, m_playIcon.Get());
+    Child(IDC_SOUND_STOP).Send(BM_SETIMAGE, IMAGE_ICON, m_stopIcon.Get());
     TreeView_SetImageList(Tree(), Host().AlarmImages(), TVSIL_NORMAL);  // lent: the tree never destroys it
     m_testing = false;
     if (m_unreadableFile.empty()) FillTree();
@@ -57,14 +57,13 @@ void COptionPropertyPage4::FillTree() {
     OnSelectionChanged();
 }
 
-bool COptionPropertyPage4::OnCommand(WORD id, WORD code, HWND control) {
-    if (code != BN_CLICKED) return COptionPage::OnCommand(id, code, control);
+bool COptionPropertyPage4::OnButtonClicked(WORD id) {
     switch (id) {
     case IDC_SOUND_ADD: OnAdd(); return true;
     case IDC_SOUND_CLEAR: OnClear(); return true;
     case IDC_SOUND_PLAY: OnPlay(); return true;
     case IDC_SOUND_STOP: OnStop(); return true;
-    default: return COptionPage::OnCommand(id, code, control);
+    default: return false;
     }
 }
 
@@ -177,18 +176,18 @@ HTREEITEM COptionPropertyPage4::Insert(HTREEITEM parent, HTREEITEM after, const 
 }
 
 SoundButtons COptionPropertyPage4::Buttons() const {
-    auto on = [this](int id) { return IsWindowEnabled(Item(id)) != FALSE; };
+    auto on = [this](int id) { return Child(id).IsEnabled(); };
     return {on(IDC_SOUND_CLEAR), on(IDC_SOUND_PLAY), on(IDC_SOUND_STOP)};
 }
 
 // A button that loses its turn while it has the focus hands it on: play to stop and
 // back, anything else to the tree, so the keyboard keeps working.
 void COptionPropertyPage4::ShowButtons(const SoundButtons& buttons) const {
-    EnableWindow(Item(IDC_SOUND_CLEAR), buttons.clear);
-    EnableWindow(Item(IDC_SOUND_PLAY), buttons.play);
-    EnableWindow(Item(IDC_SOUND_STOP), buttons.stop);
+    Child(IDC_SOUND_CLEAR).Enable(buttons.clear);
+    Child(IDC_SOUND_PLAY).Enable(buttons.play);
+    Child(IDC_SOUND_STOP).Enable(buttons.stop);
     HWND focus = GetFocus();
     if (!focus || IsWindowEnabled(focus) || GetParent(focus) != m_hwnd) return;
     HWND next = buttons.stop ? Item(IDC_SOUND_STOP) : buttons.play ? Item(IDC_SOUND_PLAY) : Tree();
-    SendMessageW(m_hwnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), TRUE);
+    GoToControl(next);
 }

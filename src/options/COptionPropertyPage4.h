@@ -26,7 +26,7 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
-    bool OnCommand(WORD id, WORD code, HWND control) override;
+    bool OnButtonClicked(WORD id) override;
     bool OnNotify(NMHDR& header, LRESULT& result) override;
     bool OnTimer(UINT_PTR id) override;
     void OnDestroy() override;

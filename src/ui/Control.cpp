@@ -57,6 +57,20 @@ LRESULT CALLBACK Control::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, L
     return result;
 }
 
+bool ReflectToControl(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    HWND child = nullptr;
+    switch (message) {
+    case WM_DRAWITEM: child = reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->hwndItem; break;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_COMMAND: child = reinterpret_cast<HWND>(lParam); break;
+    case WM_NOTIFY: child = reinterpret_cast<NMHDR*>(lParam)->hwndFrom; break;
+    default: return false;
+    }
+    Control* control = Control::FromHandle(child);
+    return control && control->OnReflected(message, wParam, lParam, result);
+}
+
 HWND ShowNoticeInPlaceOf(HWND dialog, int id, const std::wstring& text) {
     HWND control = GetDlgItem(dialog, id);
     if (!control) return nullptr;

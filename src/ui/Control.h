@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "ui/WindowView.h"
+
 namespace ui {
 
 class Control {
@@ -18,6 +20,7 @@ public:
     bool AttachHandle(HWND hwnd);
     void Detach();
     HWND Handle() const { return m_hwnd; }
+    WindowView View() const { return WindowView(m_hwnd); }
 
     static Control* FromHandle(HWND hwnd);
 
@@ -26,6 +29,18 @@ public:
     virtual bool OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
 protected:
+    LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+        return SendMessageW(m_hwnd, message, wParam, lParam);
+    }
+    template <class T>
+    LRESULT Send(UINT message, WPARAM wParam, T* pointer) const {
+        return Send(message, wParam, reinterpret_cast<LPARAM>(pointer));
+    }
+    // A notification for the window the control belongs to.
+    LRESULT SendToParent(UINT message, WPARAM wParam, LPARAM lParam) const {
+        return SendMessageW(GetParent(m_hwnd), message, wParam, lParam);
+    }
+    HFONT Font() const { return reinterpret_cast<HFONT>(Send(WM_GETFONT)); }
     // Runs once the control has taken over its window: a control class sets its styles here.
     virtual void OnAttached() {}
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -37,6 +52,11 @@ private:
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                          DWORD_PTR data);
 };
+
+// Gives the control object of a child the first look at what Windows sends its parent
+// about it (WM_DRAWITEM, WM_CTLCOLORSTATIC, WM_CTLCOLORBTN, WM_COMMAND, WM_NOTIFY):
+// owner-drawn and notifying controls handle their own messages. True when it did.
+bool ReflectToControl(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
 // Hides the dialog's control `id` and shows `text` where it stood, in the dialog's
 // font, wrapped to the control's width. Returns the notice window.

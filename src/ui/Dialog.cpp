@@ -93,7 +93,8 @@ BOOL Dialog::OnInitDialog() {
     return TRUE;
 }
 
-bool Dialog::OnCommand(WORD id, WORD, HWND) {
+bool Dialog::OnCommand(WORD id, WORD code, HWND) {
+    if (code == BN_CLICKED && OnButtonClicked(id)) return true;
     switch (id) {
     case IDOK: OnOK(); return true;
     case IDCANCEL: OnCancel(); return true;
@@ -133,24 +134,13 @@ INT_PTR Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-// Owner-drawn and notifying controls handle their own messages: give the child's
-// object the first look at what Windows sends its parent.
+// Owner-drawn and notifying controls handle their own messages.
 INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
-    HWND child = nullptr;
-    switch (message) {
-    case WM_DRAWITEM: child = reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->hwndItem; break;
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN: child = reinterpret_cast<HWND>(lParam); break;
-    case WM_NOTIFY: child = reinterpret_cast<NMHDR*>(lParam)->hwndFrom; break;
-    case WM_COMMAND: child = reinterpret_cast<HWND>(lParam); break;
-    default: break;
-    }
-    if (Control* control = Control::FromHandle(child)) {
-        LRESULT result = 0;
-        if (control->OnReflected(message, wParam, lParam, result)) {
-            if (message == WM_NOTIFY) SetResult(result);
-            return message == WM_NOTIFY ? TRUE : static_cast<INT_PTR>(result);
-        }
+    LRESULT result = 0;
+    if (ReflectToControl(message, wParam, lParam, result)) {
+        if (message != WM_NOTIFY) return static_cast<INT_PTR>(result);
+        SetResult(result);
+        return TRUE;
     }
     return HandleMessage(message, wParam, lParam);
 }

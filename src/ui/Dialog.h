@@ -5,6 +5,7 @@
 
 #include "ui/DataExchange.h"
 #include "ui/Window.h"
+#include "ui/WindowView.h"
 
 namespace ui {
 
@@ -22,6 +23,12 @@ public:
     HWND Handle() const { return m_hwnd; }
     UINT TemplateId() const { return m_templateId; }
     HWND Item(int id) const { return GetDlgItem(m_hwnd, id); }
+    WindowView Child(int id) const { return WindowView(m_hwnd, id); }
+    WindowView View() const { return WindowView(m_hwnd); }
+    // Moves the keyboard focus to a control as the dialog's own navigation does.
+    void GoToControl(HWND control) const {
+        SendMessageW(m_hwnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+    }
     // false when saving refused a value (already reported to the user).
     bool UpdateData(bool saving);
     // Where refused values and other messages of the dialog go.
@@ -38,7 +45,9 @@ protected:
     // Attach the controls first, then call this: it moves the fields into them.
     virtual BOOL OnInitDialog();
     virtual void DoDataExchange(DataExchange&) {}
+    // Buttons (and menu items) go to OnButtonClicked first; OK and Cancel then end the dialog.
     virtual bool OnCommand(WORD id, WORD code, HWND control);
+    virtual bool OnButtonClicked(WORD) { return false; }
     // A notification from a child; `result` goes back through DWLP_MSGRESULT.
     virtual bool OnNotify(NMHDR& header, LRESULT& result);
     virtual bool OnTimer(UINT_PTR) { return false; }

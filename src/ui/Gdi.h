@@ -3,6 +3,7 @@
 // GetGuiResources always answers 0).
 #pragma once
 #include <windows.h>
+#include <commctrl.h>
 
 #include <utility>
 
@@ -15,6 +16,7 @@ void CountReleased();
 inline void DeleteGdiObject(HGDIOBJ handle) { DeleteObject(handle); }
 inline void DestroyIconHandle(HICON handle) { DestroyIcon(handle); }
 inline void DestroyMenuHandle(HMENU handle) { DestroyMenu(handle); }
+inline void DestroyImageListHandle(HIMAGELIST handle) { ImageList_Destroy(handle); }
 
 // Owns one handle and releases it with `ReleaseFn`; counted while it holds one.
 template <class Handle, auto ReleaseFn>
@@ -61,6 +63,7 @@ using Region = Owner<HRGN, &DeleteGdiObject>;
 using Palette = Owner<HPALETTE, &DeleteGdiObject>;
 using Icon = Owner<HICON, &DestroyIconHandle>;
 using Menu = Owner<HMENU, &DestroyMenuHandle>;
+using ImageList = Owner<HIMAGELIST, &DestroyImageListHandle>;
 
 inline Pen MakePen(int style, int width, COLORREF colour) { return Pen(CreatePen(style, width, colour)); }
 inline Brush MakeSolidBrush(COLORREF colour) { return Brush(CreateSolidBrush(colour)); }
@@ -78,6 +81,21 @@ public:
 private:
     HDC m_dc;
     HGDIOBJ m_old;
+};
+
+// Saves a DC's state (mapping, clipping, selected objects) and restores it when it goes.
+class SavedState {
+public:
+    explicit SavedState(HDC dc) : m_dc(dc), m_saved(SaveDC(dc)) {}
+    SavedState(const SavedState&) = delete;
+    SavedState& operator=(const SavedState&) = delete;
+    ~SavedState() {
+        if (m_saved) RestoreDC(m_dc, m_saved);
+    }
+
+private:
+    HDC m_dc;
+    int m_saved;
 };
 
 // Copies a bitmap to (x, y) at its own size.

@@ -1,5 +1,7 @@
 #include "ui/Window.h"
 
+#include "ui/Control.h"
+
 #include <exception>
 #include <string>
 
@@ -68,7 +70,7 @@ LRESULT CALLBACK Window::StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     self->m_handlers.Enter();
     LRESULT result = 0;
     try {
-        result = self->HandleMessage(message, wParam, lParam);
+        if (!ReflectToControl(message, wParam, lParam, result)) result = self->HandleMessage(message, wParam, lParam);
     } catch (...) {
         ReportUnexpected("window procedure");
         result = DefWindowProcW(hwnd, message, wParam, lParam);
