@@ -90,8 +90,9 @@ INT_PTR CClockDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     switch (message) {
     case WM_CONTEXTMENU: OnContextMenu(lParam); return TRUE;
     case WM_NCHITTEST: SetResult(ui::FaceDragHitTest(m_hwnd, lParam, m_env.leftButtonDown())); return TRUE;
+    case WM_SIZE: m_painter.SetClientSize({LOWORD(lParam), HIWORD(lParam)}); return FALSE;
     case WM_DISPLAYCHANGE:
-        ForgetDisplayShape();
+        m_painter.ForgetDisplayShape();
         WakeReturnHomeCount();
         return FALSE;
     case WM_MOVE:
@@ -201,6 +202,9 @@ void CClockDialog::PlaceWindow() {
     RECT area = WorkArea();
     WindowPosition position = ReadWindowPosition(m_profile, area.right - area.left, area.bottom - area.top);
     SetWindowPos(m_hwnd, nullptr, position.x, position.y, kWidth, kHeight, SWP_NOZORDER);
+    RECT client{};
+    GetClientRect(m_hwnd, &client);
+    m_painter.SetClientSize({client.right, client.bottom});
 }
 
 void CClockDialog::ApplyTopMost() {

@@ -13,6 +13,7 @@
 
 #include "content/AlarmEntry.h"
 #include "ui/Environment.h"
+#include "clock/CFacePainter.h"
 #include "clock/ClockOwner.h"
 #include "content/ClockSettings.h"
 #include "clock/FaceMapping.h"
@@ -72,8 +73,6 @@ public:
     bool Create(HWND parent);  // modeless, from the clock's template
     void SaveAll();
     void ShowContextMenu(int x, int y);
-    // The context menu's pop-up with its checks, grayed items and default item set.
-    ui::gdi::Menu BuildContextMenu() const;
     void ToggleMinimized();
     // Brings the clock to the user: restored when minimised, in front, or the modal
     // window it has open in front of it.
@@ -85,22 +84,8 @@ public:
     // where the last paint put the second hand in pixels.
     void StepSecondHand(HDC dc, int oldSecond, int newSecond) const;
 
-    void RebuildDueList();
-
-    // Command 107: the options sheet over copies of the settings and lists.
-    void ShowOptions();
-    // Command 101: the about box; F1: the manual.
-    void ShowAbout();
-    void ShowManual();
+    // The values the options sheet opens on.
     OptionValues CurrentOptionValues() const;
-    // What the options sheet may ask of the clock.
-    const ui::Environment& Env() const override { return m_env; }
-    POINT WindowTopLeft() const override;
-    void ShowIllustration(int index) override;
-    HIMAGELIST AlarmImages() const override { return m_imageList.Get(); }
-    SoundPlayer& Player() override { return *this; }
-    void TestAlarm(const AlarmEntry& entry) override;
-    void ApplyOptions(const OptionValues& values, const OptionValues& base) override;
     // Lists the user edited from the ones held now; saved by the next SaveAll.
     // A list equal to the one held changes nothing, so a file left alone stays so.
     void SetShownFlags(std::vector<int> flags);
@@ -128,6 +113,24 @@ protected:
     void OnFinalDestroyed() override;
 
 private:
+    // What the options sheet may ask of the clock (OptionsHost).
+    const ui::Environment& Env() const override { return m_env; }
+    POINT WindowTopLeft() const override;
+    void ShowIllustration(int index) override;
+    HIMAGELIST AlarmImages() const override { return m_imageList.Get(); }
+    SoundPlayer& Player() override { return *this; }
+    void TestAlarm(const AlarmEntry& entry) override;
+    void ApplyOptions(const OptionValues& values, const OptionValues& base) override;
+
+    // Command 107: the options sheet over copies of the settings and lists.
+    void ShowOptions();
+    // Command 101: the about box; F1: the manual.
+    void ShowAbout();
+    void ShowManual();
+    // The context menu's pop-up with its checks, grayed items and default item set.
+    ui::gdi::Menu BuildContextMenu() const;
+    void RebuildDueList();
+
     // Start-up
     void AttachControls();
     void SetUpCaptionButtons();
@@ -141,20 +144,9 @@ private:
     bool StartTimers();
     void StartMinimized();
 
-    // Face (drawing)
-    void SelectMapping(HDC dc, const IsotropicMapping& mapping) const;
-    void SelectClockMapping(HDC dc) const;
-    void ForgetDisplayShape();
+    // Face: what the painter draws now, kept off the caption controls
+    FaceScene Scene() const;
     void ExcludeCaptionControls(HDC dc) const;
-    void DrawFace(HDC dc) const;
-    void DrawNumerals(HDC dc) const;
-    void DrawHand(HDC dc, int length, int divisor, int angle) const;
-    void DrawSecondHand(HDC dc, int second) const;
-    void TakeSecondHandPixels(HDC clockMappedDc) const;
-    void DrawResourceBitmap(HDC dc, UINT id, Point at) const;
-    HBITMAP Illustration(const std::wstring& path) const;
-    ui::gdi::Bitmap LoadIllustration(const std::wstring& path) const;
-    LOGFONTW DialLogFont() const;
 
     // Tick
     void Tick(UINT_PTR timer);
@@ -237,27 +229,7 @@ private:
     std::optional<LocalTime> m_textTime;  // of the last second step: what the label and tooltip show
     std::wstring m_labelText;             // as last set on the label
     std::wstring m_tooltipText;           // as last handed to the tooltip
-
-    // Where the last paint put the second hand of each second, in client pixels.
-    struct SecondHandPixels {
-        POINT tip;
-        POINT back;
-    };
-    mutable std::array<SecondHandPixels, 60> m_secondHandPixels{};
-    mutable bool m_secondHandPixelsKnown = false;
-    // The extents MM_ISOTROPIC settled on for the asked ones (window, viewport).
-    mutable std::map<std::array<int, 4>, std::array<int, 4>> m_settledExtents;
-    // Bitmaps of the face, decoded once: the built-in ones for good, the illustration
-    // while it is the one shown and its file stays as it was.
-    struct IllustrationFile {
-        std::wstring path;
-        unsigned long long size = 0;
-        FILETIME created{};
-        FILETIME written{};
-    };
-    mutable std::map<UINT, ui::gdi::Bitmap> m_builtInBitmaps;
-    mutable ui::gdi::Bitmap m_illustration;
-    mutable std::optional<IllustrationFile> m_illustrationFile;  // what m_illustration was read from
+    CFacePainter m_painter{m_settings};
 
     CTextLabel m_label;
     CHoverButton m_closeButton;

@@ -115,10 +115,9 @@ void CClockDialog::SetLastDrawnTime(int hour12, int minute, int second) {
 void CClockDialog::MinuteRefresh(HDC dc, const LocalTime& now) {
     AdvancePictureChange();
     SetLastDrawnTime(now.Hour12(), now.minute, m_lastSecond);
-    int saved = SaveDC(dc);
+    ui::gdi::SavedState saved(dc);
     ExcludeCaptionControls(dc);
     PaintFace(dc);
-    RestoreDC(dc, saved);
 }
 
 // The texts first, then the second hand. The tooltip asks for its text only when it
@@ -133,11 +132,6 @@ void CClockDialog::SecondStep(HDC dc, const LocalTime& now) {
     if (!m_settings.SecondHand) return;
     StepSecondHand(dc, m_lastSecond, now.second);
     SetLastDrawnTime(m_lastHour, m_lastMinute, now.second);
-}
-
-void CClockDialog::StepSecondHand(HDC dc, int oldSecond, int newSecond) const {
-    DrawSecondHand(dc, oldSecond);
-    DrawSecondHand(dc, newSecond);
 }
 
 // A hidden label keeps its old text; it is brought up to date as it is shown.

@@ -231,7 +231,8 @@ TEST_F(AlarmPagesTest, TestAndDeleteActOnTheSelectedRowsOwnRecordAndCancelKeepsT
         Click(m_sheet, IDCANCEL);
     }});
     EXPECT_EQ(File(), kBom + monday);
-    EXPECT_EQ(ImageList_GetImageCount(m_clock->Dialog()->AlarmImages()), 4);  // lent, not destroyed with the page
+    EXPECT_EQ(ImageList_GetImageCount(static_cast<OptionsHost*>(m_clock->Dialog())->AlarmImages()),
+              4);  // lent, not destroyed with the page
 }
 
 TEST_F(AlarmPagesTest, WizardAndPropertySheetButtonsCloseUpAtTheRightEdge) {

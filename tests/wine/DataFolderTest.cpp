@@ -334,7 +334,7 @@ TEST(DataFolderTest, AnEditOverAFileChangedOutsideKeepsBothVersionsAndSaysSo) {
     world.folder.WriteData(L"Message.ini", outside);
     OptionValues edited = base;
     edited.alarms.RemoveAt(0);
-    clock.Dialog()->ApplyOptions(edited, base);
+    static_cast<OptionsHost*>(clock.Dialog())->ApplyOptions(edited, base);  // as OK hands them back
 
     EXPECT_EQ(world.folder.ReadData(L"Message.ini"),
               Cp932(L"休憩\r\nbell.wav\r\n[\r\n\r\n]\r\n毎日\r\nNULL\r\n毎時\r\n0\r\n"));

@@ -78,7 +78,8 @@ TEST_F(SoundPageTest, EventsInOrderFilesSortedAFileNamedLikeAnEventIsAFileAndOkS
                                              L"最小化", L"元のサイズに戻す", L"絵柄の更新", L"  u.wav",
                                              L"標準のアラーム", L"時報", L"マウスから逃げる", L"ホーム位置に戻る"}));
             EXPECT_EQ(TreeView_GetSelection(tree), TreeView_GetRoot(tree));
-            EXPECT_EQ(TreeView_GetImageList(tree, TVSIL_NORMAL), clock->Dialog()->AlarmImages());
+            EXPECT_EQ(TreeView_GetImageList(tree, TVSIL_NORMAL),
+                      static_cast<OptionsHost*>(clock->Dialog())->AlarmImages());
             EXPECT_EQ(Buttons(), (std::vector{false, false, false}));
             ReadTree(tree, 2);  // the first file "時報"
             EXPECT_EQ(Buttons(), (std::vector{true, true, false}));
