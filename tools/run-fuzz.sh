@@ -22,10 +22,11 @@ mkdir -p "$out/corpus"
 sources=(
   tests/fuzz/DataFilesFuzz.cpp
   tests/host/TextCodecIconv.cpp
-  src/alarms/AlarmEntry.cpp
+  src/content/AlarmEntry.cpp
   src/alarms/AlarmFields.cpp
   src/alarms/AlarmRules.cpp
   src/alarms/AlarmSchedule.cpp
+  src/content/DecimalText.cpp
   src/content/TextCodec.cpp
   src/content/TextLines.cpp
   src/content/TextFile.cpp
