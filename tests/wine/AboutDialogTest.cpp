@@ -83,7 +83,6 @@ TEST_F(AboutDialogTest, ShowsTheVersionAndCreditsInTheirFonts) {
         auto* name = ControlOf<CTextLabel>(IDC_ABOUT_NAME_ILLUST + i);
         ASSERT_TRUE(role && name) << i;
         EXPECT_EQ(role->Format(), static_cast<UINT>(DT_RIGHT));
-        EXPECT_EQ(name->Format(), 0u);
         font = FontOf(Item(IDC_ABOUT_ROLE_ILLUST + i));
         EXPECT_EQ(font.lfWeight, FW_BOLD);
         EXPECT_EQ(font.lfHeight, MulDiv(9, Dpi(), 72));

@@ -250,7 +250,6 @@ TEST(TextLabelTestClock, TheClockLabelHasItsColourAndFont) {
     ASSERT_NE(label, nullptr);
     EXPECT_TRUE(IsWindowVisible(hwnd));
     EXPECT_EQ(label->BackgroundColour(), RGB(242, 148, 76));
-    EXPECT_EQ(label->Format(), 0u);
     LOGFONTW font{};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)), sizeof(font), &font);
     EXPECT_EQ(font.lfHeight, 17);
