@@ -1,5 +1,5 @@
-// The owner-drawn hover button and its off-screen buffer: looks read back as
-// pixels in every state, pointer tracking, clicks, keys, tooltips and leaks.
+// The owner-drawn hover button: looks read back as pixels in every state, pointer
+// tracking, clicks, keys, tooltips and leaks.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "ClockTestSupport.h"
-#include "ui/BufferDC.h"
 #include "controls/CHoverButton.h"
 #include "resource.h"
 #include "ui/Dialog.h"
@@ -770,47 +769,6 @@ TEST_F(HoverButtonTestGeneral, ReleasingTheButtonReturnsEveryGdiObject) {
         DestroyWindow(hwnd);
     }
     EXPECT_EQ(ui::gdi::LiveObjects(), before);
-}
-
-// ---- The off-screen buffer -----------------------------------------------------------
-
-TEST(HoverButtonTestBufferDC, DrawsOffScreenInTheTargetsCoordinatesAndCopiesTheClipBoxOnClose) {
-    HDC screen = GetDC(nullptr);
-    HDC target = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, 40, 30);
-    ReleaseDC(nullptr, screen);
-    HGDIOBJ old = SelectObject(target, bitmap);
-    PatBlt(target, 0, 0, 40, 30, WHITENESS);
-    IntersectClipRect(target, 10, 5, 30, 25);
-
-    long before = ui::gdi::LiveObjects();
-    {
-        ui::gdi::BufferDC buffer(target);
-        ASSERT_TRUE(buffer.IsBuffered());
-        EXPECT_NE(buffer.Get(), target);
-        EXPECT_EQ(buffer.Bounds().left, 10);
-        EXPECT_EQ(buffer.Bounds().top, 5);
-        EXPECT_EQ(buffer.Bounds().right, 30);
-        EXPECT_EQ(buffer.Bounds().bottom, 25);
-        RECT all{0, 0, 40, 30};
-        HBRUSH red = CreateSolidBrush(kRed);
-        FillRect(buffer.Get(), &all, red);
-        DeleteObject(red);
-        SetPixelV(buffer.Get(), 12, 7, kBlue);
-        EXPECT_EQ(GetPixel(target, 12, 7), kWhite);  // nothing reaches the target yet
-        EXPECT_EQ(GetPixel(buffer.Get(), 12, 7), kBlue);
-    }
-    EXPECT_EQ(ui::gdi::LiveObjects(), before);
-    EXPECT_EQ(GetPixel(target, 12, 7), kBlue);
-    EXPECT_EQ(GetPixel(target, 29, 24), kRed);
-    SelectClipRgn(target, nullptr);
-    EXPECT_EQ(GetPixel(target, 9, 7), kWhite);  // outside the clip box: untouched
-    EXPECT_EQ(GetPixel(target, 12, 4), kWhite);
-    EXPECT_EQ(GetPixel(target, 30, 24), kWhite);
-
-    SelectObject(target, old);
-    DeleteObject(bitmap);
-    DeleteDC(target);
 }
 
 // ---- The clock's own caption buttons -----------------------------------------------
