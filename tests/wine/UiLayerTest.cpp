@@ -6,6 +6,7 @@
 
 #include <stdexcept>
 
+#include "PixelTestSupport.h"
 #include "resource.h"
 #include "ui/BufferDC.h"
 #include "ui/Dialog.h"
@@ -150,19 +151,14 @@ TEST(UiLayerTest, GdiOwnersCountWhatTheyHold) {
 
 TEST(UiLayerTest, ABufferDrawsOffScreenInTheTargetsCoordinatesAndCopiesTheClipBoxWhenDone) {
     constexpr COLORREF kWhite = RGB(255, 255, 255), kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255);
-    HDC screen = GetDC(nullptr);
-    HDC target = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, 40, 30);
-    ReleaseDC(nullptr, screen);
-    HGDIOBJ old = SelectObject(target, bitmap);
-    PatBlt(target, 0, 0, 40, 30, WHITENESS);
-    IntersectClipRect(target, 10, 5, 30, 25);
-
+    Canvas target(40, 30);
+    PatBlt(target.Dc(), 0, 0, 40, 30, WHITENESS);
+    IntersectClipRect(target.Dc(), 10, 5, 30, 25);
     long before = ui::gdi::LiveObjects();
     {
-        ui::gdi::BufferDC buffer(target);
+        ui::gdi::BufferDC buffer(target.Dc());
         ASSERT_TRUE(buffer.IsBuffered());
-        EXPECT_NE(buffer.Get(), target);
+        EXPECT_NE(buffer.Get(), target.Dc());
         EXPECT_EQ(buffer.Bounds().left, 10);
         EXPECT_EQ(buffer.Bounds().top, 5);
         EXPECT_EQ(buffer.Bounds().right, 30);
@@ -172,20 +168,15 @@ TEST(UiLayerTest, ABufferDrawsOffScreenInTheTargetsCoordinatesAndCopiesTheClipBo
         FillRect(buffer.Get(), &all, red);
         DeleteObject(red);
         SetPixelV(buffer.Get(), 12, 7, kBlue);
-        EXPECT_EQ(GetPixel(target, 12, 7), kWhite);  // nothing reaches the target yet
+        EXPECT_EQ(target.Pixel(12, 7), kWhite);  // nothing reaches the target yet
         EXPECT_EQ(GetPixel(buffer.Get(), 12, 7), kBlue);
     }
     EXPECT_EQ(ui::gdi::LiveObjects(), before);
-    EXPECT_EQ(GetPixel(target, 12, 7), kBlue);
-    EXPECT_EQ(GetPixel(target, 29, 24), kRed);
-    SelectClipRgn(target, nullptr);
-    EXPECT_EQ(GetPixel(target, 9, 7), kWhite);  // outside the clip box: untouched
-    EXPECT_EQ(GetPixel(target, 12, 4), kWhite);
-    EXPECT_EQ(GetPixel(target, 30, 24), kWhite);
-
-    SelectObject(target, old);
-    DeleteObject(bitmap);
-    DeleteDC(target);
+    EXPECT_EQ(target.Pixel(12, 7), kBlue);
+    EXPECT_EQ(target.Pixel(29, 24), kRed);
+    EXPECT_EQ(target.Pixel(9, 7), kWhite);  // outside the clip box: untouched
+    EXPECT_EQ(target.Pixel(12, 4), kWhite);
+    EXPECT_EQ(target.Pixel(30, 24), kWhite);
 }
 
 TEST(UiLayerTest, StringsAndTextConversions) {
