@@ -185,8 +185,7 @@ TEST_F(HoverButtonTest, PressingSinksTheBorderAndShiftsTheIconThenClicksOnReleas
     EXPECT_EQ(pressed.At(15, 5), kLight);
     // The icon's own pixels, one to the right and one down.
     Image hovered = Expected(kOrange, Edges::None, IDI_MINIMIZE, kIconAt);
-    for (int y = 1; y < 11; ++y)
-        for (int x = 1; x < 14; ++x) EXPECT_EQ(pressed.At(x + 1, y + 1), hovered.At(x, y)) << x << "," << y;
+    EXPECT_TRUE(SameImage(pressed.Part({2, 2, 15, 12}), hovered.Part({1, 1, 14, 11})));
 
     MouseMove(button, 9, 6, MK_LBUTTON);
     EXPECT_TRUE(m_minimize.IsHover());
@@ -464,9 +463,7 @@ TEST_F(HoverButtonTestGeneral, ThreeDDefaultOrFocusedButtonHasABlackFrameAndFocu
     // Focus: a dotted rectangle three pixels inside the frame.
     SetFocus(hwnd);
     Image focused = RepaintedPixels(hwnd);
-    int dots = 0;
-    for (int x = 4; x < w - 4; ++x) dots += focused.At(x, 4) != kWhite;
-    EXPECT_GT(dots, 5);
+    EXPECT_GT(focused.Part({4, 4, w - 4, 5}).CountOther(kWhite), 5);
     EXPECT_EQ(focused.At(w / 2, h / 2), kWhite);
 }
 
@@ -476,12 +473,7 @@ TEST_F(HoverButtonTestGeneral, FlatLookDrawsTheFocusRectangleOnlyWhenAskedTo) {
     button.SetNormalBackground(kWhite, false);
     SetFocus(hwnd);
     ASSERT_EQ(GetFocus(), hwnd);
-    auto dotsOnRow3 = [&] {
-        Image image = RepaintedPixels(hwnd);
-        int dots = 0;
-        for (int x = 3; x < 37; ++x) dots += image.At(x, 3) != kWhite;
-        return dots;
-    };
+    auto dotsOnRow3 = [&] { return RepaintedPixels(hwnd).Part({3, 3, 37, 4}).CountOther(kWhite); };
     EXPECT_EQ(dotsOnRow3(), 0);
     button.SetFocusInFlat(true);
     EXPECT_GT(dotsOnRow3(), 5);
@@ -537,14 +529,10 @@ TEST_F(HoverButtonTestGeneral, IconLeftOfTheTextOrAboveIt) {
     // Layout 0: the icon three pixels from the left, centred vertically; the
     // text centred in what is left to the right of it.
     Image left = RepaintedPixels(hwnd);
-    for (int y = 12; y < 28; ++y)
-        for (int x = 3; x < 19; ++x) EXPECT_EQ(left.At(x, y), reference.At(x, y)) << x << "," << y;
-    Image textOnly = left;
-    for (int y = 0; y < 40; ++y)
-        for (int x = 0; x < 19; ++x) textOnly.pixels[static_cast<size_t>(y * 80 + x)] = kWhite;
-    RECT ink = textOnly.InkBox(kWhite);
-    EXPECT_GE(ink.left, 19);
-    EXPECT_LE(std::abs((ink.left - 19) - (80 - ink.right)), 3);
+    EXPECT_TRUE(SameImage(left.Part({3, 12, 19, 28}), reference.Part({3, 12, 19, 28})));
+    RECT ink = left.Part({19, 0, 80, 40}).InkBox(kWhite);  // right of the icon
+    ASSERT_LT(ink.left, ink.right);
+    EXPECT_LE(std::abs(ink.left - (61 - ink.right)), 3);
 
     // Layout 1: the icon centred at the top, the text below it.
     button.SetLayout(CHoverButton::kIconAbove);
@@ -552,12 +540,8 @@ TEST_F(HoverButtonTestGeneral, IconLeftOfTheTextOrAboveIt) {
     HICON again = LoadTestIcon(IDI_CLOSE);
     Image top = ExpectedFlat(80, 40, kWhite, Edges::None, again, {32, 0});
     DestroyIcon(again);
-    for (int y = 0; y < 16; ++y)
-        for (int x = 32; x < 48; ++x) EXPECT_EQ(above.At(x, y), top.At(x, y)) << x << "," << y;
-    int textBelow = 0;
-    for (int y = 16; y < 40; ++y)
-        for (int x = 0; x < 80; ++x) textBelow += above.At(x, y) == kBlue;
-    EXPECT_GT(textBelow, 5);
+    EXPECT_TRUE(SameImage(above.Part({32, 0, 48, 16}), top.Part({32, 0, 48, 16})));
+    EXPECT_GT(above.Part({0, 16, 80, 40}).Count(kBlue), 5);  // the text below it
 }
 
 TEST_F(HoverButtonTestGeneral, TransparentBackgroundShowsTheParentUnderTheButton) {

@@ -83,8 +83,7 @@ TEST_F(TextLabelTest, DrawsTheTextInItsColoursOverItsBackground) {
     EXPECT_EQ(m_label.TextHeight(), lineHeight);
     EXPECT_GT(pixels.Count(kRed), 20);  // the solid squares at least
     // Below the one line of text only the background shows, and so does the far right.
-    for (int y = lineHeight; y < pixels.height; ++y)
-        for (int x = 0; x < pixels.width; ++x) ASSERT_EQ(pixels.At(x, y), kBlue) << x << "," << y;
+    EXPECT_EQ(pixels.Part({0, lineHeight, pixels.width, pixels.height}).CountOther(kBlue), 0);
     EXPECT_EQ(pixels.At(pixels.width - 1, 0), kBlue);
     // Every pixel is the text colour, the background or an edge between them.
     EXPECT_EQ(pixels.Count(kRed) + pixels.Count(kBlue), pixels.width * pixels.height);
@@ -97,12 +96,9 @@ TEST_F(TextLabelTest, WithoutWordBreakALongTextStaysOneLineCutAtTheRightEdge) {
     Image pixels = PrintedPixels(m_static);
     int lineHeight = LineHeight(m_font);
     EXPECT_EQ(m_label.TextHeight(), lineHeight);
-    int textInLastColumns = 0;
-    for (int y = 0; y < lineHeight; ++y)
-        for (int x = pixels.width - 10; x < pixels.width; ++x) textInLastColumns += pixels.At(x, y) != kBlue ? 1 : 0;
-    EXPECT_GT(textInLastColumns, 0);  // the line runs on to the edge
-    for (int y = lineHeight; y < pixels.height; ++y)
-        for (int x = 0; x < pixels.width; ++x) ASSERT_EQ(pixels.At(x, y), kBlue) << x << "," << y;
+    // The line runs on to the edge.
+    EXPECT_GT(pixels.Part({pixels.width - 10, 0, pixels.width, lineHeight}).CountOther(kBlue), 0);
+    EXPECT_EQ(pixels.Part({0, lineHeight, pixels.width, pixels.height}).CountOther(kBlue), 0);
 }
 
 TEST_F(TextLabelTest, WordBreakWrapsAndTheHeightGrowsWithTheLines) {
@@ -117,12 +113,9 @@ TEST_F(TextLabelTest, WordBreakWrapsAndTheHeightGrowsWithTheLines) {
     EXPECT_GE(m_label.TextHeight(), 3 * lineHeight);
     EXPECT_EQ(m_label.TextHeight() % lineHeight, 0);
     int linesWithText = 0;
-    for (int line = 0; line * lineHeight < pixels.height; ++line) {
-        bool any = false;
-        for (int y = line * lineHeight; y < std::min(pixels.height, (line + 1) * lineHeight); ++y)
-            for (int x = 0; x < pixels.width; ++x) any = any || pixels.At(x, y) != kBlue;
-        linesWithText += any ? 1 : 0;
-    }
+    for (int top = 0; top < pixels.height; top += lineHeight)
+        linesWithText +=
+            pixels.Part({0, top, pixels.width, std::min(pixels.height, top + lineHeight)}).CountOther(kBlue) > 0;
     EXPECT_GE(linesWithText, 3);
 }
 
