@@ -329,18 +329,8 @@ LRESULT CALLBACK ReflectingHost::Proc(HWND hwnd, UINT message, WPARAM wParam, LP
 }
 
 LRESULT ReflectingHost::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    HWND child = nullptr;
-    switch (message) {
-    case WM_DRAWITEM: child = reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->hwndItem; break;
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-    case WM_COMMAND: child = reinterpret_cast<HWND>(lParam); break;
-    case WM_NOTIFY: child = reinterpret_cast<NMHDR*>(lParam)->hwndFrom; break;
-    default: break;
-    }
     LRESULT result = 0;
-    if (ui::Control* control = ui::Control::FromHandle(child))
-        if (control->OnReflected(message, wParam, lParam, result)) return result;
+    if (ui::ReflectToControl(message, wParam, lParam, result)) return result;
 
     switch (message) {
     case WM_CTLCOLORSTATIC:
