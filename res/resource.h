@@ -70,6 +70,34 @@
 #define IDB_WIZARD_PAGE2          185
 #define IDB_CHARACTER             188
 
+// Bitmaps for screens at 150 % and more: the same pictures drawn twice as large (ID + 3000)
+#define IDB_ABOUT_TITLE_2X         3140
+#define IDB_ABOUT_LINK_2X          3141
+#define IDB_WEEKDAY_FRI_2X         3144
+#define IDB_DIGIT_1_2X             3145
+#define IDB_DIGIT_2_2X             3146
+#define IDB_DIGIT_3_2X             3147
+#define IDB_DIGIT_4_2X             3148
+#define IDB_DIGIT_5_2X             3149
+#define IDB_DIGIT_6_2X             3150
+#define IDB_DIGIT_7_2X             3151
+#define IDB_DIGIT_8_2X             3152
+#define IDB_DIGIT_9_2X             3153
+#define IDB_DATE_SEPARATOR_2X      3154
+#define IDB_DIGIT_0_2X             3155
+#define IDB_WEEKDAY_MON_2X         3156
+#define IDB_WEEKDAY_SAT_2X         3157
+#define IDB_WEEKDAY_SUN_2X         3158
+#define IDB_WEEKDAY_THU_2X         3159
+#define IDB_WEEKDAY_TUE_2X         3160
+#define IDB_WEEKDAY_WED_2X         3161
+#define IDB_CORNER_BOTTOM_RIGHT_2X 3178
+#define IDB_CORNER_BOTTOM_LEFT_2X  3179
+#define IDB_CORNER_TOP_RIGHT_2X    3180
+#define IDB_CORNER_TOP_LEFT_2X     3181
+#define IDB_MESSAGE_CLOSE_2X       3182
+#define IDB_CHARACTER_2X           3188
+
 // Toolbar (resource type 241)
 #define IDR_MESSAGE_TOOLBAR       182
 #define RT_TOOLBAR_DATA           241

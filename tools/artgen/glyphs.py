@@ -35,50 +35,63 @@ WEEKDAYS = [
 DIGITS = [("IDB_DIGIT_%d" % d, "digit_%d" % d, d) for d in range(10)]
 
 
-def weekday(kanji, ink):
-    w, h = WEEKDAY_SIZE
+def weekday(kanji, ink, scale=1):
+    """The weekday tile; scale 2 draws it twice as large (every length doubled)."""
+    w, h = WEEKDAY_SIZE[0] * scale, WEEKDAY_SIZE[1] * scale
     cv = R.Canvas(w, h, ORANGE)
-    cx, cy, rad = w / 2.0, h / 2.0, 10.2
+    cx, cy, rad = w / 2.0, h / 2.0, 10.2 * scale
     for k in range(12):
         a = math.radians(k * 30 + 15)
-        reach = 19.5 if abs(math.cos(a)) > 0.8 else 15.0
+        reach = (19.5 if abs(math.cos(a)) > 0.8 else 15.0) * scale
         tip = (cx + reach * math.cos(a), cy + reach * math.sin(a))
         side = math.radians(5.5)
-        base1 = (cx + 11.5 * math.cos(a - side), cy + 11.5 * math.sin(a - side))
-        base2 = (cx + 11.5 * math.cos(a + side), cy + 11.5 * math.sin(a + side))
+        foot = 11.5 * scale
+        base1 = (cx + foot * math.cos(a - side), cy + foot * math.sin(a - side))
+        base2 = (cx + foot * math.cos(a + side), cy + foot * math.sin(a + side))
         cv.fill(R.polygon([tip, base1, base2]), RAY)
     disc = R.circle(cx, cy, rad)
-    cv.fill(disc.grow(1.0), DISC_RIM)
+    cv.fill(disc.grow(1.0 * scale), DISC_RIM)
     cv.fill(disc, lambda x, y: R.mix(DISC_TOP, DISC_BOTTOM, R.clamp((y - cy + rad) / (2 * rad))))
-    cv.fill(R.ellipse(cx - 3.5, cy - 5.0, 4.0, 2.2, -20), WHITE, 0.45)
-    m = text.glyph(kanji, text.GOTHIC, 15, stroke=0.45)
+    cv.fill(R.ellipse(cx - 3.5 * scale, cy - 5.0 * scale, 4.0 * scale, 2.2 * scale, -20), WHITE, 0.45)
+    m = text.glyph(kanji, text.GOTHIC, 15 * scale, stroke=0.45 * scale)
     ox = int(round(cx - m.w / 2.0))
-    oy = int(round(cy - m.h / 2.0 + 0.5))
-    halo = m.dilate(1)
-    cv.mask(halo.data, halo.w, halo.h, ox - 1, oy - 1, (255, 250, 214), 0.8)
+    oy = int(round(cy - m.h / 2.0 + 0.5 * scale))
+    halo = m.dilate(scale)
+    cv.mask(halo.data, halo.w, halo.h, ox - scale, oy - scale, (255, 250, 214), 0.8)
     cv.mask(m.data, m.w, m.h, ox, oy, ink)
     return cv
 
 
-def digit(d):
+def _digit_ink(d, size):
+    m = text.render(str(d), text.SANS_BOLD, size)
+    return m.crop(m.ink_box())
+
+
+def digit(d, scale=1):
+    """A date digit tile. The ink's box is laid out on the 11 x 18 grid and
+    scale multiplies it, so the larger tile keeps the same proportions."""
     w, h = DIGIT_SIZE
-    cv = R.Canvas(w, h, CREAM)
-    m = text.render(str(d), text.SANS_BOLD, 80)
-    m = m.crop(m.ink_box())
+    m = _digit_ink(d, 80)
     ink_h = 14
     ink_w = max(3, min(9, int(round(m.w * ink_h / m.h))))
-    g = m.resample(ink_w, ink_h)
     ox = (w - ink_w + 1) // 2
     oy = 2
-    halo = g.dilate(1)
-    cv.mask(halo.data, halo.w, halo.h, ox - 1, oy - 1, WHITE)
-    cv.mask(g.data, g.w, g.h, ox, oy, lambda x, y: R.mix((128, 76, 38), DIGIT_INK, R.clamp((y - 2) / 10.0)))
+    if scale != 1:
+        m = _digit_ink(d, 80 * scale)
+    cv = R.Canvas(w * scale, h * scale, CREAM)
+    g = m.resample(ink_w * scale, ink_h * scale)
+    ox, oy = ox * scale, oy * scale
+    halo = g.dilate(scale)
+    cv.mask(halo.data, halo.w, halo.h, ox - scale, oy - scale, WHITE)
+    top, fade = 2 * scale, 10.0 * scale
+    cv.mask(g.data, g.w, g.h, ox, oy, lambda x, y: R.mix((128, 76, 38), DIGIT_INK, R.clamp((y - top) / fade)))
     return cv
 
 
-def separator():
+def separator(scale=1):
     w, h = SEPARATOR_SIZE
-    cv = R.Canvas(w, h, CREAM)
-    cv.fill(R.segment(4.5, 2.5, 1.5, 13.5, 2.1), WHITE)
-    cv.fill(R.segment(4.5, 2.5, 1.5, 13.5, 1.2), ORANGE_DARK)
+    cv = R.Canvas(w * scale, h * scale, CREAM)
+    ends = (4.5 * scale, 2.5 * scale, 1.5 * scale, 13.5 * scale)
+    cv.fill(R.segment(*ends, 2.1 * scale), WHITE)
+    cv.fill(R.segment(*ends, 1.2 * scale), ORANGE_DARK)
     return cv

@@ -35,8 +35,8 @@ class G:
 
 # -- the clock mascot used in the notification area -------------------------------
 
-def _clock_face(cv, g, s, cx=8.0, cy=9.0, rad=6.0):
-    lw = 1.0 * s if s == 1 else 1.5
+def _clock_face(cv, g, s, cx=8.0, cy=9.0, rad=6.0, px=1):
+    lw = 1.0 * s if s == 1 else 1.5 * px
     for side in (-1, 1):
         cv.draw(g.c(cx + 4.4 * side, cy - 5.2, 2.4), FUR, BROWN_DARK, lw)
         if s > 1:
@@ -59,9 +59,10 @@ def _clock_face(cv, g, s, cx=8.0, cy=9.0, rad=6.0):
     cv.fill(g.c(cx, cy, 0.8 if s == 1 else 0.6), ORANGE_DARK)
 
 
-def tray_normal(cv, s):
+def tray_normal(cv, s, px=1):
+    """px: image pixels per picture pixel, for the badge of a picture drawn larger."""
     g = G(s)
-    _clock_face(cv, g, s)
+    _clock_face(cv, g, s, px=px)
 
 
 def tray_minimised(cv, s):

@@ -2,6 +2,8 @@
 
 Drawn in mascot units (about 110 units from leaf to feet, origin at the
 middle of the body), scaled by s pixels per unit and placed at (ox, oy).
+px is the size of a picture pixel in image pixels (2 for the pictures drawn
+twice as large); it scales the thinnest line a small mascot keeps.
 """
 import math
 
@@ -26,8 +28,9 @@ POSES = {
 class Pen:
     """Maps mascot units to pixels."""
 
-    def __init__(self, ox, oy, s):
+    def __init__(self, ox, oy, s, px=1):
         self.ox, self.oy, self.s = ox, oy, s
+        self.px = px
 
     def p(self, u, v):
         return (self.ox + u * self.s, self.oy + v * self.s)
@@ -51,15 +54,15 @@ class Pen:
         return R.arc(x, y, r * self.s, a0, a1, w * self.s)
 
 
-def line_width(s):
-    return max(1.0, 1.7 * s)
+def line_width(s, px=1):
+    return max(1.0 * px, 1.7 * s)
 
 
-def draw(canvas, ox, oy, s, pose="wave", eyes="open", mouth="smile", held=None, tail=True):
+def draw(canvas, ox, oy, s, pose="wave", eyes="open", mouth="smile", held=None, tail=True, px=1):
     """Draws the mascot. held(canvas, pen) draws something between the body
     and the paws (so the paws hold it)."""
-    pen = Pen(ox, oy, s)
-    lw = line_width(s)
+    pen = Pen(ox, oy, s, px)
+    lw = line_width(s, px)
     ink = BROWN_DARK
     if tail:
         _tail(canvas, pen, lw)
@@ -99,7 +102,7 @@ def _tail(canvas, pen, lw):
 def _tummy_clock(canvas, pen, lw):
     cx, cy = 0, 26
     canvas.fill(pen.circle(cx, cy, 17.5), FUR_LIGHT)
-    canvas.fill(pen.circle(cx, cy, 13.5).stroke(max(0.8, 1.5 * pen.s)), ORANGE, 0.9)
+    canvas.fill(pen.circle(cx, cy, 13.5).stroke(max(0.8 * pen.px, 1.5 * pen.s)), ORANGE, 0.9)
     for k in range(12):
         a = k * 30
         r = 10.8
@@ -149,7 +152,7 @@ def _eye(canvas, pen, u, v, kind, side):
 def _mouth(canvas, pen, kind):
     if kind == "open":
         shape = pen.ellipse(0, -4.6, 4.2, 3.6) & pen.poly([(-6, -5.2), (6, -5.2), (6, 0), (-6, 0)])
-        canvas.draw(shape, MOUTH_RED, BROWN_INK, max(0.8, 0.9 * pen.s))
+        canvas.draw(shape, MOUTH_RED, BROWN_INK, max(0.8 * pen.px, 0.9 * pen.s))
     else:
         for side in (-1, 1):
             canvas.fill(pen.arc(2.3 * side, -8.0, 2.4, 20, 160, 1.1), BROWN_INK)
@@ -159,7 +162,7 @@ def _mouth(canvas, pen, kind):
 
 def envelope(canvas, pen, u, v, w, h, angle_tilt=0):
     """A cream letter with an orange heart seal, centred at (u, v)."""
-    lw = line_width(pen.s) * 0.8
+    lw = line_width(pen.s, pen.px) * 0.8
     body = pen.poly([(u - w / 2, v - h / 2), (u + w / 2, v - h / 2), (u + w / 2, v + h / 2),
                      (u - w / 2, v + h / 2)])
     canvas.draw(body, CREAM, BROWN_DARK, lw)

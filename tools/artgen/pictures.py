@@ -22,12 +22,15 @@ FACE, DK, SHADOW, LIGHT, HIGH = range(5)
 VIRTUAL = 40   # size of the window used to lay out the corners
 
 
-def _in_region(x, y, w, h):
-    """Pixel (x, y) of a w x h message window lies inside its region."""
-    if (0 <= x < w and 6 <= y < h - 7) or (6 <= x < w - 7 and 0 <= y < h):
+def _in_region(x, y, w, h, scale=1):
+    """Pixel (x, y) of a w x h message window lies inside its region; at
+    scale 2 the region's lengths are doubled."""
+    k = scale
+    if (0 <= x < w and 6 * k <= y < h - 7 * k) or (6 * k <= x < w - 7 * k and 0 <= y < h):
         return True
-    for l, t, r, b in ((0, 0, 17, 17), (w - 17, 0, w + 1, 17), (0, h - 17, 17, h + 1),
-                       (w - 17, h - 17, w + 1, h + 1)):
+    e = 17 * k
+    for l, t, r, b in ((0, 0, e, e), (w - e, 0, w + k, e), (0, h - e, e, h + k),
+                       (w - e, h - e, w + k, h + k)):
         cx, cy = (l + r - 1) / 2.0, (t + b - 1) / 2.0
         rx, ry = (r - l - 1) / 2.0, (b - t - 1) / 2.0
         if ((x + 0.5 - cx - 0.5) / rx) ** 2 + ((y + 0.5 - cy - 0.5) / ry) ** 2 <= 1.0:
@@ -35,27 +38,37 @@ def _in_region(x, y, w, h):
     return False
 
 
-def _corner_piece(ox, oy):
-    """Palette indices of the 10 x 10 piece whose top-left is (ox, oy) in a
-    VIRTUAL x VIRTUAL window."""
-    w = h = VIRTUAL
-    inside = lambda x, y: 0 <= x < w and 0 <= y < h and _in_region(x, y, w, h)
-    ring = {}
+def _edge_depths(inside, w, h, deepest):
+    """{(x, y): n} for the pixels inside that are n steps (counting diagonal
+    steps) from the outside, n = 1 .. deepest."""
+    depth = {}
     for y in range(h):
         for x in range(w):
             if inside(x, y) and any(not inside(x + dx, y + dy) for dx in (-1, 0, 1) for dy in (-1, 0, 1)):
-                ring[(x, y)] = 1
-    for y in range(h):
-        for x in range(w):
-            if inside(x, y) and (x, y) not in ring and any(
-                    ring.get((x + dx, y + dy)) == 1 for dx in (-1, 0, 1) for dy in (-1, 0, 1)):
-                ring[(x, y)] = 2
-    cx = 8.5 if ox == 0 else w - 8.5
-    cy = 8.5 if oy == 0 else h - 8.5
+                depth[(x, y)] = 1
+    for n in range(2, deepest + 1):
+        for y in range(h):
+            for x in range(w):
+                if inside(x, y) and (x, y) not in depth and any(
+                        depth.get((x + dx, y + dy)) == n - 1 for dx in (-1, 0, 1) for dy in (-1, 0, 1)):
+                    depth[(x, y)] = n
+    return depth
+
+
+def _corner_piece(ox, oy, scale=1):
+    """Palette indices of the CORNER x CORNER piece (times scale) whose
+    top-left is (ox, oy) in a VIRTUAL x VIRTUAL window (times scale). Each of
+    the two rings is scale pixels wide, as the frame's lines are."""
+    w = h = VIRTUAL * scale
+    inside = lambda x, y: 0 <= x < w and 0 <= y < h and _in_region(x, y, w, h, scale)
+    # ring 1 is the outer line, ring 2 the inner one
+    ring = {p: (n - 1) // scale + 1 for p, n in _edge_depths(inside, w, h, 2 * scale).items()}
+    cx = 8.5 * scale if ox == 0 else w - 8.5 * scale
+    cy = 8.5 * scale if oy == 0 else h - 8.5 * scale
     rows = []
-    for y in range(oy, oy + CORNER):
+    for y in range(oy, oy + CORNER * scale):
         row = []
-        for x in range(ox, ox + CORNER):
+        for x in range(ox, ox + CORNER * scale):
             nx, ny = x + 0.5 - cx, y + 0.5 - cy
             lit = nx + ny < 0
             k = ring.get((x, y), 0 if inside(x, y) else 1)
@@ -69,28 +82,35 @@ def _corner_piece(ox, oy):
     return rows
 
 
-def corners():
+def corners(scale=1):
     """(macro, file name, index rows) for the four corner pieces."""
-    far = VIRTUAL - CORNER
-    return [("IDB_CORNER_TOP_LEFT", "corner_top_left", _corner_piece(0, 0)),
-            ("IDB_CORNER_TOP_RIGHT", "corner_top_right", _corner_piece(far, 0)),
-            ("IDB_CORNER_BOTTOM_LEFT", "corner_bottom_left", _corner_piece(0, far)),
-            ("IDB_CORNER_BOTTOM_RIGHT", "corner_bottom_right", _corner_piece(far, far))]
+    far = (VIRTUAL - CORNER) * scale
+    return [("IDB_CORNER_TOP_LEFT", "corner_top_left", _corner_piece(0, 0, scale)),
+            ("IDB_CORNER_TOP_RIGHT", "corner_top_right", _corner_piece(far, 0, scale)),
+            ("IDB_CORNER_BOTTOM_LEFT", "corner_bottom_left", _corner_piece(0, far, scale)),
+            ("IDB_CORNER_BOTTOM_RIGHT", "corner_bottom_right", _corner_piece(far, far, scale))]
 
 
-def message_close():
+def message_close(scale=1):
     """9 x 9 close glyph of the message window's toolbar; black and grey are
-    mapped to the button text and face colours by the toolbar."""
-    pattern = ["         ",
-               " ##   ## ",
-               "  ## ##  ",
-               "   ###   ",
-               "   ###   ",
-               "  ## ##  ",
-               " ##   ## ",
-               "         ",
-               "         "]
-    return [[1 if ch == "#" else 0 for ch in line] for line in pattern], [MAPPED_FACE, MAPPED_DKSHADOW]
+    mapped to the button text and face colours by the toolbar.
+
+    Two diagonal bars cross in the 7 x 6 box at (1, 1), each two pixels wide
+    in every row; the right bar mirrors the left one. Drawn with every length
+    times scale, the bars step one pixel a row at any size."""
+    k = scale
+    size = 9 * k
+    rows = []
+    for y in range(size):
+        row = []
+        for x in range(size):
+            # twice the column offset from the bar's centre line, x - y = k / 2
+            down = 2 * (x - y) - k
+            up = 2 * ((size - 1 - x) - y) - k
+            on = k <= y < 7 * k and (-2 * k <= down < 2 * k or -2 * k <= up < 2 * k)
+            row.append(1 if on else 0)
+        rows.append(row)
+    return rows, [MAPPED_FACE, MAPPED_DKSHADOW]
 
 
 def _hard_edges(cv, background):
@@ -119,18 +139,19 @@ def _away_from_mapped(rows, keep):
     return out
 
 
-def character():
+def character(scale=1):
     """100 x 116 mascot for the message window, on the mapped face colour."""
-    cv = R.Canvas(100, 116)
+    k = scale
+    cv = R.Canvas(100 * k, 116 * k)
 
     def letter(c, p):
         mascot.envelope(c, p, -27, 22, 24, 16)
 
-    mascot.draw(cv, 48, 64, 0.9, "wave", eyes="open", mouth="open", held=letter)
-    pen = mascot.Pen(48, 64, 0.9)
+    mascot.draw(cv, 48 * k, 64 * k, 0.9 * k, "wave", eyes="open", mouth="open", held=letter, px=k)
+    pen = mascot.Pen(48 * k, 64 * k, 0.9 * k, k)
     mascot.note(cv, pen, 44, -44, 9, ORANGE_DARK)
-    mascot.sparkle(cv, 14, 16, 5, (255, 200, 80))
-    mascot.sparkle(cv, 8, 32, 3, (255, 200, 80))
+    mascot.sparkle(cv, 14 * k, 16 * k, 5 * k, (255, 200, 80))
+    mascot.sparkle(cv, 8 * k, 32 * k, 3 * k, (255, 200, 80))
     rows = _away_from_mapped(_hard_edges(cv, MAPPED_FACE), MAPPED_FACE)
     return fileio.quantise(rows, 256, fixed=[MAPPED_FACE], avoid=MAPPED)
 
@@ -224,10 +245,11 @@ def wizard_page3():
 
 # -- logo and about box -----------------------------------------------------------
 
-def _clock_badge(cv, x, y, size):
-    """The notification-area clock drawn at any size (a multiple of 16)."""
+def _clock_badge(cv, x, y, size, px=1):
+    """The notification-area clock drawn at any size (a multiple of 8); px
+    as for icons.tray_normal."""
     c = R.Canvas(size, size)
-    icons.tray_normal(c, size / 16.0)
+    icons.tray_normal(c, size / 16.0, px)
     cv.paste(c, x, y)
 
 
@@ -246,27 +268,31 @@ def logo():
     return fileio.quantise(cv.rgb_rows(), 16)
 
 
-def about_title():
+def about_title(scale=1):
     """340 x 60 title picture of the about box."""
-    cv = R.Canvas(340, 60)
-    cv.gradient((0, 0, 340, 60), [(0.0, (150, 206, 244)), (1.0, (230, 244, 252))])
-    S.cloud(cv, 290, 30, 56, alpha=0.9)
-    S.cloud(cv, 214, 20, 30, alpha=0.8)
-    cv.fill(R.rect(0, 50, 340, 60), ORANGE)
-    cv.fill(R.rect(0, 49, 340, 50), ORANGE_DARK)
-    mascot.draw(cv, 36, 35, 0.38, "wave", eyes="happy", mouth="open")
-    _logo_text(cv, "ぽこみ", 30, 70, 8, WHITE, BROWN_DARK, stroke=1.3)
-    text.draw_text(cv, "デスクトップ時計", text.PGOTHIC, 12, 182, 24, BROWN_DARK, stroke=0.3)
+    k = scale
+    w, h = 340 * k, 60 * k
+    cv = R.Canvas(w, h)
+    cv.gradient((0, 0, w, h), [(0.0, (150, 206, 244)), (1.0, (230, 244, 252))])
+    S.cloud(cv, 290 * k, 30 * k, 56 * k, alpha=0.9)
+    S.cloud(cv, 214 * k, 20 * k, 30 * k, alpha=0.8)
+    cv.fill(R.rect(0, 50 * k, w, h), ORANGE)
+    cv.fill(R.rect(0, 49 * k, w, 50 * k), ORANGE_DARK)
+    mascot.draw(cv, 36 * k, 35 * k, 0.38 * k, "wave", eyes="happy", mouth="open", px=k)
+    _logo_text(cv, "ぽこみ", 30 * k, 70 * k, 8 * k, WHITE, BROWN_DARK, stroke=1.3 * k, outline_r=2 * k)
+    text.draw_text(cv, "デスクトップ時計", text.PGOTHIC, 12 * k, 182 * k, 24 * k, BROWN_DARK, stroke=0.3 * k)
     for x, y, r in ((168, 12, 4), (322, 10, 3), (250, 40, 3)):
-        mascot.sparkle(cv, x, y, r, (255, 214, 90))
+        mascot.sparkle(cv, x * k, y * k, r * k, (255, 214, 90))
     return cv
 
 
-def about_link():
+def about_link(scale=1):
     """88 x 31 picture link to the product's page."""
-    cv = R.Canvas(88, 31, ORANGE)
-    cv.fill(R.rect(0.5, 0.5, 87.5, 30.5, 2).stroke(1.0), ORANGE_DARK)
-    _clock_badge(cv, 4, 4, 24)
-    _logo_text(cv, "ぽこみ", 13, 57, 11, WHITE, BROWN_DARK, anchor="c", stroke=0.6, outline_r=1)
-    text.draw_text(cv, "公式ページ", text.PGOTHIC, 9, 57, 24, CREAM, anchor="c", stroke=0.2)
+    k = scale
+    cv = R.Canvas(88 * k, 31 * k, ORANGE)
+    cv.fill(R.rect(0.5 * k, 0.5 * k, 87.5 * k, 30.5 * k, 2 * k).stroke(1.0 * k), ORANGE_DARK)
+    _clock_badge(cv, 4 * k, 4 * k, 24 * k, k)
+    _logo_text(cv, "ぽこみ", 13 * k, 57 * k, 11 * k, WHITE, BROWN_DARK, anchor="c", stroke=0.6 * k,
+               outline_r=1 * k)
+    text.draw_text(cv, "公式ページ", text.PGOTHIC, 9 * k, 57 * k, 24 * k, CREAM, anchor="c", stroke=0.2 * k)
     return cv

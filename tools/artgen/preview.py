@@ -145,8 +145,11 @@ def _mapped(rows, scheme):
     return [[scheme.get(c, c) for c in row] for row in rows]
 
 
-def message_window(bitmaps, scheme, w=281, h=190):
-    """The message window frame as it is painted, with a mapped colour scheme."""
+def message_window(bitmaps, scheme, w=281, h=190, scale=1):
+    """The message window frame as it is painted, with a mapped colour scheme;
+    at scale 2 with the large pictures and lines two pixels wide."""
+    k = scale
+    w, h = w * k, h * k
     face = scheme[(192, 192, 192)]
     rows = [[face] * w for _ in range(h)]
 
@@ -160,12 +163,15 @@ def message_window(bitmaps, scheme, w=281, h=190):
         for x in range(x0, x0 + cx):
             rows[y0 + cy - 1][x] = br
 
-    frame(0, 0, w, h, scheme[(255, 0, 0)], scheme[(0, 0, 0)])
-    frame(1, 1, w - 2, h - 2, scheme[(255, 255, 255)], scheme[(128, 128, 128)])
-    for name, x, y in (("corner_top_left", 0, 0), ("corner_top_right", w - 10, 0),
-                       ("corner_bottom_left", 0, h - 10), ("corner_bottom_right", w - 10, h - 10),
-                       ("character", 8, 55), ("message_close", w - 16, 4)):
-        piece = _mapped(bitmaps[name], scheme)
+    for i in range(2 * k):
+        light, dark = ((255, 0, 0), (0, 0, 0)) if i < k else ((255, 255, 255), (128, 128, 128))
+        frame(i, i, w - 2 * i, h - 2 * i, scheme[light], scheme[dark])
+    suffix = "_%dx" % k if k != 1 else ""
+    c = 10 * k
+    for name, x, y in (("corner_top_left", 0, 0), ("corner_top_right", w - c, 0),
+                       ("corner_bottom_left", 0, h - c), ("corner_bottom_right", w - c, h - c),
+                       ("character", 8 * k, 55 * k), ("message_close", w - 16 * k, 4 * k)):
+        piece = _mapped(bitmaps[name + suffix], scheme)
         if y + len(piece) > h or x + len(piece[0]) > w:
             continue
         for j, row in enumerate(piece):
@@ -173,14 +179,14 @@ def message_window(bitmaps, scheme, w=281, h=190):
     desk = (58, 110, 165)
     for y in range(h):
         for x in range(w):
-            if not _message_region(x, y, w, h):
+            if not _message_region(x, y, w, h, k):
                 rows[y][x] = desk
     return rows
 
 
-def _message_region(x, y, w, h):
+def _message_region(x, y, w, h, scale):
     import pictures
-    return pictures._in_region(x, y, w, h)
+    return pictures._in_region(x, y, w, h, scale)
 
 
 def write_all(folder, root):
@@ -240,6 +246,27 @@ def write_all(folder, root):
     for scheme in ("classic", "win10"):
         sh.add(message_window(bitmaps, SCHEMES[scheme]), "message window, " + scheme, 2)
     path = os.path.join(folder, "message_window.png")
+    sh.save(path)
+    written.append(path)
+
+    # Each large picture beside its small one shown twice as large, a row per kind.
+    sh = sheet.Sheet(1500)
+    kind = None
+    for name in sorted(n for n in bitmaps if n.endswith("_2x")):
+        if kind is not None and name.split("_")[0] != kind:
+            sh.newline()
+        kind = name.split("_")[0]
+        k = 1 if len(bitmaps[name][0]) > 150 else 3
+        sh.add(bitmaps[name[:-3]], "", 2 * k)
+        sh.add(bitmaps[name], name[:-3], k)
+    path = os.path.join(folder, "contact_bitmaps_2x.png")
+    sh.save(path)
+    written.append(path)
+
+    sh = sheet.Sheet(1300)
+    for scheme in ("classic", "win10"):
+        sh.add(message_window(bitmaps, SCHEMES[scheme], scale=2), "message window at 2x, " + scheme, 1)
+    path = os.path.join(folder, "message_window_2x.png")
     sh.save(path)
     written.append(path)
 
