@@ -2,12 +2,16 @@
 # Runs a Windows program under Wine the way the tests and the clock need it:
 # a private prefix, a Japanese locale, ALSA on a null device (so MCI really
 # plays and notifies), and an X display (Xvfb is started when none is set).
-#   wine-run.sh [--prefix DIR] program.exe [args...]
+#   wine-run.sh [--prefix DIR] [--dpi N] program.exe [args...]
+# --dpi sets the prefix's screen DPI (96, 120, 144, 192: its LogPixels) when it is made;
+# give each DPI a prefix of its own.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 prefix="$here/../build/wineprefix"
+dpi=""
 if [ "${1:-}" = "--prefix" ]; then prefix=$2; shift 2; fi
+if [ "${1:-}" = "--dpi" ]; then dpi=$2; shift 2; fi
 mkdir -p "$prefix"
 prefix=$(cd "$prefix" && pwd)
 
@@ -36,7 +40,7 @@ fi
 prefix_version=4
 (
   flock 8
-  if [ "$(cat "$prefix/.ready" 2>/dev/null)" != "$prefix_version" ]; then
+  if [ "$(cat "$prefix/.ready" 2>/dev/null)" != "$prefix_version${dpi:+ dpi $dpi}" ]; then
     [ -f "$prefix/system.reg" ] || wineboot -i >/dev/null 2>&1 || true
     # Unmanaged windows: without a window manager, hiding a managed window
     # waits two seconds for a state change that never comes.
@@ -55,8 +59,11 @@ prefix_version=4
     # A crash ends the process at once instead of waiting in the debugger.
     wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d '' /f >/dev/null 2>&1 || true
     wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Auto /d 0 /f >/dev/null 2>&1 || true
+    if [ -n "$dpi" ]; then
+      wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 || true
+    fi
     wineserver -w
-    echo "$prefix_version" > "$prefix/.ready"
+    echo "$prefix_version${dpi:+ dpi $dpi}" > "$prefix/.ready"
   fi
 ) 8>"$prefix.lock"
 

@@ -4,6 +4,7 @@
 #include "clock/CClockDialog.h"
 #include "resource.h"
 #include "ui/IniProfile.h"
+#include "ui/Dpi.h"
 #include "ui/Resources.h"
 
 namespace {
@@ -55,7 +56,8 @@ void CClockTrayWnd::OnFinalDestroyed() {
 HICON CClockTrayWnd::TrayIcon(UINT iconId) {
     auto found = m_icons.find(iconId);
     if (found == m_icons.end())
-        found = m_icons.emplace(iconId, ui::LoadIconResource(iconId, GetSystemMetrics(SM_CXSMICON))).first;
+        found =
+            m_icons.emplace(iconId, ui::LoadIconResource(iconId, ui::SystemMetric(SM_CXSMICON, ui::SystemDpi()))).first;
     return found->second.Get();
 }
 

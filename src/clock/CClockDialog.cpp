@@ -1,11 +1,13 @@
 #include "clock/CClockDialog.h"
 
+#include <algorithm>
 #include <ctime>
 
 #include "clock/FaceGeometry.h"
 #include "clock/IllustrationPick.h"
 #include "resource.h"
 #include "ui/Cp932Codec.h"
+#include "ui/Dpi.h"
 #include "ui/Files.h"
 #include "ui/Resources.h"
 #include "ui/Redraw.h"
@@ -17,15 +19,16 @@ namespace {
 const ui::Cp932Codec kDataCodec;
 
 constexpr COLORREF kCaptionColour = RGB(242, 148, 76);
+// The caption's layout at 96 DPI; at any other DPI it is as large in proportion.
+constexpr int kButtonTop = 3;
 constexpr int kButtonWidth = 16;
 constexpr int kButtonHeight = 13;
-
-struct CaptionButtonSpec {
-    CHoverButton CClockDialog::*button;
-    UINT icon;
-    UINT tooltip;
-    int x;
-};
+constexpr int kButtonIconSize = 16;
+// The label reaches to just before the caption buttons: its widest text ("午後 11:58:58")
+// then fits at its font's full height.
+constexpr RECT kLabelBounds{10, 1, 106, 15};  // left, top, right, bottom
+constexpr int kLabelFontHeight = 17;
+constexpr int kSmallestLabelFontHeight = 9;
 
 }  // namespace
 
@@ -91,6 +94,7 @@ INT_PTR CClockDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_CONTEXTMENU: OnContextMenu(lParam); return TRUE;
     case WM_NCHITTEST: SetResult(ui::FaceDragHitTest(m_hwnd, lParam, m_env.leftButtonDown())); return TRUE;
     case WM_SIZE: m_painter.SetClientSize({LOWORD(lParam), HIWORD(lParam)}); return FALSE;
+    case WM_DPICHANGED: OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return TRUE;
     case WM_DISPLAYCHANGE:
         m_painter.ForgetDisplayShape();
         WakeReturnHomeCount();
@@ -140,6 +144,8 @@ bool CClockDialog::OnCommand(WORD id, WORD, HWND) {
 BOOL CClockDialog::OnInitDialog() {
     AttachControls();
     ui::Dialog::OnInitDialog();
+    m_scale = ui::WindowDpi(m_hwnd);
+    m_painter.SetDpi(m_scale);
     SetUpCaptionButtons();
     SetUpLabel();
     CreateImageList();
@@ -160,34 +166,55 @@ BOOL CClockDialog::OnInitDialog() {
     return TRUE;
 }
 
-void CClockDialog::SetUpCaptionButtons() {
-    static const CaptionButtonSpec specs[] = {
+const std::array<CClockDialog::CaptionButtonSpec, 3>& CClockDialog::CaptionButtons() {
+    static const std::array<CaptionButtonSpec, 3> specs{{
         {&CClockDialog::m_closeButton, IDI_CLOSE, IDS_CLOSE, 140},
         {&CClockDialog::m_topMostButton, IDI_TOPMOST_OFF, IDS_TOPMOST, 124},
         {&CClockDialog::m_minimizeButton, IDI_MINIMIZE, IDS_MINIMIZE, 108},
-    };
-    for (const CaptionButtonSpec& spec : specs) {
+    }};
+    return specs;
+}
+
+void CClockDialog::SetUpCaptionButtons() {
+    for (const CaptionButtonSpec& spec : CaptionButtons()) {
         CHoverButton& button = this->*spec.button;
-        button.SetIcons(spec.icon);
         button.SetTooltipText(ui::LoadStringResource(spec.tooltip), true);
         button.SetNormalBackground(kCaptionColour, false);
         button.SetHoverBackground(kCaptionColour, false);
-        SetWindowPos(button.Handle(), nullptr, spec.x, 3, kButtonWidth, kButtonHeight, SWP_NOZORDER);
+    }
+    LayOutCaptionButtons();
+}
+
+// Where and as large as at 96 DPI in proportion, with their icons drawn for the DPI.
+void CClockDialog::LayOutCaptionButtons() {
+    for (const CaptionButtonSpec& spec : CaptionButtons()) {
+        CHoverButton& button = this->*spec.button;
+        button.SetIconSize(m_scale.Px(kButtonIconSize));
+        button.SetIcons(&button == &m_topMostButton && m_settings.TopMost ? IDI_TOPMOST_ON : spec.icon);
+        SetWindowPos(button.Handle(), nullptr, m_scale.Px(spec.x), m_scale.Px(kButtonTop), m_scale.Px(kButtonWidth),
+                     m_scale.Px(kButtonHeight), SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
 
 void CClockDialog::SetUpLabel() {
     m_label.SetBackgroundColour(kCaptionColour);
-    SetWindowPos(m_label.Handle(), nullptr, 10, 1, 90, 14, SWP_NOZORDER);
+    LayOutLabel();
     if (!m_settings.CaptionClock) m_label.View().Show(false);
     m_labelText = ui::WindowText(m_label.Handle());
 }
 
+void CClockDialog::LayOutLabel() {
+    const RECT& b = kLabelBounds;
+    SetWindowPos(m_label.Handle(), nullptr, m_scale.Px(b.left), m_scale.Px(b.top), m_scale.Px(b.right - b.left),
+                 m_scale.Px(b.bottom - b.top), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void CClockDialog::CreateImageList() {
-    m_imageList = ui::gdi::ImageList(ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 10, 10));
+    const int size = ui::SystemMetric(SM_CXSMICON, m_scale);  // 16 at 96 DPI
+    m_imageList = ui::gdi::ImageList(ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 10, 10));
     if (!m_imageList) return;
     for (UINT icon : {IDI_WINDOW, IDI_SPEAKER, IDI_BALLOON, IDI_BALLOON_SOUND}) {
-        ui::gdi::Icon loaded = ui::LoadIconResource(icon, 16);
+        ui::gdi::Icon loaded = ui::LoadIconResource(icon, size);
         ImageList_AddIcon(m_imageList.Get(), loaded.Get());
     }
 }
@@ -201,7 +228,7 @@ RECT CClockDialog::WorkArea() const {
 void CClockDialog::PlaceWindow() {
     RECT area = WorkArea();
     WindowPosition position = ReadWindowPosition(m_profile, area.right - area.left, area.bottom - area.top);
-    SetWindowPos(m_hwnd, nullptr, position.x, position.y, kWidth, kHeight, SWP_NOZORDER);
+    SetWindowPos(m_hwnd, nullptr, position.x, position.y, m_scale.Px(kWidth), m_scale.Px(kHeight), SWP_NOZORDER);
     RECT client{};
     GetClientRect(m_hwnd, &client);
     m_painter.SetClientSize({client.right, client.bottom});
@@ -217,9 +244,23 @@ void CClockDialog::ApplyWindowShape() {
     std::vector<ui::ShapePiece> pieces;
     for (const RegionPiece& piece : kWindowRegionPieces) {
         const Rect& b = piece.bounds;
-        pieces.push_back({piece.shape == RegionShape::Ellipse, {b.left, b.top, b.right, b.bottom}});
+        pieces.push_back({piece.shape == RegionShape::Ellipse,
+                          {m_scale.Px(b.left), m_scale.Px(b.top), m_scale.Px(b.right), m_scale.Px(b.bottom)}});
     }
     ui::SetWindowShape(m_hwnd, pieces);
+}
+
+void CClockDialog::OnDpiChanged(int dpi, const RECT& suggested) {
+    m_scale = DpiScale{dpi};
+    m_painter.SetDpi(m_scale);
+    LayOutCaptionButtons();
+    LayOutLabel();
+    CreateLabelFont();
+    if (m_settings.Minimize) return;  // hidden: it takes its size when it is restored
+    SetWindowPos(m_hwnd, nullptr, suggested.left, suggested.top, m_scale.Px(kWidth), m_scale.Px(kHeight),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    ApplyWindowShape();
+    ui::RedrawNow(m_hwnd);
 }
 
 // The tool's text is asked for when the tip is about to show (OnNotify): until the
@@ -229,11 +270,29 @@ void CClockDialog::CreateTooltip() {
     if (m_tooltip.CreateAskingOwner(m_hwnd)) m_tooltip.Activate(true);
 }
 
+// "Times New Roman", 17 pixels high and bold at 96 DPI, as large in proportion at any
+// other, and smaller where the label's widest text would not fit otherwise.
 void CClockDialog::CreateLabelFont() {
     LOGFONTW font{};
-    font.lfHeight = 17;
     font.lfWeight = 700;
     lstrcpynW(font.lfFaceName, L"Times New Roman", LF_FACESIZE);
+    const std::vector<std::wstring> samples = LabelTextSamples(DayPeriods());
+    ui::gdi::ClientDC screen(nullptr);
+    auto widestAt = [&](int height) {
+        font.lfHeight = height;
+        ui::gdi::Font candidate(CreateFontIndirectW(&font));
+        ui::gdi::Select select(screen.Get(), candidate.Get());
+        int widest = 0;
+        for (const std::wstring& text : samples) {
+            SIZE size{};
+            GetTextExtentPoint32W(screen.Get(), text.c_str(), static_cast<int>(text.size()), &size);
+            widest = std::max(widest, static_cast<int>(size.cx));
+        }
+        return widest;
+    };
+    const int width = m_scale.Px(kLabelBounds.right - kLabelBounds.left);
+    font.lfHeight =
+        FittingFontHeight(m_scale.Px(kLabelFontHeight), m_scale.Px(kSmallestLabelFontHeight), width, widestAt);
     m_labelFont = ui::gdi::Font(CreateFontIndirectW(&font));
     m_label.SetFont(m_labelFont.Get(), true);
 }

@@ -133,8 +133,20 @@ private:
 
     // Start-up
     void AttachControls();
+    struct CaptionButtonSpec {
+        CHoverButton CClockDialog::*button;
+        UINT icon;     // its icon (the always-on-top one while not on top)
+        UINT tooltip;  // string resource
+        int x;         // at 96 DPI
+    };
+    static const std::array<CaptionButtonSpec, 3>& CaptionButtons();
     void SetUpCaptionButtons();
+    void LayOutCaptionButtons();
     void SetUpLabel();
+    void LayOutLabel();
+    // Moved to a monitor of another DPI: the window takes the size and place the
+    // system suggests, and everything drawn follows the new DPI.
+    void OnDpiChanged(int dpi, const RECT& suggested);
     void CreateImageList();
     void PlaceWindow();
     void ApplyTopMost();
@@ -201,6 +213,7 @@ private:
 
     ui::Environment m_env;
     ClockOwner* m_owner;
+    DpiScale m_scale;  // of the monitor the window is on
     ui::IniProfile m_profile;
 
     CWavePlayer m_player;

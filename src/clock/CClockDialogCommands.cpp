@@ -124,7 +124,7 @@ void CClockDialog::RestoreFromTray() {
         PlayEventSound(SoundEvent::Restore);
         for (const WindowStep& step : RestoreGlide(restore, *taskbar).steps) PlaceStep(m_hwnd, step);
     } else {
-        SetWindowPos(m_hwnd, nullptr, restore.x, restore.y, kWidth, kHeight, SWP_NOZORDER);
+        SetWindowPos(m_hwnd, nullptr, restore.x, restore.y, m_scale.Px(kWidth), m_scale.Px(kHeight), SWP_NOZORDER);
     }
     if (m_owner) m_owner->SetTrayIcon(IDI_TRAY_NORMAL);
     m_settings.Minimize = 0;

@@ -58,8 +58,18 @@ void CFacePainter::SetClientSize(SIZE client) {
     m_secondHandPixelsKnown = false;
 }
 
+void CFacePainter::SetDpi(DpiScale scale) {
+    if (scale == m_scale) return;
+    m_scale = scale;
+    m_builtInBitmaps.clear();
+    m_illustration.Reset();
+    m_illustrationFile.reset();
+    ForgetDisplayShape();
+}
+
+// The clock's centre is `Height` pixels down at 96 DPI, as far down in proportion at any other.
 void CFacePainter::SelectClockMapping(HDC dc) const {
-    SelectMapping(dc, ClockMapping(m_client.cx, m_client.cy, m_settings.Height));
+    SelectMapping(dc, ClockMapping(m_client.cx, m_client.cy, m_scale.Px(m_settings.Height)));
 }
 
 void CFacePainter::Paint(HDC dc, const FaceScene& scene) const {
@@ -78,10 +88,7 @@ void CFacePainter::StepSecondHand(HDC dc, int oldSecond, int newSecond) const {
 
 void CFacePainter::DrawFace(HDC dc, const FaceScene& scene) const {
     SelectMapping(dc, BitmapLayerMapping());
-    if (HBITMAP illustration = Illustration(scene.illustrationPath))
-        ui::gdi::DrawBitmap(dc, illustration, kIllustrationPosition.x, kIllustrationPosition.y);
-    else
-        DrawResourceBitmap(dc, IDB_FALLBACK_ILLUSTRATION, kIllustrationPosition);
+    DrawIllustration(dc, scene.illustrationPath);
 
     const LocalTime& today = scene.today;
     DrawResourceBitmap(dc, static_cast<UINT>(WeekdayGlyphResource(today.weekday)), kWeekdayGlyphPosition);
@@ -96,7 +103,8 @@ void CFacePainter::DrawNumerals(HDC dc) const {
     SetBkMode(dc, TRANSPARENT);
     SetTextAlign(dc, TA_CENTER | TA_TOP);
     LOGFONTW font = DialLogFont();
-    font.lfHeight = NumeralFontHeight(font.lfHeight, GetDeviceCaps(dc, LOGPIXELSY));
+    // The clock mapping already grows with the window: the numerals are sized as at 96 DPI.
+    font.lfHeight = NumeralFontHeight(font.lfHeight, kDesignDpi);
     for (const NumeralEntry& numeral : kRomanNumerals) {
         font.lfEscapement = numeral.escapement;
         ui::gdi::Font rotated(CreateFontIndirectW(&font));
@@ -121,9 +129,20 @@ LOGFONTW CFacePainter::DialLogFont() const {
     return font;
 }
 
+// Lines are one pixel wide at 96 DPI (width 0, whatever the mapping); wider ones are
+// given in the clock mapping's units.
+int CFacePainter::LineWidthInClockUnits() const {
+    const int pixels = m_scale.LineWidth();
+    return pixels > 1 && m_client.cx > 0 ? MulDivRounded(pixels, kClockUnitsAcross, m_client.cx) : 0;
+}
+
 void CFacePainter::DrawHand(HDC dc, int length, int divisor, int angle) const {
     HandPoints hand = ComputeHandPoints({length, divisor}, angle);
     POINT kite[] = {ToPoint(hand.tip), ToPoint(hand.right), ToPoint(hand.back), ToPoint(hand.left)};
+    const int width = LineWidthInClockUnits();
+    ui::gdi::Pen edge = width ? ui::gdi::MakePen(PS_SOLID, width, RGB(0, 0, 0)) : ui::gdi::Pen();
+    std::optional<ui::gdi::Select> edgeSelected;
+    if (edge) edgeSelected.emplace(dc, edge.Get());
     {
         ui::gdi::Brush fill = ui::gdi::MakeSolidBrush(m_settings.fillColour);
         ui::gdi::Select select(dc, fill.Get());
@@ -134,7 +153,7 @@ void CFacePainter::DrawHand(HDC dc, int length, int divisor, int angle) const {
         ui::gdi::Select select(dc, shadow.Get());
         Polygon(dc, kite, 3);  // the clockwise half: tip, right, back
     }
-    ui::gdi::Pen line = ui::gdi::MakePen(PS_SOLID, 0, m_settings.lineColour);
+    ui::gdi::Pen line = ui::gdi::MakePen(PS_SOLID, width, m_settings.lineColour);
     ui::gdi::Select select(dc, line.Get());
     MoveToEx(dc, kite[0].x, kite[0].y, nullptr);
     for (const POINT& p : {kite[1], kite[2], kite[3], kite[0], kite[2]}) LineTo(dc, p.x, p.y);
@@ -176,7 +195,8 @@ void CFacePainter::DrawSecondHand(HDC dc, int second) const {
     }
     const SecondHandPixels& hand = m_secondHandPixels[static_cast<size_t>(((second % 60) + 60) % 60)];
     {
-        ui::gdi::Pen pen = ui::gdi::MakePen(PS_SOLID, 0, RGB(0, 0, 0));
+        const int width = m_scale.LineWidth();
+        ui::gdi::Pen pen = ui::gdi::MakePen(PS_SOLID, width > 1 ? width : 0, RGB(0, 0, 0));
         ui::gdi::Select select(dc, pen.Get());
         MoveToEx(dc, hand.tip.x, hand.tip.y, nullptr);
         int rop = SetROP2(dc, R2_NOT);  // drawing the same line again restores the pixels
@@ -186,18 +206,33 @@ void CFacePainter::DrawSecondHand(HDC dc, int second) const {
 }
 
 // Built-in bitmaps are decoded once and kept for the window's life: the weekday and
-// date glyphs all at the first paint (a few kilobytes), so no later day adds any.
+// date glyphs all at the first paint (a few kilobytes), so no later day adds any. Each
+// is drawn where and as large as at 96 DPI in proportion, from its twice-as-large
+// version from 150 % up.
 void CFacePainter::DrawResourceBitmap(HDC dc, UINT id, Point at) const {
     if (m_builtInBitmaps.empty()) {
         for (int i = 0; i < 10; ++i) {
             for (int resource : {WeekdayGlyphResource(i % 7), DigitGlyphResource(i),
                                  DateGlyphResource({DateGlyphKind::Separator, 0, {}})})
-                m_builtInBitmaps.try_emplace(static_cast<UINT>(resource), ui::LoadBitmapResource(resource));
+                m_builtInBitmaps.try_emplace(static_cast<UINT>(resource), ui::LoadArt(resource, m_scale));
         }
     }
     auto found = m_builtInBitmaps.find(id);
-    if (found == m_builtInBitmaps.end()) found = m_builtInBitmaps.emplace(id, ui::LoadBitmapResource(id)).first;
-    ui::gdi::DrawBitmap(dc, found->second.Get(), at.x, at.y);
+    if (found == m_builtInBitmaps.end()) found = m_builtInBitmaps.emplace(id, ui::LoadArt(id, m_scale)).first;
+    const ui::Art& art = found->second;
+    if (m_scale.IsDesign()) return ui::gdi::DrawBitmap(dc, art.bitmap.Get(), at.x, at.y);
+    const SIZE size = art.DesignSize();
+    ui::gdi::DrawBitmapScaled(dc, art.bitmap.Get(), m_scale.Px(at.x), m_scale.Px(at.y), m_scale.Px(size.cx),
+                              m_scale.Px(size.cy));
+}
+
+// A picture from the data folder is drawn at its own size at 96 DPI and scaled with
+// the DPI (smoothly, once per picture); without one, the fallback picture.
+void CFacePainter::DrawIllustration(HDC dc, const std::wstring& path) const {
+    if (HBITMAP illustration = Illustration(path))
+        ui::gdi::DrawBitmap(dc, illustration, m_scale.Px(kIllustrationPosition.x), m_scale.Px(kIllustrationPosition.y));
+    else
+        DrawResourceBitmap(dc, IDB_FALLBACK_ILLUSTRATION, kIllustrationPosition);
 }
 
 // The illustration is decoded again only when another one is shown or its file has
@@ -213,6 +248,10 @@ HBITMAP CFacePainter::Illustration(const std::wstring& path) const {
     if (!held || held->path != path || held->info.size != info->size || held->info.created != info->created ||
         held->info.written != info->written) {
         m_illustration = LoadIllustration(path);
+        if (m_illustration && !m_scale.IsDesign()) {
+            const SIZE size = ui::gdi::BitmapSize(m_illustration.Get());
+            m_illustration = ui::gdi::ScaledCopy(m_illustration.Get(), m_scale.Px(size.cx), m_scale.Px(size.cy));
+        }
         m_illustrationFile = IllustrationFile{path, *info};
     }
     return m_illustration.Get();

@@ -10,10 +10,12 @@
 #include <string>
 
 #include "clock/FaceMapping.h"
+#include "common/DpiScale.h"
 #include "common/LocalTime.h"
 #include "content/ClockSettings.h"
 #include "ui/Files.h"
 #include "ui/Gdi.h"
+#include "ui/Resources.h"
 
 // What one paint shows besides the settings.
 struct FaceScene {
@@ -32,6 +34,8 @@ public:
 
     // The size of the window's client area, which the clock's mapping spans.
     void SetClientSize(SIZE client);
+    // The DPI the face is drawn for: the pictures, the glyphs and the lines follow it.
+    void SetDpi(DpiScale scale);
     // The whole face, in client pixels.
     void Paint(HDC dc, const FaceScene& scene) const;
     // The old second hand off and the new one on, where the last paint put them.
@@ -48,11 +52,14 @@ private:
     void DrawSecondHand(HDC dc, int second) const;
     void TakeSecondHandPixels(HDC clockMappedDc) const;
     void DrawResourceBitmap(HDC dc, UINT id, Point at) const;
+    void DrawIllustration(HDC dc, const std::wstring& path) const;
     HBITMAP Illustration(const std::wstring& path) const;
     LOGFONTW DialLogFont() const;
+    int LineWidthInClockUnits() const;
 
     const ClockSettings& m_settings;
     SIZE m_client{};
+    DpiScale m_scale;
 
     // Where the last paint put the second hand of each second, in client pixels.
     struct SecondHandPixels {
@@ -63,9 +70,9 @@ private:
     mutable bool m_secondHandPixelsKnown = false;
     // The extents MM_ISOTROPIC settled on for the asked ones (window, viewport).
     mutable std::map<std::array<int, 4>, std::array<int, 4>> m_settledExtents;
-    // Bitmaps decoded once: the built-in ones for good, the illustration while it is the
-    // one shown and its file stays as it was.
-    mutable std::map<UINT, ui::gdi::Bitmap> m_builtInBitmaps;
+    // Bitmaps decoded once: the built-in ones (as drawn for the DPI) for good, the
+    // illustration (scaled to the DPI) while it is the one shown and its file stays as it was.
+    mutable std::map<UINT, ui::Art> m_builtInBitmaps;
     mutable ui::gdi::Bitmap m_illustration;
     struct IllustrationFile {
         std::wstring path;

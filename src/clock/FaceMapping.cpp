@@ -25,7 +25,7 @@ IsotropicMapping BitmapLayerMapping() {
 }
 
 IsotropicMapping ClockMapping(int clientWidth, int clientHeight, int centreHeight) {
-    return {{1000, 1000}, {clientWidth, -clientHeight}, {clientWidth / 2, centreHeight}};
+    return {{kClockUnitsAcross, kClockUnitsAcross}, {clientWidth, -clientHeight}, {clientWidth / 2, centreHeight}};
 }
 
 Point LogicalToClient(const IsotropicMapping& mapping, Point logical) {

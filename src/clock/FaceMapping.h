@@ -12,6 +12,9 @@ struct IsotropicMapping {
     Point viewportOrigin;
 };
 
+// The clock mapping's units across the window.
+inline constexpr int kClockUnitsAcross = 1000;
+
 // Pixels, y down, origin at the top-left corner of the window.
 IsotropicMapping BitmapLayerMapping();
 

@@ -17,6 +17,21 @@ std::wstring FormatTimeText(const LocalTime& time, bool withSeconds, const DayPe
     return text;
 }
 
+std::vector<std::wstring> LabelTextSamples(const DayPeriodWords& words) {
+    std::vector<std::wstring> samples;
+    for (int hour : {11, 23}) {
+        const LocalTime late{2000, 1, 1, 6, hour, 58, 58, 0};
+        for (bool withSeconds : {true, false}) samples.push_back(FormatTimeText(late, withSeconds, words));
+    }
+    return samples;
+}
+
+int FittingFontHeight(int largest, int smallest, int width, const std::function<int(int height)>& widestAt) {
+    for (int height = largest; height > smallest; --height)
+        if (widestAt(height) <= width) return height;
+    return smallest;
+}
+
 std::wstring FormatTooltipText(const LocalTime& time, bool withSeconds, const DayPeriodWords& words,
                                const std::wstring& illustrationName) {
     return FormatTimeText(time, withSeconds, words) + L" - " + illustrationName;

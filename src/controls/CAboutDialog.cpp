@@ -1,5 +1,8 @@
 #include "controls/CAboutDialog.h"
 
+#include "ui/Dpi.h"
+#include "ui/Resources.h"
+
 #include "controls/LinkRules.h"
 #include "resource.h"
 
@@ -43,7 +46,29 @@ BOOL CAboutDialog::OnInitDialog() {
     SetUpVersion();
     m_notice.SetFormat(DT_WORDBREAK);
     SetUpCredits();
+    ShowArtForDpi();
     return result;
+}
+
+// The template's pictures are drawn for 96 DPI; on another screen each is replaced
+// by the picture drawn for it (its twice-as-large version from 150 % up), as large in
+// proportion as the dialog.
+void CAboutDialog::ShowArtForDpi() {
+    const DpiScale scale = ui::WindowDpi(m_hwnd);
+    if (scale.IsDesign()) return;
+    HWND link = Item(IDC_ABOUT_PICTURE_LINK);
+    HWND title = nullptr;
+    for (HWND child = nullptr; (child = FindWindowExW(m_hwnd, child, L"Static", nullptr)) != nullptr;)
+        if (child != link && (GetWindowLongPtrW(child, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP) title = child;
+    const std::pair<HWND, UINT> pictures[] = {{title, IDB_ABOUT_TITLE}, {link, IDB_ABOUT_LINK}};
+    for (size_t i = 0; i < m_art.size(); ++i) {
+        auto [control, id] = pictures[i];
+        if (!control) continue;
+        const ui::Art art = ui::LoadArt(id, scale);
+        const SIZE size = art.DesignSize();
+        m_art[i] = ui::gdi::ScaledCopy(art.bitmap.Get(), scale.Px(size.cx), scale.Px(size.cy));
+        ui::WindowView(control).Send(STM_SETIMAGE, IMAGE_BITMAP, m_art[i].Get());
+    }
 }
 
 void CAboutDialog::AttachControls() {

@@ -30,6 +30,7 @@ protected:
 private:
     void AttachControls();
     void SetUpLinks();
+    void ShowArtForDpi();
     void SetUpVersion();
     void SetUpCredits();
     INT_PTR OnCtlColor(HDC dc);
@@ -43,4 +44,5 @@ private:
     ui::gdi::Font m_versionFont;
     ui::gdi::Font m_captionFont;
     ui::gdi::Brush m_white;
+    std::array<ui::gdi::Bitmap, 2> m_art;  // the title and link pictures drawn for the screen's DPI
 };

@@ -7,6 +7,7 @@
 
 #include "ui/BufferDC.h"
 #include "ui/CommonDialogs.h"
+#include "ui/Dpi.h"
 #include "ui/WindowView.h"
 #include "controls/ColourPickerMessages.h"
 #include "controls/ColourPopupRules.h"
@@ -20,10 +21,14 @@ constexpr COLORREF kRgbMask = 0x00FFFFFF;
 RECT ToRect(const Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
 Rect FromRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
-ui::gdi::Font MessageFont() {
+// The system's message font as a window at that DPI gets it.
+ui::gdi::Font MessageFont(DpiScale scale) {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof(metrics);
-    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) return ui::gdi::Font();
+    if (!SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0,
+                                    static_cast<UINT>(scale.dpi)) &&
+        !SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
+        return ui::gdi::Font();
     return ui::gdi::Font(CreateFontIndirectW(&metrics.lfMessageFont));
 }
 
@@ -35,12 +40,14 @@ std::optional<Size> CaptionExtent(HDC dc, const std::wstring& text) {
     return Size{r.right - r.left, r.bottom - r.top};
 }
 
-ColourPopupLayout Measure(HFONT font, const std::wstring& automaticText, const std::wstring& moreText) {
+// The cells are as large, in proportion, as at 96 DPI on the picker's monitor.
+ColourPopupLayout Measure(HFONT font, DpiScale scale, const std::wstring& automaticText, const std::wstring& moreText) {
     ui::gdi::ClientDC screen(nullptr);
     ui::gdi::Select select(screen.Get(), font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
     ColourPopupInput input;
     input.colourCount = static_cast<int>(kColourTable.size());
-    input.margin = GetSystemMetrics(SM_CXEDGE);
+    input.margin = ui::SystemMetric(SM_CXEDGE, scale);
+    input.boxSize = scale.Px(ColourPopupLayout::kBoxSize);
     input.automaticText = CaptionExtent(screen.Get(), automaticText);
     input.moreColoursText = CaptionExtent(screen.Get(), moreText);
     return ColourPopupLayout(input);
@@ -93,8 +100,9 @@ std::optional<COLORREF> ShowSystemColourDialog(HWND owner, COLORREF initial) {
 // ---- Opening -----------------------------------------------------------------------------
 
 HWND CColourPopup::Open(ColourPopupArgs args) {
-    ui::gdi::Font font = MessageFont();
-    const ColourPopupLayout layout = Measure(font.Get(), args.automaticText, args.moreColoursText);
+    const DpiScale scale = ui::WindowDpi(args.picker);
+    ui::gdi::Font font = MessageFont(scale);
+    const ColourPopupLayout layout = Measure(font.Get(), scale, args.automaticText, args.moreColoursText);
     const RECT& button = args.button;
     const Rect placed = PlaceColourPopup(layout.WindowSize(), {button.left, button.bottom}, button.bottom - button.top,
                                          WorkAreaOf(args.picker));
@@ -107,8 +115,9 @@ HWND CColourPopup::Open(ColourPopupArgs args) {
 }
 
 ColourPopupLayout CColourPopup::LayoutFor(const std::wstring& automaticText, const std::wstring& moreColoursText) {
-    ui::gdi::Font font = MessageFont();
-    return Measure(font.Get(), automaticText, moreColoursText);
+    const DpiScale scale = ui::SystemDpi();
+    ui::gdi::Font font = MessageFont(scale);
+    return Measure(font.Get(), scale, automaticText, moreColoursText);
 }
 
 CColourPopup::CColourPopup(ColourPopupArgs args, ui::gdi::Font font, const ColourPopupLayout& layout)

@@ -64,9 +64,9 @@ void CHoverButton::OnAttached() {
 // ---- Settings ----------------------------------------------------------------------------
 
 void CHoverButton::SetIcons(UINT hoverIconId, UINT normalIconId) {
-    auto load = [](UINT id) {
-        return ui::gdi::Icon(
-            static_cast<HICON>(LoadImageW(ui::Instance(), MAKEINTRESOURCEW(id), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR)));
+    auto load = [this](UINT id) {
+        return ui::gdi::Icon(static_cast<HICON>(
+            LoadImageW(ui::Instance(), MAKEINTRESOURCEW(id), IMAGE_ICON, m_iconSize, m_iconSize, LR_DEFAULTCOLOR)));
     };
     m_hoverIconId = hoverIconId;
     m_hoverIcon = load(hoverIconId);

@@ -23,6 +23,8 @@ public:
     // Icon resources: the first is shown while hovered, pressed or checked, the
     // second otherwise (0: the first everywhere).
     void SetIcons(UINT hoverIconId, UINT normalIconId = 0);
+    // The size the next SetIcons loads its icons at (square); 0 for the icon's own size.
+    void SetIconSize(int pixels) { m_iconSize = pixels; }
     void SetTooltipText(UINT stringId, bool activate);  // nothing happens for an empty string
     void SetTooltipText(const std::wstring& text, bool activate);
     void SetNormalBackground(COLORREF colour, bool redraw);
@@ -92,6 +94,7 @@ private:
     HCURSOR m_cursor = nullptr;
     ui::Tooltip m_tooltip;
     UINT m_hoverIconId = 0;
+    int m_iconSize = 0;
     ui::gdi::Icon m_hoverIcon;
     ui::gdi::Icon m_normalIcon;  // empty when the hover icon serves both
     BYTE m_iconWidth = 0;

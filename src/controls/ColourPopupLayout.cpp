@@ -23,7 +23,7 @@ Size CaptionBox(const ColourPopupInput& input, int margin) {
 ColourPopupLayout::ColourPopupLayout(const ColourPopupInput& input)
     : m_count(std::clamp(input.colourCount, 0, kMaxColours)),
       m_margin(std::max(input.margin, 0)),
-      m_boxSize(std::max(kBoxSize, 2 * m_margin + 7)),
+      m_boxSize(std::max(input.boxSize, 2 * m_margin + 7)),
       m_gridTop(m_margin),
       m_hasAutomatic(input.automaticText.has_value()),
       m_hasMoreColours(input.moreColoursText.has_value()) {

@@ -18,6 +18,7 @@ struct ColourPopupInput {
     // Extents of the two captions in the popup font; no extent: no such box.
     std::optional<Size> automaticText;
     std::optional<Size> moreColoursText;
+    int boxSize = 18;  // a colour cell's side (18 at 96 DPI)
 };
 
 class ColourPopupLayout {

@@ -29,6 +29,44 @@ void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y) {
     BitBlt(dc, x, y, info.bmWidth, info.bmHeight, memory.Get(), 0, 0, SRCCOPY);
 }
 
+SIZE BitmapSize(HBITMAP bitmap) {
+    BITMAP info{};
+    if (!bitmap || !GetObjectW(bitmap, sizeof(info), &info)) return {0, 0};
+    return {info.bmWidth, info.bmHeight};
+}
+
+void DrawBitmapScaled(HDC dc, HBITMAP bitmap, int x, int y, int width, int height) {
+    const SIZE size = BitmapSize(bitmap);
+    if (size.cx == width && size.cy == height) return DrawBitmap(dc, bitmap, x, y);
+    if (size.cx <= 0 || size.cy <= 0) return;
+    MemoryDC memory(dc);
+    Select select(memory.Get(), bitmap);
+    int mode = SetStretchBltMode(dc, HALFTONE);
+    POINT brushOrigin{};
+    SetBrushOrgEx(dc, 0, 0, &brushOrigin);  // as HALFTONE asks
+    StretchBlt(dc, x, y, width, height, memory.Get(), 0, 0, size.cx, size.cy, SRCCOPY);
+    SetBrushOrgEx(dc, brushOrigin.x, brushOrigin.y, nullptr);
+    SetStretchBltMode(dc, mode);
+}
+
+Bitmap ScaledCopy(HBITMAP bitmap, int width, int height) {
+    if (!bitmap || width <= 0 || height <= 0) return {};
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof(format.bmiHeader);
+    format.bmiHeader.biWidth = width;
+    format.bmiHeader.biHeight = height;
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 24;
+    format.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    Bitmap copy(CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!copy) return {};
+    MemoryDC target(nullptr);
+    Select select(target.Get(), copy.Get());
+    DrawBitmapScaled(target.Get(), bitmap, 0, 0, width, height);
+    return copy;
+}
+
 void Draw3dRect(HDC dc, const RECT& r, COLORREF topLeft, COLORREF bottomRight) {
     const COLORREF background = GetBkColor(dc);
     FillSolid(dc, {r.left, r.top, r.right - 1, r.top + 1}, topLeft);

@@ -100,6 +100,13 @@ private:
 
 // Copies a bitmap to (x, y) at its own size.
 void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y);
+// Copies a bitmap into width x height at (x, y); a bitmap of another size is scaled
+// smoothly (halftone).
+void DrawBitmapScaled(HDC dc, HBITMAP bitmap, int x, int y, int width, int height);
+// A bitmap's size in pixels; (0, 0) for none.
+SIZE BitmapSize(HBITMAP bitmap);
+// A copy of the bitmap scaled smoothly to width x height (a 24-bit DIB section).
+Bitmap ScaledCopy(HBITMAP bitmap, int width, int height);
 // A one-pixel frame: its top and left edges in one colour, its bottom and right edges
 // (the two far corners included) in the other.
 void Draw3dRect(HDC dc, const RECT& r, COLORREF topLeft, COLORREF bottomRight);

@@ -19,6 +19,18 @@ gdi::Bitmap LoadBitmapResource(UINT id) {
         static_cast<HBITMAP>(LoadImageW(Instance(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
 }
 
+Art LoadArt(UINT id, DpiScale scale) {
+    if (scale.LargeArt()) {
+        if (gdi::Bitmap large = LoadBitmapResource(id + kLargeArtOffset)) return {std::move(large), 2};
+    }
+    return {LoadBitmapResource(id), 1};
+}
+
+SIZE Art::DesignSize() const {
+    SIZE size = gdi::BitmapSize(bitmap.Get());
+    return {size.cx / factor, size.cy / factor};
+}
+
 gdi::Menu LoadMenuResource(UINT id) { return gdi::Menu(LoadMenuW(Instance(), MAKEINTRESOURCEW(id))); }
 
 gdi::Menu LoadPopupMenu(UINT id) {

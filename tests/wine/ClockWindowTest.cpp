@@ -52,7 +52,7 @@ TEST(ClockWindowTest, ShapeIsRoundedAndControlsSitAlongTheTop) {
         {IDC_CLOCK_MINIMIZE, {108, 3, 124, 16}},
         {IDC_CLOCK_TOPMOST, {124, 3, 140, 16}},
         {IDC_CLOCK_CLOSE, {140, 3, 156, 16}},
-        {IDC_CLOCK_LABEL, {10, 1, 100, 15}},
+        {IDC_CLOCK_LABEL, {10, 1, 106, 15}},  // widened to the buttons, so its texts fit at 17 pixels
     };
     for (const Expected& c : controls) {
         RECT r = ChildRectInParent(hwnd, c.id);
