@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "resource.h"
+#include "ui/Monitors.h"
 #include "ui/Redraw.h"
 #include "ui/Resources.h"
 #include "ui/Shape.h"
@@ -187,6 +188,7 @@ void CMessageDialog::ShowEntry(AlarmEntry entry) {
     ui::RedrawNow(m_messageLabel.Handle());
     LayOut(std::max(textHeight, kMinimumTextHeight));
     RebuildRegion();
+    if (!m_soundOnly) ui::KeepOnItsMonitor(m_hwnd, m_env.monitors);  // a long text must not run off the screen
 }
 
 // An entry without a sound of its own ("NULL", or empty as the data file may hold) gets an Alarm sound.

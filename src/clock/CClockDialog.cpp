@@ -4,6 +4,7 @@
 
 #include "clock/FaceGeometry.h"
 #include "clock/IllustrationPick.h"
+#include "clock/ScreenPlacement.h"
 #include "resource.h"
 #include "ui/Cp932Codec.h"
 #include "ui/Files.h"
@@ -93,6 +94,7 @@ INT_PTR CClockDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_SIZE: m_painter.SetClientSize({LOWORD(lParam), HIWORD(lParam)}); return FALSE;
     case WM_DISPLAYCHANGE:
         m_painter.ForgetDisplayShape();
+        KeepOnScreen();
         WakeReturnHomeCount();
         return FALSE;
     case WM_MOVE:
@@ -192,15 +194,13 @@ void CClockDialog::CreateImageList() {
     }
 }
 
-RECT CClockDialog::WorkArea() const {
-    RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-    return area;
-}
-
+// A saved position where the window would show on no monitor (one since removed, a
+// hand-edited X) gives way to the default position on the primary monitor.
 void CClockDialog::PlaceWindow() {
-    RECT area = WorkArea();
-    WindowPosition position = ReadWindowPosition(m_profile, area.right - area.left, area.bottom - area.top);
+    MonitorLayout monitors = m_env.monitors.layout();
+    Rect work = PrimaryMonitor(monitors).workArea;
+    WindowPosition saved = ReadWindowPosition(m_profile, work.Width(), work.Height());
+    Point position = OnScreenTopLeft({saved.x, saved.y}, {kWidth, kHeight}, monitors);
     SetWindowPos(m_hwnd, nullptr, position.x, position.y, kWidth, kHeight, SWP_NOZORDER);
     RECT client{};
     GetClientRect(m_hwnd, &client);

@@ -116,6 +116,7 @@ private:
     // What the options sheet may ask of the clock (OptionsHost).
     const ui::Environment& Env() const override { return m_env; }
     POINT WindowTopLeft() const override;
+    Rect ClockWorkArea() const override { return ClockMonitor().workArea; }
     void ShowIllustration(int index) override;
     HIMAGELIST AlarmImages() const override { return m_imageList.Get(); }
     SoundPlayer& Player() override { return *this; }
@@ -197,7 +198,11 @@ private:
     void OnContextMenu(LPARAM lParam);
 
     int ShowMessage(const std::wstring& text, const std::wstring& caption, UINT type);
-    RECT WorkArea() const;
+    // The monitor the clock is on (or is restored onto while minimised); the primary one
+    // when it is on none.
+    MonitorArea ClockMonitor() const;
+    // Brings the window (or its restore position) back onto the monitors when it lies on none.
+    void KeepOnScreen();
 
     ui::Environment m_env;
     ClockOwner* m_owner;

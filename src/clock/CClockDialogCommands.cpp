@@ -5,6 +5,7 @@
 
 #include "clock/Evasion.h"
 #include "clock/ReturnHome.h"
+#include "clock/ScreenPlacement.h"
 #include "clock/TrayGlide.h"
 #include "resource.h"
 
@@ -26,14 +27,35 @@ Rect CClockDialog::WindowRect() const {
     return ToRect(r);
 }
 
+// ---- Monitors ------------------------------------------------------------------------------
+
+MonitorArea CClockDialog::ClockMonitor() const {
+    POINT topLeft = WindowTopLeft();
+    return m_env.monitors.OfOrPrimary({topLeft.x, topLeft.y, topLeft.x + kWidth, topLeft.y + kHeight});
+}
+
+void CClockDialog::KeepOnScreen() {
+    MonitorLayout monitors = m_env.monitors.layout();
+    if (m_settings.Minimize) {
+        Point restore = OnScreenTopLeft({m_restorePosition.x, m_restorePosition.y}, {kWidth, kHeight}, monitors);
+        m_restorePosition = {restore.x, restore.y};
+        return;
+    }
+    Rect window = WindowRect();
+    Point topLeft = OnScreenTopLeft(window.TopLeft(), {window.Width(), window.Height()}, monitors);
+    if (topLeft != window.TopLeft()) MoveTo(m_hwnd, topLeft);
+}
+
 // ---- Evasion and the return home ---------------------------------------------------------
 
 void CClockDialog::OnMouseMove(WPARAM flags, LPARAM point) {
+    MonitorArea monitor = ClockMonitor();
     EvasionInput input{m_settings.Escape != 0,
                        static_cast<int>(flags),
                        {static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point))},
                        WindowRect(),
-                       ToRect(WorkArea())};
+                       monitor.workArea,
+                       monitor.bounds.TopLeft()};
     EvasionPlan plan = PlanEvasion(input);
     if (!plan.active) return;
     MoveTo(m_hwnd, plan.pullTo);
@@ -43,11 +65,9 @@ void CClockDialog::OnMouseMove(WPARAM flags, LPARAM point) {
 }
 
 void CClockDialog::ReturnHome() {
-    ReturnHomeInput input{m_settings.Home,
-                          {m_settings.HomeX, m_settings.HomeY},
-                          m_settings.Minimize != 0,
-                          WindowRect(),
-                          ToRect(WorkArea())};
+    ReturnHomeInput input{m_settings.Home,          {m_settings.HomeX, m_settings.HomeY},
+                          m_settings.Minimize != 0, WindowRect(),
+                          ClockMonitor().workArea,  m_env.monitors.layout()};
     ReturnHomePlan plan = PlanReturnHome(input);
     if (!plan.move) return;
     PlayEventSound(SoundEvent::Return);
@@ -119,7 +139,9 @@ void CClockDialog::RestoreFromTray() {
     m_profile.WriteInt(L"Minimize", 0);
     View().Show(true);
     BringWindowToTop(m_hwnd);
-    Point restore{m_restorePosition.x, m_restorePosition.y};
+    // Back where it was minimised, unless that is on no monitor now.
+    Point restore =
+        OnScreenTopLeft({m_restorePosition.x, m_restorePosition.y}, {kWidth, kHeight}, m_env.monitors.layout());
     if (std::optional<Rect> taskbar = FindTaskbar()) {
         PlayEventSound(SoundEvent::Restore);
         for (const WindowStep& step : RestoreGlide(restore, *taskbar).steps) PlaceStep(m_hwnd, step);

@@ -1,5 +1,7 @@
 #include "clock/ReturnHome.h"
 
+#include "clock/ScreenPlacement.h"
+
 Point CentreTarget(const Rect& workArea) {
     // Offset by the work area's own top-left, so a taskbar on the left or at the top
     // does not pull the window off centre.
@@ -34,7 +36,10 @@ ReturnHomePlan PlanReturnHome(const ReturnHomeInput& input) {
     if (input.minimized) {
         return plan;
     }
-    const std::optional<Point> target = HomeTarget(input.homeMode, input.homePoint, input.workArea);
+    std::optional<Point> target = HomeTarget(input.homeMode, input.homePoint, input.workArea);
+    if (target && input.homeMode == kHomePoint) {
+        target = OnScreenTopLeft(*target, {input.window.Width(), input.window.Height()}, input.monitors);
+    }
     if (!target || input.window.TopLeft() == *target) {
         return plan;
     }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "common/Geometry.h"
+#include "common/Monitors.h"
 #include "content/ClockSettings.h"
 
 #include <optional>
@@ -14,7 +15,10 @@ struct ReturnHomeInput {
     Point homePoint;  // HomeX, HomeY
     bool minimized;
     Rect window;
-    Rect workArea;
+    Rect workArea;  // of the monitor the window is on
+    // Every monitor: a home point where the window would show on none is taken for the
+    // default position on the primary one. None known: the point is taken as it is.
+    MonitorLayout monitors;
 };
 
 struct ReturnHomePlan {

@@ -43,6 +43,7 @@ BOOL CAboutDialog::OnInitDialog() {
     SetUpVersion();
     m_notice.SetFormat(DT_WORDBREAK);
     SetUpCredits();
+    ui::KeepOnMonitorOf(m_hwnd, GetWindow(m_hwnd, GW_OWNER), m_monitors);
     return result;
 }
 

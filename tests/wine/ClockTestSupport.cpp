@@ -116,6 +116,10 @@ ui::Environment TestWorld::MakeEnvironment() {
         return TRUE;
     };
     env.findTaskbar = [this] { return taskbar; };
+    env.monitors.layout = [this] { return monitors ? *monitors : ui::SystemMonitorLayout(); };
+    env.monitors.of = [this](const Rect& rect) {
+        return monitors ? MonitorOfRect(*monitors, rect) : ui::SystemMonitorOf(rect);
+    };
     env.fileRetry = {3, [this] { retryPause(); }};
     env.openWaveFile = [this](HWND, const std::wstring&) { return waveFileChoice; };
     env.chooseFont = [this](HWND owner, const LOGFONTW& font) {
