@@ -22,16 +22,18 @@ mkdir -p "$out/corpus"
 sources=(
   tests/fuzz/DataFilesFuzz.cpp
   tests/host/TextCodecIconv.cpp
-  src/alarms/AlarmEntry.cpp
+  src/content/AlarmEntry.cpp
   src/alarms/AlarmFields.cpp
   src/alarms/AlarmRules.cpp
   src/alarms/AlarmSchedule.cpp
+  src/content/DecimalText.cpp
   src/content/TextCodec.cpp
   src/content/TextLines.cpp
   src/content/TextFile.cpp
   src/content/NameListFiles.cpp
   src/content/SoundTable.cpp
   src/content/MessageFile.cpp
+  src/common/LocalTime.cpp
 )
 
 echo "run-fuzz: building $out/DataFilesFuzz"

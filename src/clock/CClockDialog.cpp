@@ -40,6 +40,7 @@ CClockDialog::CClockDialog(const ui::Environment& env, ClockOwner* owner)
       m_data(m_dataStore, kDataCodec) {
     LocalTime now = m_env.now();
     SetLastDrawnTime(now.Hour12(), now.minute, now.second);
+    m_handledMinute = MinuteNumber(now);
     // A profile held by another program reads as all defaults: those must not replace it.
     m_profileUnreadable = !ui::ReadableOrMissing(m_profile.Path(), m_env.fileRetry);
     if (m_profileUnreadable) m_profile.LeaveAlone();
@@ -102,9 +103,16 @@ INT_PTR CClockDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_SETTINGCHANGE:
         if (wParam == SPI_SETWORKAREA) WakeReturnHomeCount();
         return FALSE;
-    case WM_TIMECHANGE:  // the time set anew: followed at once, the next tick in step with it
+    case WM_TIMECHANGE:
+        // The time set anew: followed at once, the next tick in step with it. The minutes
+        // it jumped over were not missed.
+        m_handledMinute.reset();
         if (m_tickElapse) Tick(kSecondTimer);
         return FALSE;
+    case WM_POWERBROADCAST:  // back from sleep: what fell due meanwhile opens now
+        if ((wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND) && m_tickElapse) Tick(kSecondTimer);
+        SetResult(TRUE);
+        return TRUE;
     case WM_ERASEBKGND: ExcludeCaptionControls(reinterpret_cast<HDC>(wParam)); return FALSE;
     case MM_MCINOTIFY: OnMciNotify(wParam, lParam); return TRUE;
     case WM_MOUSEMOVE: OnMouseMove(wParam, lParam); return FALSE;

@@ -164,7 +164,8 @@ private:
     void RefreshLabel();
     const std::wstring& TooltipText();
     void ShowDueMessages(const AlarmList& entries);
-    void OpenMessageWindow(const AlarmList& entries);
+    void ShowMissedMessages(const LocalTime& last, const LocalTime& now);
+    void OpenMessageWindow(const AlarmList& entries, const std::vector<std::wstring>& notes = {});
 
     // Sounds and window commands
     bool StartSound(const std::wstring& path);  // resolves the path; true when it plays
@@ -229,6 +230,9 @@ private:
     int m_lastSecond = 0;
     int m_lastMinute = 0;
     int m_lastHour = 0;
+    // The minute the tick last handled, counted across days (MinuteNumber); none after
+    // the time was set, when nothing is made up for.
+    std::optional<long long> m_handledMinute;
     UINT m_tickElapse = 0;  // the second timer's period as last set
     bool m_returnHomeTimerRuns = false;
     std::optional<LocalTime> m_textTime;  // of the last second step: what the label and tooltip show
