@@ -14,9 +14,8 @@ public:
 protected:
     BOOL OnInitDialog() override;
     bool OnSetActive() override;
-    // Back keeps what was typed; Finish takes only numbers in range.
-    bool OnKillActive() override { return true; }
-    bool OnWizardFinish() override { return UpdateData(true); }
+    // The numbers go into the schedule as they are typed, beyond the up-down ranges
+    // too: leaving the page, Back and Finish have nothing left to take or refuse.
     bool OnCommand(WORD id, WORD code, HWND control) override;
 
 private:

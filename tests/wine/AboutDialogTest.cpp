@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "LinkTestSupport.h"
+#include "PixelTestSupport.h"
+#include "WineTestSupport.h"
 #include "controls/CLinkShell.h"
 #include "controls/CAboutDialog.h"
 #include "resource.h"
@@ -24,18 +26,6 @@ int Dpi() {
     int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
     return dpi;
-}
-
-LOGFONTW FontOf(HWND hwnd) {
-    LOGFONTW font{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)), sizeof(font), &font);
-    return font;
-}
-
-SIZE ClientSize(HWND hwnd) {
-    RECT r{};
-    GetClientRect(hwnd, &r);
-    return {r.right, r.bottom};
 }
 
 class AboutDialogTest : public testing::Test {
@@ -83,7 +73,6 @@ TEST_F(AboutDialogTest, ShowsTheVersionAndCreditsInTheirFonts) {
         auto* name = ControlOf<CTextLabel>(IDC_ABOUT_NAME_ILLUST + i);
         ASSERT_TRUE(role && name) << i;
         EXPECT_EQ(role->Format(), static_cast<UINT>(DT_RIGHT));
-        EXPECT_EQ(name->Format(), 0u);
         font = FontOf(Item(IDC_ABOUT_ROLE_ILLUST + i));
         EXPECT_EQ(font.lfWeight, FW_BOLD);
         EXPECT_EQ(font.lfHeight, MulDiv(9, Dpi(), 72));
@@ -140,14 +129,11 @@ TEST_F(AboutDialogTest, BothLinksOpenTheManual) {
     EXPECT_FALSE(picture->LinkStyle() & kLinkUseHover);
     EXPECT_EQ(CHyperLink::Colours().pressed, RGB(255, 0, 0));
 
-    for (int id : {IDC_ABOUT_PICTURE_LINK, IDC_ABOUT_TEXT_LINK}) {
-        SendMessageW(Item(id), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
-        SendMessageW(Item(id), WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
-    }
+    for (int id : {IDC_ABOUT_PICTURE_LINK, IDC_ABOUT_TEXT_LINK}) ClickAt(Item(id), 4, 4);
     EXPECT_EQ(m_shell.opened, (std::vector<std::wstring>{kManual, kManual}));
     SetFocus(Item(IDOK));
     EXPECT_TRUE(text->IsVisited());
-    EXPECT_GT(CountClientPixels(Item(IDC_ABOUT_TEXT_LINK), RGB(128, 0, 128)), 20);
+    EXPECT_GT(PrintedPixels(Item(IDC_ABOUT_TEXT_LINK)).Count(RGB(128, 0, 128)), 20);
 }
 
 // Keys go through the dialog manager, as in the box's modal loop.
@@ -158,7 +144,7 @@ TEST_F(AboutDialogTest, TabReachesTheTextLinkAndSpaceOpensIt) {
     PostMessageW(Item(IDOK), WM_KEYDOWN, VK_TAB, 0);
     ui::PumpMessages();
     ASSERT_EQ(GetFocus(), link);
-    EXPECT_GT(CountClientPixels(link, RGB(255, 0, 0)), 20);  // focused: the pressed colour
+    EXPECT_GT(PrintedPixels(link).Count(RGB(255, 0, 0)), 20);  // focused: the pressed colour
     PostMessageW(link, WM_KEYDOWN, VK_SPACE, 0);
     ui::PumpMessages();
     EXPECT_EQ(m_shell.opened, std::vector<std::wstring>{kManual});
@@ -168,17 +154,13 @@ TEST_F(AboutDialogTest, TabReachesTheTextLinkAndSpaceOpensIt) {
 TEST_F(AboutDialogTest, StandsOnWhite) {
     Open();
     RECT version = ChildRectInParent(m_about.Handle(), IDC_ABOUT_VERSION);
-    HDC dc = GetDC(m_about.Handle());
-    COLORREF margin = GetPixel(dc, 2, ClientSize(m_about.Handle()).cy - 3);
-    COLORREF besideVersion = GetPixel(dc, version.right - 2, version.bottom - 2);
-    ReleaseDC(m_about.Handle(), dc);
-    EXPECT_EQ(margin, kWhite);
-    EXPECT_EQ(besideVersion, kWhite);
+    const Image shown = ShownPixels(m_about.Handle());
+    EXPECT_EQ(shown.At(2, shown.height - 3), kWhite);  // the margin
+    EXPECT_EQ(shown.At(version.right - 2, version.bottom - 2), kWhite);
     // The text link: blue letters on white and nothing else.
-    HWND link = Item(IDC_ABOUT_TEXT_LINK);
-    SIZE size = ClientSize(link);
-    EXPECT_GT(CountClientPixels(link, RGB(0, 0, 255)), 20);
-    EXPECT_GT(CountClientPixels(link, kWhite), size.cx * size.cy / 2);
+    const Image link = PrintedPixels(Item(IDC_ABOUT_TEXT_LINK));
+    EXPECT_GT(link.Count(RGB(0, 0, 255)), 20);
+    EXPECT_GT(link.Count(kWhite), link.width * link.height / 2);
 }
 
 TEST_F(AboutDialogTest, OpensTopmostWhenTheClockIs) {

@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "ClockTestSupport.h"
-#include "SheetTestSupport.h"
+#include "WineTestSupport.h"
 #include "alarms/ScheduleEditor.h"
 #include "clock/CClockDialog.h"
 #include "resource.h"
@@ -17,8 +17,6 @@
 #include "ui/Text.h"
 
 namespace {
-
-const std::string kBom = "\xEF\xBB\xBF";
 
 // The window that `owner` owns and that was active last, or nullptr.
 HWND OwnedWindow(HWND owner) {
@@ -57,21 +55,18 @@ protected:
     // The clock starts on Monday 2026-12-07 at 10:30:15 with these records in Message.ini.
     void Start(const std::string& records) {
         m_clock.reset();
-        m_world.folder.WriteData(L"Message.ini", kBom + records);
+        m_world.folder.WriteData(L"Message.ini", kUtf8Mark + records);
         m_clock = std::make_unique<RunningClock>(m_world);
     }
     // Runs the steps inside the options sheet, which opens on the alarm page.
     void RunOptions(std::vector<std::function<void()>> steps) {
-        const size_t count = steps.size() + 1;
         steps.insert(steps.begin(), [this] {
-            m_sheet = OwnedWindow(m_clock->Hwnd());
-            SendMessageW(m_sheet, PSM_SETCURSELID, 0, IDD_ALARM_LIST);
+            ShowPage(m_sheet, IDD_ALARM_LIST);
             m_page = CurrentPage(m_sheet);
             m_list = GetDlgItem(m_page, IDC_ALARM_LIST);
         });
-        ModalScript script(std::move(steps));
-        SendMessageW(m_clock->Hwnd(), WM_COMMAND, ID_CMD_OPTIONS, 0);
-        EXPECT_EQ(script.StepsRun(), count);
+        const size_t count = steps.size();
+        EXPECT_EQ(::RunOptions(*m_clock, m_sheet, std::move(steps)), count);
     }
     std::string File() const { return m_world.folder.ReadData(L"Message.ini"); }
 
@@ -135,7 +130,7 @@ TEST_F(AlarmPagesTest, TheWizardAppendsItsAlarmToTheFileAndItFiresInTheComingMin
             Click(m_sheet, IDOK);
         },
     });
-    EXPECT_EQ(File(), kBom + morning +
+    EXPECT_EQ(File(), kUtf8Mark + morning +
                           "歯医者\r\nC:\\音\\歯医者.wav\r\n[\r\n予約の時間です\r\n保険証を忘れずに\r\n]\r\n"
                           "毎日\r\nNULL\r\n指定の時刻\r\n10:31\r\n");
 
@@ -189,7 +184,7 @@ TEST_F(AlarmPagesTest, ThePropertySheetRewritesTheScheduleOnlyWhenItsTabWasOpene
                 Click(m_sheet, IDOK);
             },
         });
-        EXPECT_EQ(File(), kBom + edited);
+        EXPECT_EQ(File(), kUtf8Mark + edited);
     }
 }
 
@@ -221,7 +216,7 @@ TEST_F(AlarmPagesTest, TestAndDeleteActOnTheSelectedRowsOwnRecordAndCancelKeepsT
                     EXPECT_FALSE(Enabled(m_page, IDC_ALARM_DELETE));
                     Click(m_sheet, IDOK);
                 }});
-    EXPECT_EQ(File(), kBom + monday);
+    EXPECT_EQ(File(), kUtf8Mark + monday);
 
     m_world.messageBoxAnswers = {IDYES};
     RunOptions({[&] {
@@ -230,7 +225,7 @@ TEST_F(AlarmPagesTest, TestAndDeleteActOnTheSelectedRowsOwnRecordAndCancelKeepsT
         EXPECT_EQ(RowCount(m_list), 0);
         Click(m_sheet, IDCANCEL);
     }});
-    EXPECT_EQ(File(), kBom + monday);
+    EXPECT_EQ(File(), kUtf8Mark + monday);
     EXPECT_EQ(ImageList_GetImageCount(static_cast<OptionsHost*>(m_clock->Dialog())->AlarmImages()),
               4);  // lent, not destroyed with the page
 }
@@ -288,7 +283,7 @@ TEST_F(AlarmPagesTest, WizardAndPropertySheetButtonsCloseUpAtTheRightEdge) {
 TEST_F(AlarmPagesTest, AFileThatCouldNotBeReadOffersNoEditUntilItCanBeRead) {
     const std::string morning = "おはよう\r\nNULL\r\n[\r\n起きて\r\n]\r\n毎日\r\nNULL\r\n指定の時刻\r\n7:0\r\n";
     const std::wstring path = m_world.folder.DataPath(L"Message.ini");
-    m_world.folder.WriteData(L"Message.ini", kBom + morning);
+    m_world.folder.WriteData(L"Message.ini", kUtf8Mark + morning);
     HeldFile held(path, 0);
     m_clock = std::make_unique<RunningClock>(m_world);
     RunOptions({[&] {
@@ -301,7 +296,7 @@ TEST_F(AlarmPagesTest, AFileThatCouldNotBeReadOffersNoEditUntilItCanBeRead) {
         Click(m_sheet, IDOK);
     }});
     held.Release();
-    EXPECT_EQ(File(), kBom + morning);
+    EXPECT_EQ(File(), kUtf8Mark + morning);
 
     HWND wizard = nullptr;
     RunOptions({
@@ -322,7 +317,8 @@ TEST_F(AlarmPagesTest, AFileThatCouldNotBeReadOffersNoEditUntilItCanBeRead) {
         [&] { Click(wizard, ui::kFinishButton); },
         [&] { Click(m_sheet, IDOK); },
     });
-    EXPECT_EQ(File(), kBom + morning + "歯医者\r\nNULL\r\n[\r\n予約\r\n]\r\n毎年\r\n12/7\r\n指定の時刻\r\n10:30\r\n");
+    EXPECT_EQ(File(),
+              kUtf8Mark + morning + "歯医者\r\nNULL\r\n[\r\n予約\r\n]\r\n毎年\r\n12/7\r\n指定の時刻\r\n10:30\r\n");
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ClockTestSupport.h"
+#include "WineTestSupport.h"
 #include "app/CClockTrayWnd.h"
 #include "clock/CClockDialog.h"
 #include "content/SoundTable.h"

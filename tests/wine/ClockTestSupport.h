@@ -1,71 +1,27 @@
-// What the clock window tests share: a data folder of their own, a settable
-// clock, recorded system calls, and the running clock.
+// What the clock's tests share: a world whose outside is recorded and set by the
+// test, the running clock, its notification icon, message windows and options.
 #pragma once
 #include <windows.h>
 #include <shellapi.h>
 
 #include <deque>
 #include <functional>
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "PixelTestSupport.h"
+#include "WineTestSupport.h"
 #include "ui/Environment.h"
 
 class CClockDialog;
 class CClockTrayWnd;
-
-// A fresh folder under %TEMP% holding dat\, removed again at the end of the test.
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const std::wstring& Path() const { return m_path; }  // ends with a backslash
-    std::wstring DataPath(const std::wstring& name) const { return m_path + L"dat\\" + name; }
-    void WriteData(const std::wstring& name, const std::string& bytes) const;
-    std::string ReadData(const std::wstring& name) const;
-    bool DataExists(const std::wstring& name) const;
-
-private:
-    std::wstring m_path;
-};
-
-// A file held open by another program for as long as this object lives; `share`
-// says what that program lets others do meanwhile.
-class HeldFile {
-public:
-    HeldFile(const std::wstring& path, DWORD share)
-        : m_handle(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, share, nullptr, OPEN_EXISTING,
-                               FILE_ATTRIBUTE_NORMAL, nullptr)) {}
-    ~HeldFile() { Release(); }
-    HeldFile(const HeldFile&) = delete;
-    HeldFile& operator=(const HeldFile&) = delete;
-    bool Held() const { return m_handle != INVALID_HANDLE_VALUE; }
-    void Release() {
-        if (Held()) CloseHandle(m_handle);
-        m_handle = INVALID_HANDLE_VALUE;
-    }
-
-private:
-    HANDLE m_handle;
-};
 
 struct NotifyCall {
     DWORD message;
     UINT flags;
     HICON icon;
     std::wstring tip;
-};
-
-struct MessageBoxCall {
-    std::wstring text;
-    std::wstring caption;
-    UINT type;
-    HWND owner = nullptr;
 };
 
 struct FontDialogCall {
@@ -133,6 +89,12 @@ private:
     CClockTrayWnd* m_trayObject = nullptr;
 };
 
+// A canvas the size of the clock face.
+class FaceCanvas : public Canvas {
+public:
+    FaceCanvas() : Canvas(165, 422) {}
+};
+
 // Whether an icon shows the same pixels as the program's icon resource of that ID.
 bool IsIconResource(HICON icon, UINT id);
 // The icon the notification area shows now: the last one given to it.
@@ -141,37 +103,8 @@ HICON ShownTrayIcon(const TestWorld& world);
 // This thread's top-level windows whose title control shows the subject (message windows).
 std::vector<HWND> FindMessageWindows(const std::wstring& subject);
 HWND FindMessageWindow(const std::wstring& subject);  // the first of them, or nullptr
+std::vector<HWND> MessageWindows();                   // all of them, in no particular order
 
-RECT WindowRectOf(HWND hwnd);
-RECT ChildRectInParent(HWND parent, int id);
-std::string Utf8(const std::wstring& text);
-
-// Sounds: a 16-bit mono 22050 Hz PCM WAV file of a sine tone, and the MCI
-// devices this process has open (their element names, in MCI's order).
-std::string MakeWave(int milliseconds, int frequency = 660);
-std::vector<std::wstring> OpenMciDevices();
-// Handles messages until `done` holds, waiting at most 100 ms for each of at
-// most `rounds` batches of messages. Returns whether `done` held.
-bool PumpUntil(const std::function<bool()>& done, int rounds = 300);
-
-// Runs steps one after another from inside whatever modal loop the thread runs
-// (a property sheet, a dialog): each step is posted once the one before it has
-// returned, so the loop handles what that step caused first. A step that opens
-// another modal window posts the command that opens it, so that it returns and the
-// next steps run inside the new window's loop.
-class ModalScript {
-public:
-    explicit ModalScript(std::vector<std::function<void()>> steps);
-    ~ModalScript();
-    ModalScript(const ModalScript&) = delete;
-    ModalScript& operator=(const ModalScript&) = delete;
-
-    size_t StepsRun() const { return m_next; }
-
-private:
-    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-
-    std::vector<std::function<void()>> m_steps;
-    size_t m_next = 0;
-    HWND m_window = nullptr;
-};
+// Opens the options sheet of a running clock (command 107) and runs the steps inside
+// it; `sheet` is set before the first step. Returns how many steps ran.
+size_t RunOptions(const RunningClock& clock, HWND& sheet, std::vector<std::function<void()>> steps);

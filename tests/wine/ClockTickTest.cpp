@@ -5,10 +5,10 @@
 #include <gtest/gtest.h>
 
 #include "ClockTestSupport.h"
+#include "WineTestSupport.h"
 #include "app/CClockTrayWnd.h"
 #include "clock/CClockDialog.h"
 #include "resource.h"
-#include "ui/Text.h"
 
 namespace {
 
@@ -94,8 +94,8 @@ TEST(ClockTickTest, MinutesSpentMinimisedAreNotCounted) {
     WriteIllustrations(world, "1\r\n1\r\n1\r\n1\r\n");
     world.WriteProfile(L"Minimize", L"1");
     world.WriteProfile(L"UpdateElapse", L"2");
-    HWND taskbar = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 570, 800, 30, nullptr, nullptr, nullptr, nullptr);
-    world.taskbar = taskbar;
+    StandInTaskbar taskbar;
+    world.taskbar = taskbar.Handle();
     RunningClock clock(world);
     int picture = clock.Dialog()->Snapshot().illustrationIndex;
     for (int minute = 0; minute < 7; ++minute) {
@@ -107,12 +107,11 @@ TEST(ClockTickTest, MinutesSpentMinimisedAreNotCounted) {
     EXPECT_EQ(clock.Dialog()->Snapshot().illustrationIndex, picture);
     EXPECT_EQ(clock.Dialog()->Snapshot().lastDrawn.minute, 37);  // the time is still followed
     EXPECT_EQ(clock.Dialog()->Snapshot().lastDrawn.second, 6);
-    DestroyWindow(taskbar);
 }
 
 TEST(ClockTickTest, LabelAndTooltipFollowTheSeconds) {
     TestWorld world;
-    world.folder.WriteData(L"Illust.ini", *ui::NarrowExact(L"夏の海\r\n", 932));
+    world.folder.WriteData(L"Illust.ini", Cp932(L"夏の海\r\n"));
     world.WriteProfile(L"CaptionClock", L"1");
     world.time.hour = 14;
     world.time.minute = 5;
@@ -120,7 +119,7 @@ TEST(ClockTickTest, LabelAndTooltipFollowTheSeconds) {
     RunningClock clock(world);
     world.time.second = 9;
     clock.Tick();
-    EXPECT_EQ(ui::WindowText(GetDlgItem(clock.Hwnd(), IDC_CLOCK_LABEL)), L"午後 02:05:09");
+    EXPECT_EQ(Text(clock.Hwnd(), IDC_CLOCK_LABEL), L"午後 02:05:09");
     EXPECT_EQ(TooltipText(clock), L"午後 02:05:09 - 夏の海");
 }
 
@@ -133,14 +132,13 @@ TEST(ClockTickTest, WithoutTheSecondHandTheTextsShowMinutesOnly) {
     RunningClock clock(world);
     world.time.second = 16;
     clock.Tick();
-    EXPECT_EQ(ui::WindowText(GetDlgItem(clock.Hwnd(), IDC_CLOCK_LABEL)), L"午前 12:07");
+    EXPECT_EQ(Text(clock.Hwnd(), IDC_CLOCK_LABEL), L"午前 12:07");
     EXPECT_EQ(clock.Dialog()->Snapshot().lastDrawn.second, 15);  // not advanced without the hand
 }
 
 TEST(ClockTickTest, ANewHourRebuildsTheDueList) {
     TestWorld world;
-    world.folder.WriteData(L"Message.ini",
-                           *ui::NarrowExact(L"昼\r\nNULL\r\n[\r\n]\r\n毎日\r\nNULL\r\n指定の時刻\r\n11:0\r\n", 932));
+    world.folder.WriteData(L"Message.ini", Cp932(L"昼\r\nNULL\r\n[\r\n]\r\n毎日\r\nNULL\r\n指定の時刻\r\n11:0\r\n"));
     world.time.hour = 10;
     world.time.minute = 59;
     RunningClock clock(world);
@@ -156,59 +154,36 @@ TEST(ClockTickTest, ANewHourRebuildsTheDueList) {
     EXPECT_TRUE(clock.Dialog()->Snapshot().dueList.IsEmpty());
 }
 
-// This thread's visible message windows, in no particular order.
-std::vector<HWND> MessageWindowHandles() {
-    std::vector<HWND> found;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND hwnd, LPARAM data) -> BOOL {
-            if (GetDlgItem(hwnd, IDC_MESSAGE_TITLE) && IsWindowVisible(hwnd))
-                reinterpret_cast<std::vector<HWND>*>(data)->push_back(hwnd);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
-// The same windows as (title, caption) pairs.
-std::vector<std::pair<std::wstring, std::wstring>> MessageWindows() {
+// This thread's visible message windows as (title, caption) pairs, in no particular order.
+std::vector<std::pair<std::wstring, std::wstring>> ShownMessageWindows() {
     std::vector<std::pair<std::wstring, std::wstring>> found;
-    for (HWND hwnd : MessageWindowHandles())
-        found.push_back({ui::WindowText(GetDlgItem(hwnd, IDC_MESSAGE_TITLE)),
-                         ui::WindowText(GetDlgItem(hwnd, IDC_MESSAGE_CAPTION))});
+    for (HWND hwnd : MessageWindows())
+        if (IsWindowVisible(hwnd)) found.push_back({Text(hwnd, IDC_MESSAGE_TITLE), Text(hwnd, IDC_MESSAGE_CAPTION)});
     return found;
 }
 
 void CloseMessageWindows() {
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND hwnd, LPARAM) -> BOOL {
-            if (GetDlgItem(hwnd, IDC_MESSAGE_TITLE)) PostMessageW(hwnd, WM_COMMAND, IDOK, 0);
-            return TRUE;
-        },
-        0);
+    for (HWND hwnd : MessageWindows()) PostMessageW(hwnd, WM_COMMAND, IDOK, 0);
 }
 
 TEST(ClockTickTest, AlarmsOfTheStartMinuteWaitForTheirNextTurn) {
     TestWorld world;
     // Two entries at 10:30 (the start minute) and two hourly ones at minute 31.
-    world.folder.WriteData(L"Message.ini",
-                           *ui::NarrowExact(L"今\r\nNULL\r\n[\r\nx\r\n]\r\n毎日\r\nNULL\r\n指定の時刻\r\n10:30\r\n"
-                                            L"毎時A\r\nNULL\r\n[\r\ny\r\n]\r\n毎日\r\nNULL\r\n毎時\r\n31\r\n"
-                                            L"毎時B\r\nNULL\r\n[\r\nz\r\n]\r\n毎週\r\n1\r\n毎時\r\n31\r\n",
-                                            932));
+    world.folder.WriteData(L"Message.ini", Cp932(L"今\r\nNULL\r\n[\r\nx\r\n]\r\n毎日\r\nNULL\r\n指定の時刻\r\n10:30\r\n"
+                                                 L"毎時A\r\nNULL\r\n[\r\ny\r\n]\r\n毎日\r\nNULL\r\n毎時\r\n31\r\n"
+                                                 L"毎時B\r\nNULL\r\n[\r\nz\r\n]\r\n毎週\r\n1\r\n毎時\r\n31\r\n"));
     RunningClock clock(world);
     for (int second = 16; second < 20; ++second) {
         world.time.second = second;
         clock.Tick();
     }
-    EXPECT_TRUE(MessageWindows().empty());
+    EXPECT_TRUE(ShownMessageWindows().empty());
 
     world.time.minute = 31;
     world.time.second = 0;
     clock.Tick();
     clock.Tick(CClockDialog::kReturnHomeTimer);
-    auto windows = MessageWindows();
+    auto windows = ShownMessageWindows();
     ASSERT_EQ(windows.size(), 1u);  // both entries of the minute share one window, in list order
     EXPECT_EQ(windows[0].first, L"毎時A");
     EXPECT_EQ(windows[0].second, L"メッセージ (1/2)");
@@ -217,21 +192,20 @@ TEST(ClockTickTest, AlarmsOfTheStartMinuteWaitForTheirNextTurn) {
     world.time.hour = 11;
     world.time.minute = 30;
     clock.Tick();
-    EXPECT_EQ(MessageWindows().size(), 1u);
+    EXPECT_EQ(ShownMessageWindows().size(), 1u);
     world.time.minute = 31;
     clock.Tick();
-    EXPECT_EQ(MessageWindows().size(), 2u);
+    EXPECT_EQ(ShownMessageWindows().size(), 2u);
     CloseMessageWindows();
     clock.Pump();
-    EXPECT_TRUE(MessageWindows().empty());
+    EXPECT_TRUE(ShownMessageWindows().empty());
 }
 
 TEST(ClockTickTest, AlarmsAtMinuteZeroOfANewHourOpenInThatMinute) {
     TestWorld world;
     world.folder.WriteData(L"Message.ini",
-                           *ui::NarrowExact(L"毎時\r\nNULL\r\n[\r\nx\r\n]\r\n毎日\r\nNULL\r\n毎時\r\n0\r\n"
-                                            L"十一時\r\nNULL\r\n[\r\ny\r\n]\r\n毎日\r\nNULL\r\n指定の時刻\r\n11:0\r\n",
-                                            932));
+                           Cp932(L"毎時\r\nNULL\r\n[\r\nx\r\n]\r\n毎日\r\nNULL\r\n毎時\r\n0\r\n"
+                                 L"十一時\r\nNULL\r\n[\r\ny\r\n]\r\n毎日\r\nNULL\r\n指定の時刻\r\n11:0\r\n"));
     world.time.hour = 10;
     world.time.minute = 59;
     world.time.second = 59;
@@ -240,10 +214,10 @@ TEST(ClockTickTest, AlarmsAtMinuteZeroOfANewHourOpenInThatMinute) {
     world.time.minute = 0;
     world.time.second = 0;
     clock.Tick();
-    ASSERT_EQ(MessageWindows().size(), 1u);
-    EXPECT_EQ(MessageWindows()[0], (std::pair<std::wstring, std::wstring>{L"毎時", L"メッセージ (1/2)"}));
+    ASSERT_EQ(ShownMessageWindows().size(), 1u);
+    EXPECT_EQ(ShownMessageWindows()[0], (std::pair<std::wstring, std::wstring>{L"毎時", L"メッセージ (1/2)"}));
     // Owned by the invisible main window, it has no taskbar button; and it stays on top.
-    HWND window = MessageWindowHandles()[0];
+    HWND window = MessageWindows()[0];
     EXPECT_EQ(GetWindow(window, GW_OWNER), clock.Tray()->Handle());
     EXPECT_NE(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
     CloseMessageWindows();
@@ -333,8 +307,8 @@ TEST(ClockTickTest, ChimesAlsoWhileMinimised) {
     TestWorld world;
     WriteChime(world);
     world.WriteProfile(L"Minimize", L"1");
-    HWND taskbar = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 570, 800, 30, nullptr, nullptr, nullptr, nullptr);
-    world.taskbar = taskbar;
+    StandInTaskbar taskbar;
+    world.taskbar = taskbar.Handle();
     world.time.hour = 11;
     world.time.minute = 59;
     RunningClock clock(world);
@@ -345,7 +319,6 @@ TEST(ClockTickTest, ChimesAlsoWhileMinimised) {
     clock.Tick();
     EXPECT_TRUE(clock.Dialog()->SoundPlaying());
     clock.Dialog()->StopEventSound();
-    DestroyWindow(taskbar);
 }
 
 // The period the second timer was last given.
@@ -358,8 +331,8 @@ UINT SecondTimerPeriod(const TestWorld& world) {
 TEST(ClockTickTest, TheTickComesJustAfterTheMinuteWhileMinimisedAndTheSecondWhileShown) {
     TestWorld world;
     world.WriteProfile(L"Minimize", L"1");
-    HWND taskbar = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 570, 800, 30, nullptr, nullptr, nullptr, nullptr);
-    world.taskbar = taskbar;
+    StandInTaskbar taskbar;
+    world.taskbar = taskbar.Handle();
     RunningClock clock(world);
     EXPECT_EQ(SecondTimerPeriod(world), 1000u);
     world.time.second = 16;
@@ -373,7 +346,6 @@ TEST(ClockTickTest, TheTickComesJustAfterTheMinuteWhileMinimisedAndTheSecondWhil
     world.time.millisecond = 500;
     clock.Dialog()->ToggleMinimized();  // shown again: 20 ms into the next second
     EXPECT_EQ(SecondTimerPeriod(world), 520u);
-    DestroyWindow(taskbar);
 }
 
 TEST(ClockTickTest, ADayOfTicksRunsInSeconds) {

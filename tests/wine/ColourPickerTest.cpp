@@ -10,7 +10,8 @@
 #include <optional>
 #include <vector>
 
-#include "ClockTestSupport.h"
+#include "PixelTestSupport.h"
+#include "WineTestSupport.h"
 #include "controls/CColourPicker.h"
 #include "controls/ColourPickerLayout.h"
 #include "controls/ColourPickerMessages.h"
@@ -41,19 +42,6 @@ struct Sent {
 };
 void PrintTo(const Sent& s, std::ostream* out) { *out << s.message << "(" << std::hex << s.colour << ")"; }
 
-// A window that hands owner-draw and click messages to its controls and records the picker's messages.
-LRESULT CALLBACK ParentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    HWND child = message == WM_DRAWITEM  ? reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->hwndItem
-                 : message == WM_COMMAND ? reinterpret_cast<HWND>(lParam)
-                                         : nullptr;
-    LRESULT result = 0;
-    if (ui::Control* control = ui::Control::FromHandle(child))
-        if (control->OnReflected(message, wParam, lParam, result)) return result;
-    auto* sent = reinterpret_cast<std::vector<Sent>*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (sent && message >= kHighlighted && message <= kCancelled) sent->push_back({message, COLORREF(wParam), lParam});
-    return DefWindowProcW(hwnd, message, wParam, lParam);
-}
-
 HWND FindTooltip(HWND owner) {
     std::pair<HWND, HWND> search{owner, nullptr};
     EnumThreadWindows(
@@ -71,63 +59,48 @@ HWND FindTooltip(HWND owner) {
 
 LPARAM PointParam(POINT p) { return MAKELPARAM(static_cast<WORD>(p.x), static_cast<WORD>(p.y)); }
 POINT Centre(const Rect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
-
-std::vector<COLORREF> Pixels(HWND hwnd, const Rect& r) {
-    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    HDC dc = GetDC(hwnd);
-    std::vector<COLORREF> pixels;
-    for (int y = r.top; y < r.bottom; ++y)
-        for (int x = r.left; x < r.right; ++x) pixels.push_back(GetPixel(dc, x, y));
-    ReleaseDC(hwnd, dc);
-    return pixels;
-}
-COLORREF Pixel(HWND hwnd, POINT p) { return Pixels(hwnd, {p.x, p.y, p.x + 1, p.y + 1})[0]; }
+Image Pixels(HWND hwnd, const Rect& r) { return RepaintedPixels(hwnd, {r.left, r.top, r.right, r.bottom}); }
+COLORREF Pixel(HWND hwnd, POINT p) { return Pixels(hwnd, {p.x, p.y, p.x + 1, p.y + 1}).At(0, 0); }
 
 }  // namespace
 
+// A picker on a parent that reflects to it, as a dialog does, and records what the picker tells it.
 class ColourPickerTest : public testing::Test {
 protected:
-    void SetUp() override { MakeParent(); }
-    void TearDown() override {
-        if (HWND popup = m_picker.Popup()) SendMessageW(popup, WM_KEYDOWN, VK_ESCAPE, 0);
-        DestroyWindow(m_parent);
-        ui::PumpMessages();
-    }
-
-    void MakeParent() {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = ParentProc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-        wc.lpszClassName = L"ColourPickerTestParent";
-        RegisterClassW(&wc);  // fails harmlessly when registered before
-        m_parent = CreateWindowW(wc.lpszClassName, L"", WS_POPUP | WS_VISIBLE, 60, 60, 240, 60, nullptr, nullptr,
-                                 wc.hInstance, nullptr);
-        SetWindowLongPtrW(m_parent, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&m_sent));
-        SetForegroundWindow(m_parent);
-        HWND button = CreateWindowW(L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 20, 10, 60, 14, m_parent,
-                                    reinterpret_cast<HMENU>(kId), wc.hInstance, nullptr);
-        ASSERT_TRUE(m_picker.AttachHandle(button));
+    void SetUp() override {
+        ASSERT_TRUE(m_picker.AttachHandle(m_host.AddChild(L"BUTTON", L"", BS_PUSHBUTTON, {20, 10, 80, 24}, kId)));
         m_picker.SetColourDialog([this](HWND owner, COLORREF initial) {
-            m_dialogCalls.push_back({owner, initial, IsWindowEnabled(m_parent) != FALSE});
+            m_dialogCalls.push_back({owner, initial, IsWindowEnabled(m_host.Handle()) != FALSE});
             SendMessageW(owner, WM_ACTIVATEAPP, FALSE, 0);  // another program meanwhile: the popup waits
             return m_dialogAnswer;
         });
-        RECT client{};
-        GetClientRect(button, &client);
+        const SIZE client = ClientSize(Button());
         m_metrics = {GetSystemMetrics(SM_CXEDGE), GetSystemMetrics(SM_CYEDGE), GetSystemMetrics(SM_CXHTHUMB),
                      GetSystemMetrics(SM_CYVTHUMB)};
-        m_client = {client.right, client.bottom};
+        m_client = {client.cx, client.cy};
+        ui::PumpMessages();
+    }
+    void TearDown() override {
+        if (HWND popup = m_picker.Popup()) SendMessageW(popup, WM_KEYDOWN, VK_ESCAPE, 0);
+        DestroyWindow(Button());
         ui::PumpMessages();
     }
 
     HWND Button() const { return m_picker.Handle(); }
     POINT SwatchCentre() const { return Centre(PickerSwatch(m_metrics, m_client)); }
 
+    // The picker's messages to its parent, since the record last started afresh.
+    std::vector<Sent> SentToParent() const {
+        std::vector<Sent> sent;
+        for (const ReflectingHost::Received& r : m_host.received)
+            if (r.message >= kHighlighted && r.message <= kCancelled)
+                sent.push_back({r.message, static_cast<COLORREF>(r.wParam), r.lParam});
+        return sent;
+    }
     // Opens the popup with a click on the button; the parent's record starts afresh.
     HWND Open(COLORREF colour) {
         m_picker.SetColour(colour);
-        m_sent.clear();
+        m_host.received.clear();
         SendMessageW(Button(), BM_CLICK, 0, 0);
         return m_picker.Popup();
     }
@@ -142,9 +115,10 @@ protected:
     }
     // The last two messages: closed, then chosen or cancelled, both with `colour`.
     void ExpectEnded(UINT how, COLORREF colour) {
-        ASSERT_GE(m_sent.size(), 2u);
-        EXPECT_EQ(m_sent[m_sent.size() - 2], (Sent{kClosed, colour, kId}));
-        EXPECT_EQ(m_sent.back(), (Sent{how, colour, kId}));
+        const std::vector<Sent> sent = SentToParent();
+        ASSERT_GE(sent.size(), 2u);
+        EXPECT_EQ(sent[sent.size() - 2], (Sent{kClosed, colour, kId}));
+        EXPECT_EQ(sent.back(), (Sent{how, colour, kId}));
         EXPECT_EQ(m_picker.GetColour(), colour);
         EXPECT_EQ(m_picker.Popup(), nullptr);
     }
@@ -154,8 +128,7 @@ protected:
         COLORREF initial;
         bool pickerWindowEnabled;
     };
-    HWND m_parent = nullptr;
-    std::vector<Sent> m_sent;
+    ReflectingHost m_host{{240, 60}, GetSysColor(COLOR_BTNFACE)};
     CColourPicker m_picker;
     PickerMetrics m_metrics;
     Size m_client;
@@ -183,22 +156,22 @@ TEST_F(ColourPickerTest, OwnerDrawnButtonAsTallAsItsArrowShowsTheColourOrTheDefa
 
 TEST_F(ColourPickerTest, PopupOpensUnderThePressedButtonAtItsLayoutSizeWithTheMouseAndATipPerCell) {
     const Rect arrow = PickerArrow(m_metrics, m_client);
-    const std::vector<COLORREF> normal = Pixels(Button(), arrow);
+    const Image normal = Pixels(Button(), arrow);
     HWND popup = Open(kRed);
     ASSERT_NE(popup, nullptr);
-    EXPECT_NE(Pixels(Button(), arrow), normal);
-    EXPECT_EQ(m_sent, (std::vector<Sent>{{kOpened, kRed, kId}}));
+    EXPECT_FALSE(SameImage(Pixels(Button(), arrow), normal));
+    EXPECT_EQ(SentToParent(), (std::vector<Sent>{{kOpened, kRed, kId}}));
     const RECT button = WindowRectOf(Button()), window = WindowRectOf(popup);
     EXPECT_EQ(window.left, button.left);
     EXPECT_EQ(window.top, button.bottom);
     EXPECT_EQ((Size{window.right - window.left, window.bottom - window.top}), m_layout.WindowSize());
     EXPECT_EQ(GetCapture(), popup);
-    EXPECT_EQ(GetWindow(popup, GW_OWNER), m_parent);
+    EXPECT_EQ(GetWindow(popup, GW_OWNER), m_host.Handle());
     EXPECT_EQ(SendMessageW(FindTooltip(popup), TTM_GETTOOLCOUNT, 0, 0), 40);
     Send(popup, WM_KEYDOWN, VK_ESCAPE);
-    EXPECT_EQ(Pixels(Button(), arrow), normal);
+    EXPECT_TRUE(SameImage(Pixels(Button(), arrow), normal));
     EnableWindow(Button(), FALSE);
-    EXPECT_NE(Pixels(Button(), arrow), normal);  // the inactive arrow
+    EXPECT_FALSE(SameImage(Pixels(Button(), arrow), normal));  // the inactive arrow
 }
 
 TEST_F(ColourPickerTest, ChosenElementIsSunkWhenThePopupOpens) {
@@ -220,8 +193,9 @@ TEST_F(ColourPickerTest, ClickOnACellChoosesItsColour) {
     ASSERT_NE(popup, nullptr);
     Click(popup, Centre(m_layout.Cell(29)));
     const COLORREF sky = TableColour(29);
-    EXPECT_EQ(m_sent, (std::vector<Sent>{
-                          {kOpened, kRed, kId}, {kHighlighted, sky, kId}, {kClosed, sky, kId}, {kChosen, sky, kId}}));
+    EXPECT_EQ(
+        SentToParent(),
+        (std::vector<Sent>{{kOpened, kRed, kId}, {kHighlighted, sky, kId}, {kClosed, sky, kId}, {kChosen, sky, kId}}));
     ExpectEnded(kChosen, sky);
     EXPECT_FALSE(IsWindow(popup));
 }
@@ -233,13 +207,13 @@ TEST_F(ColourPickerTest, KeysMoveTheHighlightAndEnterChoosesAutomatic) {
     // Nothing highlighted yet: Down goes to the more-colours box, Up from there to the last
     // cell, Right on to the more-colours box and Down from it to the automatic box.
     for (WPARAM key : {VK_DOWN, VK_UP, VK_RIGHT, VK_DOWN, VK_RETURN}) Send(popup, WM_KEYDOWN, key);
-    EXPECT_EQ(m_sent, (std::vector<Sent>{{kOpened, kRed, kId},
-                                         {kHighlighted, kRed, kId},
-                                         {kHighlighted, TableColour(39), kId},
-                                         {kHighlighted, kRed, kId},
-                                         {kHighlighted, CLR_DEFAULT, kId},
-                                         {kClosed, CLR_DEFAULT, kId},
-                                         {kChosen, CLR_DEFAULT, kId}}));
+    EXPECT_EQ(SentToParent(), (std::vector<Sent>{{kOpened, kRed, kId},
+                                                 {kHighlighted, kRed, kId},
+                                                 {kHighlighted, TableColour(39), kId},
+                                                 {kHighlighted, kRed, kId},
+                                                 {kHighlighted, CLR_DEFAULT, kId},
+                                                 {kClosed, CLR_DEFAULT, kId},
+                                                 {kChosen, CLR_DEFAULT, kId}}));
     EXPECT_EQ(Pixel(Button(), SwatchCentre()), kDefaultFill);
 }
 
@@ -278,9 +252,10 @@ TEST_F(ColourPickerTest, MoreColoursRunsTheDialogOverADisabledWindowAndItsCancel
         EXPECT_EQ(m_dialogCalls[0].owner, popup);
         EXPECT_EQ(m_dialogCalls[0].initial, kRed);
         EXPECT_FALSE(m_dialogCalls[0].pickerWindowEnabled);
-        EXPECT_TRUE(IsWindowEnabled(m_parent));
+        EXPECT_TRUE(IsWindowEnabled(m_host.Handle()));
         ExpectEnded(how, answer.value_or(kRed));
-        EXPECT_EQ(std::count_if(m_sent.begin(), m_sent.end(), [](const Sent& s) { return s.message == kClosed; }), 1);
+        const std::vector<Sent> sent = SentToParent();
+        EXPECT_EQ(std::count_if(sent.begin(), sent.end(), [](const Sent& s) { return s.message == kClosed; }), 1);
     }
 }
 
@@ -308,9 +283,9 @@ TEST_F(ColourPickerTest, PopupGivesBackEveryGdiObjectAndGoesQuietlyWithItsButton
     }
     HWND popup = Open(kRed);
     ASSERT_NE(popup, nullptr);
-    m_sent.clear();
+    m_host.received.clear();
     DestroyWindow(Button());
     EXPECT_FALSE(IsWindow(popup));
-    EXPECT_TRUE(m_sent.empty());
+    EXPECT_TRUE(SentToParent().empty());
     EXPECT_EQ(ui::gdi::LiveObjects(), before);
 }

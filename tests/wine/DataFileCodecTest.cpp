@@ -7,9 +7,9 @@
 
 #include "../host/DataFileRoundTrip.h"
 #include "ClockTestSupport.h"
+#include "WineTestSupport.h"
 #include "clock/CClockDialog.h"
 #include "ui/Cp932Codec.h"
-#include "ui/Text.h"
 
 namespace {
 
@@ -45,17 +45,6 @@ TEST(DataFileCodecTest, RandomFilesAgreeWithThemselves) {
     }
 }
 
-std::string Cp932(const std::wstring& text) { return *ui::NarrowExact(text, 932); }
-
-std::string Utf16LeWithoutMark(const std::wstring& text) {
-    std::string bytes;
-    for (wchar_t c : text) {
-        bytes.push_back(static_cast<char>(c & 0xFF));
-        bytes.push_back(static_cast<char>(c >> 8));
-    }
-    return bytes;
-}
-
 // A Message.ini as another tool left it, the alarm it holds, and what saving it with
 // one alarm more leaves on disk.
 struct SavedMessageFile {
@@ -73,16 +62,16 @@ TEST(DataFileCodecTest, TheClockSavesMessageFilesInOneValidEncoding) {
     const SavedMessageFile files[] = {
         // UTF-16 without a mark stays so.
         {"UTF-16 LE without a mark",
-         Utf16LeWithoutMark(morning),
+         Utf16Le(morning),
          {L"朝会", L"NULL", L"会議室へ", L"毎週", L"1", L"指定の時刻", L"9:30"},
          {L"休憩", L"NULL", L"お茶", L"毎年", L"1/1", L"指定の時刻", L"7:0"},
-         Utf16LeWithoutMark(morning + tea)},
+         Utf16Le(morning + tea)},
         // Code page 932 cannot hold the cake: UTF-8 after a mark, U+FFFD for the broken bytes.
         {"code page 932 with broken bytes",
          Cp932(L"朝会") + "\x82\r\nNULL\r\n[\r\n\x81 \x82\r\n]\r\n" + Cp932(L"毎週\r\n1\r\n指定の時刻\r\n9:30\r\n"),
          {L"朝会\xDC82", L"NULL", L"\xDC81 \xDC82", L"毎週", L"1", L"指定の時刻", L"9:30"},
          {L"誕生日", L"NULL", L"🎂", L"毎年", L"12/24", L"指定の時刻", L"18:5"},
-         "\xEF\xBB\xBF" +
+         kUtf8Mark +
              Utf8(L"朝会\uFFFD\r\nNULL\r\n[\r\n\uFFFD \uFFFD\r\n]\r\n毎週\r\n1\r\n指定の時刻\r\n9:30\r\n" + cake)},
     };
     for (const SavedMessageFile& file : files) {

@@ -3,24 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-
 #include "ClockTestSupport.h"
+#include "WineTestSupport.h"
 #include "clock/CClockDialog.h"
 #include "resource.h"
 #include "ui/Text.h"
 
 namespace {
-
-std::string Cp932(const std::wstring& text) { return *ui::NarrowExact(text, 932); }
-
-const char kBom[] = "\xEF\xBB\xBF";
-
-AlarmEntry Entry(std::wstring subject, std::wstring sound, std::wstring message, std::wstring dateUnit,
-                 std::wstring dateDetail, std::wstring timeUnit, std::wstring timeDetail) {
-    return AlarmEntry{subject, sound, message, dateUnit, dateDetail, timeUnit, timeDetail};
-}
 
 void WriteSampleFolder(const TempFolder& folder) {
     folder.WriteData(L"Illust.ini", Cp932(L"春の桜\r\n夏の海\r\n秋の紅葉\r\n"));
@@ -45,8 +34,9 @@ TEST(DataFolderTest, ReadsTheFourFilesAtStart) {
     EXPECT_EQ(dialog->Snapshot().sounds.List(SoundEvent::Time), (std::vector<std::wstring>{L"chime.wav"}));
     ASSERT_EQ(dialog->Snapshot().alarms.Count(), 2u);
     EXPECT_EQ(dialog->Snapshot().alarms.At(0),
-              Entry(L"朝会", L"NULL", L"会議室へ\r\n資料を持参", L"毎週", L"1", L"指定の時刻", L"9:30"));
-    EXPECT_EQ(dialog->Snapshot().alarms.At(1), Entry(L"休憩", L"bell.wav", L"", L"毎日", L"NULL", L"毎時", L"0"));
+              (AlarmEntry{L"朝会", L"NULL", L"会議室へ\r\n資料を持参", L"毎週", L"1", L"指定の時刻", L"9:30"}));
+    EXPECT_EQ(dialog->Snapshot().alarms.At(1),
+              (AlarmEntry{L"休憩", L"bell.wav", L"", L"毎日", L"NULL", L"毎時", L"0"}));
     // 7 December 2026 is a Monday, 10 o'clock: only the hourly entry can fire this hour.
     ASSERT_EQ(dialog->Snapshot().dueList.Count(), 1u);
     EXPECT_EQ(dialog->Snapshot().dueList.At(0).Subject, L"休憩");
@@ -83,7 +73,7 @@ TEST(DataFolderTest, SaveAllWritesWhatIsInMemory) {
     dialog->SetSounds(sounds);
     dialog->SetShownFlags({1, 0, 1});
     AlarmList alarms;
-    alarms.Append(Entry(L"誕生日", L"", L"おめでとう\r\n🎂", L"毎年", L"12/24", L"指定の時刻", L"18:5"));
+    alarms.Append(AlarmEntry{L"誕生日", L"", L"おめでとう\r\n🎂", L"毎年", L"12/24", L"指定の時刻", L"18:5"});
     dialog->SetAlarms(alarms);
     dialog->SaveAll();
     EXPECT_TRUE(world.messageBoxes.empty());
@@ -94,7 +84,7 @@ TEST(DataFolderTest, SaveAllWritesWhatIsInMemory) {
                     L"[Return]\r\n[Minimize]\r\n[Restore]\r\n[Update]\r\n"));
     // The cake is outside code page 932: the file is kept whole as UTF-8 with a byte-order mark.
     std::string message = world.folder.ReadData(L"Message.ini");
-    ASSERT_EQ(message.rfind(kBom, 0), 0u);
+    ASSERT_EQ(message.rfind(kUtf8Mark, 0), 0u);
     EXPECT_EQ(ui::Widen(message.substr(3), CP_UTF8),
               L"誕生日\r\nNULL\r\n[\r\nおめでとう\r\n🎂\r\n]\r\n毎年\r\n12/24\r\n指定の時刻\r\n18:5\r\n");
     EXPECT_EQ(world.folder.ReadData(L"Illust.ini"), Cp932(L"春の桜\r\n夏の海\r\n秋の紅葉\r\n"));  // never written
@@ -104,8 +94,14 @@ TEST(DataFolderTest, SaveAllWritesWhatIsInMemory) {
     RunningClock again(world);
     ASSERT_EQ(again.Dialog()->Snapshot().alarms.Count(), 1u);
     EXPECT_EQ(again.Dialog()->Snapshot().alarms.At(0),
-              Entry(L"誕生日", L"NULL", L"おめでとう\r\n🎂", L"毎年", L"12/24", L"指定の時刻", L"18:5"));
+              (AlarmEntry{L"誕生日", L"NULL", L"おめでとう\r\n🎂", L"毎年", L"12/24", L"指定の時刻", L"18:5"}));
     EXPECT_EQ(again.Dialog()->Snapshot().sounds, sounds);
+}
+
+AlarmList OneAlarm() {
+    AlarmList alarms;
+    alarms.Append(AlarmEntry{L"新しい", L"NULL", L"x", L"毎日", L"NULL", L"毎時", L"15"});
+    return alarms;
 }
 
 TEST(DataFolderTest, AFailedSaveIsReportedOnceAndMemoryIsKept) {
@@ -114,7 +110,7 @@ TEST(DataFolderTest, AFailedSaveIsReportedOnceAndMemoryIsKept) {
     RunningClock clock(world);
     CClockDialog* dialog = clock.Dialog();
     AlarmList alarms = dialog->Snapshot().alarms;
-    alarms.Append(Entry(L"新しい", L"NULL", L"x", L"毎日", L"NULL", L"毎時", L"15"));
+    alarms.Append(OneAlarm().At(0));
     dialog->SetAlarms(alarms);
     std::string before = world.folder.ReadData(L"Message.ini");
     // Wine as root writes through read-only attributes; a folder in the way of
@@ -134,12 +130,6 @@ TEST(DataFolderTest, AFailedSaveIsReportedOnceAndMemoryIsKept) {
     dialog->SaveAll();
     EXPECT_EQ(world.messageBoxes.size(), 1u);
     EXPECT_NE(world.folder.ReadData(L"Message.ini").find(Cp932(L"新しい")), std::string::npos);
-}
-
-AlarmList OneAlarm() {
-    AlarmList alarms;
-    alarms.Append(Entry(L"新しい", L"NULL", L"x", L"毎日", L"NULL", L"毎時", L"15"));
-    return alarms;
 }
 
 TEST(DataFolderTest, AMissingDataFolderIsReportedWhenAnEditIsSaved) {
@@ -220,19 +210,10 @@ TEST(DataFolderTest, FilesOtherProgramsHoldOpenAreReadAlongsideThem) {
     EXPECT_EQ(clock.Dialog()->Snapshot().sounds.List(SoundEvent::Time), (std::vector<std::wstring>{L"chime.wav"}));
 }
 
-std::string Utf16Le(const std::wstring& text) {
-    std::string bytes = "\xFF\xFE";
-    for (wchar_t c : text) {
-        bytes.push_back(static_cast<char>(c & 0xFF));
-        bytes.push_back(static_cast<char>(c >> 8));
-    }
-    return bytes;
-}
-
 TEST(DataFolderTest, EachFileIsWrittenBackInTheFormItCameIn) {
     TestWorld world;
     world.folder.WriteData(L"Illust.ini", "a\r\nb\r\n");
-    const std::string show = Utf16Le(L"1\r\n0\r\n");                       // Notepad's "Unicode"
+    const std::string show = "\xFF\xFE" + Utf16Le(L"1\r\n0\r\n");          // Notepad's "Unicode"
     const std::string sound = "[Boot]\r\n\xED\x95\x9C.wav\r\n[Exit]\r\n";  // UTF-8 without a mark
     // Code page 932 with a cut character and bytes that decode in no way.
     const std::string message =
@@ -256,7 +237,7 @@ TEST(DataFolderTest, EachFileIsWrittenBackInTheFormItCameIn) {
         clock.Dialog()->SetAlarms(alarms);
         clock.Dialog()->SaveAll();
     }
-    EXPECT_EQ(world.folder.ReadData(L"Show.ini"), Utf16Le(L"0\r\n1\r\n"));
+    EXPECT_EQ(world.folder.ReadData(L"Show.ini"), "\xFF\xFE" + Utf16Le(L"0\r\n1\r\n"));
     // Sound.ini's own rules add the seven missing headers; what it held stays as it was.
     EXPECT_EQ(world.folder.ReadData(L"Sound.ini"), sound +
                                                        "bye.wav\r\n[Time]\r\n[Away]\r\n[Alarm]\r\n[Return]\r\n"
@@ -350,11 +331,7 @@ TEST(DataFolderTest, AProfileHeldAtStartIsToldAndNeverWrittenOver) {
     TestWorld world;
     world.WriteProfile(L"Height", L"300");
     const std::wstring profile = world.folder.Path() + L"pokomi.ini";
-    auto bytes = [&] {
-        std::ifstream in(profile.c_str(), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    };
-    const std::string before = bytes();
+    const std::string before = ReadFileBytes(profile);
     {
         HeldFile held(profile, 0);
         RunningClock clock(world);
@@ -366,7 +343,7 @@ TEST(DataFolderTest, AProfileHeldAtStartIsToldAndNeverWrittenOver) {
         SendMessageW(clock.Hwnd(), WM_COMMAND, IDCANCEL, 0);
         EXPECT_FALSE(clock.Alive());
     }
-    EXPECT_EQ(bytes(), before);
+    EXPECT_EQ(ReadFileBytes(profile), before);
 }
 
 }  // namespace

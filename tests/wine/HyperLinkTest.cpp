@@ -8,13 +8,14 @@
 #include <string>
 
 #include "LinkTestSupport.h"
+#include "PixelTestSupport.h"
+#include "WineTestSupport.h"
 #include "controls/CHyperLink.h"
 #include "resource.h"
 #include "ui/Resources.h"
 
 namespace {
 
-constexpr wchar_t kHostClass[] = L"PokomiHyperLinkTestHost";
 constexpr wchar_t kText[] = L"■ぽこみのページ■";
 constexpr wchar_t kAddress[] = L"http://example.invalid/pokomi/";
 constexpr COLORREF kLink = RGB(0, 0, 255);
@@ -23,28 +24,11 @@ constexpr COLORREF kVisited = RGB(128, 0, 128);
 constexpr COLORREF kHover = RGB(255, 0, 0);
 constexpr COLORREF kAllColours[] = {kLink, kPressed, kVisited, kHover};
 
-// A parent that reflects the static's colour message to its control, as dialogs do, on white.
-LRESULT CALLBACK HostProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != WM_CTLCOLORSTATIC) return DefWindowProcW(hwnd, message, wParam, lParam);
-    LRESULT result = 0;
-    ui::Control* control = ui::Control::FromHandle(reinterpret_cast<HWND>(lParam));
-    if (control && control->OnReflected(message, wParam, lParam, result)) return result;
-    SetBkColor(reinterpret_cast<HDC>(wParam), RGB(255, 255, 255));
-    return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
-}
-
+// A link on a white parent that reflects its colour message to it, as dialogs do.
 class HyperLinkTest : public testing::Test {
 protected:
     void SetUp() override {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = HostProc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = kHostClass;
-        RegisterClassW(&wc);
-        m_host = CreateWindowExW(WS_EX_TOPMOST, kHostClass, L"", WS_POPUP | WS_VISIBLE, 20, 20, 400, 200, nullptr,
-                                 nullptr, GetModuleHandleW(nullptr), nullptr);
-        m_static = CreateWindowExW(0, L"STATIC", kText, WS_CHILD | WS_VISIBLE | SS_LEFT, 10, 10, 300, 60, m_host,
-                                   reinterpret_cast<HMENU>(1010), GetModuleHandleW(nullptr), nullptr);
+        m_static = m_host.AddChild(L"STATIC", kText, SS_LEFT, {10, 10, 310, 70}, 1010);
         m_font = CreateFontW(-16, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, NONANTIALIASED_QUALITY, 0,
                              L"IPAPGothic");
         SendMessageW(m_static, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
@@ -55,20 +39,17 @@ protected:
         ASSERT_TRUE(m_link.AttachHandle(m_static));
     }
     void TearDown() override {
-        DestroyWindow(m_host);
+        DestroyWindow(m_static);
         DeleteObject(m_font);
         CHyperLink::SetColours(m_savedColours);
     }
 
-    void MoveTo(int x, int y) { SendMessageW(m_static, WM_MOUSEMOVE, 0, MAKELPARAM(x, y)); }
-    void Click() {
-        SendMessageW(m_static, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
-        SendMessageW(m_static, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
-    }
+    void MoveTo(int x, int y) { MouseMove(m_static, x, y); }
+    void Click() { ClickAt(m_static, 3, 3); }
     // The text shows in exactly one of the four link colours.
     void ExpectShownIn(COLORREF shown, const char* when) {
         for (COLORREF colour : kAllColours) {
-            int count = CountClientPixels(m_static, colour);
+            int count = PrintedPixels(m_static).Count(colour);
             if (colour == shown)
                 EXPECT_GT(count, 20) << when;
             else
@@ -76,7 +57,7 @@ protected:
         }
     }
 
-    HWND m_host = nullptr;
+    ReflectingHost m_host{{400, 200}};
     HWND m_static = nullptr;
     HFONT m_font = nullptr;
     LinkColours m_savedColours;
@@ -97,7 +78,7 @@ TEST_F(HyperLinkTest, ColourFollowsThePointerTheFocusAndTheVisit) {
         {"pointer over it", [&] { MoveTo(3, 3); }, kHover, true},
         {"pointer gone", [&] { MoveTo(3, 300); }, kLink, false},
         {"clicked, so focused", [&] { Click(); }, kPressed, false},
-        {"focus elsewhere", [&] { SetFocus(m_host); }, kVisited, false},
+        {"focus elsewhere", [&] { SetFocus(m_host.Handle()); }, kVisited, false},
         {"pointer over the visited link", [&] { MoveTo(3, 3); }, kHover, true},
         {"pointer gone to the left", [&] { MoveTo(-4, 3); }, kVisited, false},
     };
@@ -118,7 +99,7 @@ TEST_F(HyperLinkTest, NothingToOpenTheAddressBeepsAndNamesTheReason) {
     EXPECT_TRUE(m_shell.boxes[0].type & MB_ICONEXCLAMATION);
     EXPECT_EQ(m_shell.beeps, std::vector<UINT>{MB_ICONEXCLAMATION});
     EXPECT_TRUE(m_shell.commands.empty());
-    SetFocus(m_host);
+    SetFocus(m_host.Handle());
     EXPECT_FALSE(m_link.IsVisited());
     ExpectShownIn(kLink, "after the failure");
 }
@@ -158,8 +139,7 @@ TEST_F(HyperLinkTest, SizedToItsUnderlinedTextWithTheAddressAsTooltip) {
 }
 
 TEST_F(HyperLinkTest, APictureLinkKeepsItsPicture) {
-    HWND picture = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_BITMAP, 10, 100, 10, 10, m_host,
-                                   reinterpret_cast<HMENU>(1022), GetModuleHandleW(nullptr), nullptr);
+    HWND picture = m_host.AddChild(L"STATIC", L"", SS_BITMAP, {10, 100, 20, 110}, 1022);
     ui::gdi::Bitmap bitmap = ui::LoadBitmapResource(IDB_ABOUT_LINK);
     SendMessageW(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap.Get()));
     CHyperLink link;
@@ -171,8 +151,7 @@ TEST_F(HyperLinkTest, APictureLinkKeepsItsPicture) {
     GetClientRect(picture, &client);
     EXPECT_EQ(client.right, 88);
     EXPECT_EQ(client.bottom, 31);
-    SendMessageW(picture, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    SendMessageW(picture, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    ClickAt(picture, 5, 5);
     EXPECT_EQ(m_shell.opened, std::vector<std::wstring>{kAddress});
     DestroyWindow(picture);
 }

@@ -7,8 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "ClockTestSupport.h"
-#include "FaceCanvasSupport.h"
+#include "WineTestSupport.h"
 #include "controls/CLinkShell.h"
 
 struct RecordedShell {
@@ -33,23 +32,8 @@ struct RecordedShell {
             return LinkOutcome{true, 0};
         };
         shell.fileExists = [this](const std::wstring&) { return filesExist; };
-        shell.messageBox = [this](HWND, const std::wstring& text, const std::wstring& caption, UINT type) {
-            boxes.push_back({text, caption, type});
-            return IDOK;
-        };
+        shell.messageBox = RecordMessageBoxes(boxes);
         shell.beep = [this](UINT type) { beeps.push_back(type); };
         return shell;
     }
 };
-
-// How many pixels of a window's client area show the colour, painted through WM_PRINTCLIENT.
-inline int CountClientPixels(HWND hwnd, COLORREF colour) {
-    RECT client{};
-    GetClientRect(hwnd, &client);
-    FaceCanvas canvas(client.right, client.bottom);
-    SendMessageW(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.Dc()), PRF_CLIENT | PRF_ERASEBKGND);
-    int count = 0;
-    for (int y = 0; y < client.bottom; ++y)
-        for (int x = 0; x < client.right; ++x) count += canvas.Pixel(x, y) == colour ? 1 : 0;
-    return count;
-}

@@ -9,16 +9,13 @@
 #include <string>
 
 #include "ClockTestSupport.h"
+#include "WineTestSupport.h"
 #include "app/CClockTrayWnd.h"
 #include "clock/CClockDialog.h"
 #include "content/SoundTable.h"
 #include "ui/Cp932Codec.h"
 
 namespace {
-
-void Put(std::string& bytes, std::uint32_t value, int size) {
-    for (int i = 0; i < size; ++i) bytes.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-}
 
 // A mono sound whose format header the system's player cannot survive (or never ends).
 struct Malformed {
@@ -34,28 +31,20 @@ struct Malformed {
 
 std::string Extra(std::initializer_list<std::uint16_t> words) {
     std::string bytes;
-    for (std::uint16_t word : words) Put(bytes, word, 2);
+    for (std::uint16_t word : words) PutLittleEndian(bytes, word, 2);
     return bytes;
 }
 
 std::string File(const Malformed& m) {
     std::string format;
-    Put(format, m.tag, 2);
-    Put(format, 1, 2);  // mono
-    Put(format, m.rate, 4);
-    Put(format, m.bytesPerSecond, 4);
-    Put(format, m.blockAlign, 2);
-    Put(format, m.bitsPerSample, 2);
-    Put(format, static_cast<std::uint32_t>(m.extra.size()), 2);
-    format += m.extra;
-    const std::string samples(m.samples, '\x55');
-    std::string bytes = "RIFF";
-    Put(bytes, static_cast<std::uint32_t>(4 + 8 + format.size() + 8 + samples.size()), 4);
-    bytes += "WAVEfmt ";
-    Put(bytes, static_cast<std::uint32_t>(format.size()), 4);
-    bytes += format + "data";
-    Put(bytes, static_cast<std::uint32_t>(samples.size()), 4);
-    return bytes + samples;
+    PutLittleEndian(format, m.tag, 2);
+    PutLittleEndian(format, 1, 2);  // mono
+    PutLittleEndian(format, m.rate, 4);
+    PutLittleEndian(format, m.bytesPerSecond, 4);
+    PutLittleEndian(format, m.blockAlign, 2);
+    PutLittleEndian(format, m.bitsPerSample, 2);
+    PutLittleEndian(format, static_cast<std::uint32_t>(m.extra.size()), 2);
+    return WaveFile(format + m.extra, std::string(m.samples, '\x55'));
 }
 
 const std::string kMp3 = Extra({1, 2, 0, 104, 1, 1393});

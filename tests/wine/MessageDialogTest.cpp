@@ -5,12 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "ClockTestSupport.h"
+#include "PixelTestSupport.h"
+#include "WineTestSupport.h"
 #include "alarms/CMessageDialog.h"
 #include "controls/CTipToolBar.h"
 #include "clock/CClockDialog.h"
@@ -37,52 +38,13 @@ AlarmList ListOf(std::initializer_list<AlarmEntry> entries) {
     return list;
 }
 
-std::wstring ItemText(HWND dialog, int id) { return ui::WindowText(GetDlgItem(dialog, id)); }
-bool ItemVisible(HWND dialog, int id) { return IsWindowVisible(GetDlgItem(dialog, id)) != FALSE; }
-bool ItemEnabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
-
 void Command(HWND dialog, int id) {
-    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+    Click(dialog, id);
     ui::PumpMessages();
 }
 
 CTextLabel* MessageLabel(HWND dialog) {
     return dynamic_cast<CTextLabel*>(ui::Control::FromHandle(GetDlgItem(dialog, IDC_MESSAGE_TEXT)));
-}
-
-bool InRegion(HWND hwnd, int x, int y) {
-    HRGN region = CreateRectRgn(0, 0, 0, 0);
-    GetWindowRgn(hwnd, region);
-    bool inside = PtInRegion(region, x, y) != FALSE;
-    DeleteObject(region);
-    return inside;
-}
-
-// A short silent PCM WAV file, so that a working player really plays something.
-void WriteWave(const std::wstring& path, int milliseconds) {
-    const unsigned rate = 8000;
-    const unsigned samples = rate * static_cast<unsigned>(milliseconds) / 1000;
-    auto put32 = [](std::string& out, unsigned v) {
-        for (int i = 0; i < 4; ++i) out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
-    };
-    auto put16 = [](std::string& out, unsigned v) {
-        out.push_back(static_cast<char>(v & 0xFF));
-        out.push_back(static_cast<char>((v >> 8) & 0xFF));
-    };
-    std::string wave = "RIFF";
-    put32(wave, 36 + samples);
-    wave += "WAVEfmt ";
-    put32(wave, 16);
-    put16(wave, 1);  // PCM
-    put16(wave, 1);  // mono
-    put32(wave, rate);
-    put32(wave, rate);
-    put16(wave, 1);
-    put16(wave, 8);
-    wave += "data";
-    put32(wave, samples);
-    wave.append(samples, static_cast<char>(0x80));
-    std::ofstream(path.c_str(), std::ios::binary) << wave;
 }
 
 std::string SoundIniWithAlarm(const std::wstring& alarmSound) {
@@ -159,12 +121,12 @@ TEST_F(MessageDialogTest, OneEntryShowsOkAndItsTexts) {
     EXPECT_TRUE(IsWindowVisible(hwnd));
     EXPECT_TRUE(GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_EQ(GetParent(hwnd), nullptr);
-    EXPECT_TRUE(ItemVisible(hwnd, IDOK));
-    EXPECT_FALSE(ItemVisible(hwnd, IDC_MESSAGE_NEXT));
-    EXPECT_FALSE(ItemVisible(hwnd, IDC_MESSAGE_PREVIOUS));
-    EXPECT_EQ(ItemText(hwnd, IDC_MESSAGE_CAPTION), L"メッセージ");
-    EXPECT_EQ(ItemText(hwnd, IDC_MESSAGE_TITLE), L"会議");
-    EXPECT_EQ(ItemText(hwnd, IDC_MESSAGE_TEXT), L"十時から会議室で");
+    EXPECT_TRUE(Shown(hwnd, IDOK));
+    EXPECT_FALSE(Shown(hwnd, IDC_MESSAGE_NEXT));
+    EXPECT_FALSE(Shown(hwnd, IDC_MESSAGE_PREVIOUS));
+    EXPECT_EQ(Text(hwnd, IDC_MESSAGE_CAPTION), L"メッセージ");
+    EXPECT_EQ(Text(hwnd, IDC_MESSAGE_TITLE), L"会議");
+    EXPECT_EQ(Text(hwnd, IDC_MESSAGE_TEXT), L"十時から会議室で");
     EXPECT_TRUE(m_timers.empty());  // a window with text never closes by itself
     EXPECT_TRUE(m_world.messageBoxes.empty());
 
@@ -175,9 +137,7 @@ TEST_F(MessageDialogTest, OneEntryShowsOkAndItsTexts) {
 TEST_F(MessageDialogTest, ControlsAreSetUpAsTheWindowNeedsThem) {
     WindowGuard window(Open(ListOf({Entry(L"件名", L"本文")})));
     HWND hwnd = window.Get();
-    LOGFONTW title{};
-    GetObjectW(reinterpret_cast<HFONT>(SendDlgItemMessageW(hwnd, IDC_MESSAGE_TITLE, WM_GETFONT, 0, 0)), sizeof(title),
-               &title);
+    const LOGFONTW title = FontOf(GetDlgItem(hwnd, IDC_MESSAGE_TITLE));
     EXPECT_EQ(title.lfHeight, 14);
     EXPECT_EQ(title.lfWeight, FW_BOLD);
     EXPECT_EQ(title.lfCharSet, SHIFTJIS_CHARSET);
@@ -187,7 +147,6 @@ TEST_F(MessageDialogTest, ControlsAreSetUpAsTheWindowNeedsThem) {
     ASSERT_NE(label, nullptr);
     EXPECT_EQ(label->Format(), static_cast<UINT>(DT_WORDBREAK | DT_NOPREFIX));
     EXPECT_EQ(label->BackgroundColour(), GetSysColor(COLOR_BTNFACE));
-    EXPECT_EQ(label->TextColour(), GetSysColor(COLOR_BTNTEXT));
     EXPECT_EQ(SendDlgItemMessageW(hwnd, IDC_MESSAGE_TEXT, WM_GETFONT, 0, 0), SendMessageW(hwnd, WM_GETFONT, 0, 0));
 
     HWND line = GetDlgItem(hwnd, IDC_MESSAGE_LINE);
@@ -198,37 +157,37 @@ TEST_F(MessageDialogTest, ControlsAreSetUpAsTheWindowNeedsThem) {
 TEST_F(MessageDialogTest, ThreeEntriesPageWithPreviousNextAndDone) {
     WindowGuard window(Open(ListOf({Entry(L"一つ目", L"A"), Entry(L"二つ目", L"B"), Entry(L"三つ目", L"C")})));
     HWND hwnd = window.Get();
-    EXPECT_FALSE(ItemVisible(hwnd, IDOK));
-    EXPECT_TRUE(ItemVisible(hwnd, IDC_MESSAGE_NEXT));
-    EXPECT_TRUE(ItemVisible(hwnd, IDC_MESSAGE_PREVIOUS));
-    EXPECT_EQ(ItemText(hwnd, IDC_MESSAGE_CAPTION), L"メッセージ (1/3)");
-    EXPECT_EQ(ItemText(hwnd, IDC_MESSAGE_NEXT), L"次へ(&N)");
-    EXPECT_FALSE(ItemEnabled(hwnd, IDC_MESSAGE_PREVIOUS));
-    EXPECT_EQ(ItemText(hwnd, IDC_MESSAGE_TITLE), L"一つ目");
+    EXPECT_FALSE(Shown(hwnd, IDOK));
+    EXPECT_TRUE(Shown(hwnd, IDC_MESSAGE_NEXT));
+    EXPECT_TRUE(Shown(hwnd, IDC_MESSAGE_PREVIOUS));
+    EXPECT_EQ(Text(hwnd, IDC_MESSAGE_CAPTION), L"メッセージ (1/3)");
+    EXPECT_EQ(Text(hwnd, IDC_MESSAGE_NEXT), L"次へ(&N)");
+    EXPECT_FALSE(Enabled(hwnd, IDC_MESSAGE_PREVIOUS));
+    EXPECT_EQ(Text(hwnd, IDC_MESSAGE_TITLE), L"一つ目");
 
     Command(hwnd, IDC_MESSAGE_NEXT);
-    EXPECT_EQ(ItemText(hwnd, IDC_MESSAGE_CAPTION), L"メッセージ (2/3)");
-    EXPECT_EQ(ItemText(hwnd, IDC_MESSAGE_NEXT), L"次へ(&N)");
-    EXPECT_TRUE(ItemEnabled(hwnd, IDC_MESSAGE_PREVIOUS));
-    EXPECT_EQ(ItemText(hwnd, IDC_MESSAGE_TITLE), L"二つ目");
-    EXPECT_EQ(ItemText(hwnd, IDC_MESSAGE_TEXT), L"B");
+    EXPECT_EQ(Text(hwnd, IDC_MESSAGE_CAPTION), L"メッセージ (2/3)");
+    EXPECT_EQ(Text(hwnd, IDC_MESSAGE_NEXT), L"次へ(&N)");
+    EXPECT_TRUE(Enabled(hwnd, IDC_MESSAGE_PREVIOUS));
+    EXPECT_EQ(Text(hwnd, IDC_MESSAGE_TITLE), L"二つ目");
+    EXPECT_EQ(Text(hwnd, IDC_MESSAGE_TEXT), L"B");
 
     Command(hwnd, IDC_MESSAGE_NEXT);
-    EXPECT_EQ(ItemText(hwnd, IDC_MESSAGE_CAPTION), L"メッセージ (3/3)");
-    EXPECT_EQ(ItemText(hwnd, IDC_MESSAGE_NEXT), L"完了(&F)");
-    EXPECT_TRUE(ItemEnabled(hwnd, IDC_MESSAGE_PREVIOUS));
-    EXPECT_EQ(ItemText(hwnd, IDC_MESSAGE_TITLE), L"三つ目");
+    EXPECT_EQ(Text(hwnd, IDC_MESSAGE_CAPTION), L"メッセージ (3/3)");
+    EXPECT_EQ(Text(hwnd, IDC_MESSAGE_NEXT), L"完了(&F)");
+    EXPECT_TRUE(Enabled(hwnd, IDC_MESSAGE_PREVIOUS));
+    EXPECT_EQ(Text(hwnd, IDC_MESSAGE_TITLE), L"三つ目");
 
     Command(hwnd, IDC_MESSAGE_PREVIOUS);
-    EXPECT_EQ(ItemText(hwnd, IDC_MESSAGE_CAPTION), L"メッセージ (2/3)");
-    EXPECT_EQ(ItemText(hwnd, IDC_MESSAGE_NEXT), L"次へ(&N)");
+    EXPECT_EQ(Text(hwnd, IDC_MESSAGE_CAPTION), L"メッセージ (2/3)");
+    EXPECT_EQ(Text(hwnd, IDC_MESSAGE_NEXT), L"次へ(&N)");
     Command(hwnd, IDC_MESSAGE_PREVIOUS);
-    EXPECT_EQ(ItemText(hwnd, IDC_MESSAGE_CAPTION), L"メッセージ (1/3)");
-    EXPECT_FALSE(ItemEnabled(hwnd, IDC_MESSAGE_PREVIOUS));
+    EXPECT_EQ(Text(hwnd, IDC_MESSAGE_CAPTION), L"メッセージ (1/3)");
+    EXPECT_FALSE(Enabled(hwnd, IDC_MESSAGE_PREVIOUS));
     // The disabled button cannot take the window below the first page.
     Command(hwnd, IDC_MESSAGE_PREVIOUS);
-    EXPECT_EQ(ItemText(hwnd, IDC_MESSAGE_CAPTION), L"メッセージ (1/3)");
-    EXPECT_EQ(ItemText(hwnd, IDC_MESSAGE_TITLE), L"一つ目");
+    EXPECT_EQ(Text(hwnd, IDC_MESSAGE_CAPTION), L"メッセージ (1/3)");
+    EXPECT_EQ(Text(hwnd, IDC_MESSAGE_TITLE), L"一つ目");
 
     Command(hwnd, IDC_MESSAGE_NEXT);
     Command(hwnd, IDC_MESSAGE_NEXT);
@@ -307,33 +266,25 @@ TEST_F(MessageDialogTest, TheOutlineIsRoundedAndTheFrameIsPainted) {
     HWND hwnd = window.Get();
     RECT r = WindowRectOf(hwnd);
     int w = r.right - r.left, h = r.bottom - r.top;
-    EXPECT_TRUE(InRegion(hwnd, w / 2, h / 2));
-    EXPECT_TRUE(InRegion(hwnd, w / 2, 0));
-    EXPECT_TRUE(InRegion(hwnd, 0, h / 2));
-    EXPECT_TRUE(InRegion(hwnd, w - 1, h / 2));
-    EXPECT_TRUE(InRegion(hwnd, w / 2, h - 1));
-    EXPECT_FALSE(InRegion(hwnd, 0, 0));
-    EXPECT_FALSE(InRegion(hwnd, w - 1, 0));
-    EXPECT_FALSE(InRegion(hwnd, 0, h - 1));
-    EXPECT_FALSE(InRegion(hwnd, w - 1, h - 1));
-    EXPECT_FALSE(InRegion(hwnd, w, h / 2));
+    for (auto [x, y] : {std::pair{w / 2, h / 2}, {w / 2, 0}, {0, h / 2}, {w - 1, h / 2}, {w / 2, h - 1}})
+        EXPECT_TRUE(InRegion(hwnd, x, y)) << x << "," << y;
+    for (auto [x, y] : {std::pair{0, 0}, {w - 1, 0}, {0, h - 1}, {w - 1, h - 1}, {w, h / 2}})  // the corners are cut
+        EXPECT_FALSE(InRegion(hwnd, x, y)) << x << "," << y;
 
     long live = ui::gdi::LiveObjects();
     RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     EXPECT_EQ(ui::gdi::LiveObjects(), live);  // the bitmaps of one paint are released at once
-    HDC dc = GetDC(hwnd);
-    EXPECT_EQ(GetPixel(dc, w / 2, 0), GetSysColor(COLOR_3DLIGHT));
-    EXPECT_EQ(GetPixel(dc, 0, h / 2), GetSysColor(COLOR_3DLIGHT));
-    EXPECT_EQ(GetPixel(dc, w / 2, 1), GetSysColor(COLOR_BTNHIGHLIGHT));
-    EXPECT_EQ(GetPixel(dc, w / 2, h - 1), GetSysColor(COLOR_3DDKSHADOW));
-    EXPECT_EQ(GetPixel(dc, w - 1, h / 2), GetSysColor(COLOR_3DDKSHADOW));
-    EXPECT_EQ(GetPixel(dc, w / 2, h - 2), GetSysColor(COLOR_BTNSHADOW));
-    EXPECT_EQ(GetPixel(dc, w - 2, h / 2), GetSysColor(COLOR_BTNSHADOW));
+    const Image shown = ShownPixels(hwnd);
+    const std::pair<POINT, int> frame[] = {
+        {{w / 2, 0}, COLOR_3DLIGHT},        {{0, h / 2}, COLOR_3DLIGHT},        {{w / 2, 1}, COLOR_BTNHIGHLIGHT},
+        {{w / 2, h - 1}, COLOR_3DDKSHADOW}, {{w - 1, h / 2}, COLOR_3DDKSHADOW}, {{w / 2, h - 2}, COLOR_BTNSHADOW},
+        {{w - 2, h / 2}, COLOR_BTNSHADOW},
+    };
+    for (auto [at, colour] : frame) EXPECT_EQ(shown.At(at.x, at.y), GetSysColor(colour)) << at.x << "," << at.y;
     // The character picture sits at (8, 55) and is not the plain face colour everywhere.
     int differing = 0;
     for (int y = 55; y < 55 + 116; y += 4)
-        for (int x = 8; x < 8 + 100; x += 4) differing += GetPixel(dc, x, y) != GetSysColor(COLOR_BTNFACE) ? 1 : 0;
-    ReleaseDC(hwnd, dc);
+        for (int x = 8; x < 8 + 100; x += 4) differing += shown.At(x, y) != GetSysColor(COLOR_BTNFACE) ? 1 : 0;
     EXPECT_GT(differing, 50);
 }
 
@@ -382,9 +333,7 @@ TEST_F(MessageDialogTest, TheCloseToolBarSitsTopRightWithItsTipAndCloses) {
     // A click on the button closes the window.
     RECT item{};
     SendMessageW(bar, TB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
-    LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
-    SendMessageW(bar, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    SendMessageW(bar, WM_LBUTTONUP, 0, at);
+    ClickAt(bar, (item.left + item.right) / 2, (item.top + item.bottom) / 2);
     ui::PumpMessages();
     EXPECT_FALSE(IsWindow(hwnd));
 }
@@ -465,8 +414,8 @@ TEST_F(MessageDialogTest, NoEntriesSaysSoAndLeavesTheTemplate) {
     ASSERT_EQ(m_world.messageBoxes.size(), 1u);
     EXPECT_EQ(m_world.messageBoxes[0].text, L"メッセージがありません。");
     EXPECT_EQ(m_world.messageBoxes[0].type & MB_TYPEMASK, static_cast<UINT>(MB_OK));
-    EXPECT_EQ(ItemText(hwnd, IDC_MESSAGE_TITLE), L"メッセージのタイトル");
-    EXPECT_EQ(ItemText(hwnd, IDC_MESSAGE_CAPTION), L"メッセージ");
+    EXPECT_EQ(Text(hwnd, IDC_MESSAGE_TITLE), L"メッセージのタイトル");
+    EXPECT_EQ(Text(hwnd, IDC_MESSAGE_CAPTION), L"メッセージ");
     EXPECT_TRUE(m_timers.empty());
     Command(hwnd, IDCANCEL);
     EXPECT_FALSE(IsWindow(hwnd));
@@ -478,7 +427,7 @@ TEST_F(MessageDialogTest, WithoutTextsItIsInvisibleAndClosesAfterTheSoundsWithou
     ASSERT_TRUE(IsWindow(hwnd));
     RECT r = WindowRectOf(hwnd);
     EXPECT_EQ(r.right - r.left, 0);
-    EXPECT_EQ(ItemText(hwnd, IDC_MESSAGE_TITLE), L"音だけ一");
+    EXPECT_EQ(Text(hwnd, IDC_MESSAGE_TITLE), L"音だけ一");
     ASSERT_EQ(m_timers.size(), 1u);
     EXPECT_EQ(m_timers[0].hwnd, hwnd);
     EXPECT_EQ(m_timers[0].id, CMessageDialog::kSoundTimer);
@@ -487,7 +436,7 @@ TEST_F(MessageDialogTest, WithoutTextsItIsInvisibleAndClosesAfterTheSoundsWithou
     // No sound can play: each tick goes on at once.
     Tick(hwnd);
     ASSERT_TRUE(IsWindow(hwnd));
-    EXPECT_EQ(ItemText(hwnd, IDC_MESSAGE_TITLE), L"音だけ二");
+    EXPECT_EQ(Text(hwnd, IDC_MESSAGE_TITLE), L"音だけ二");
     EXPECT_EQ(WindowRectOf(hwnd).right - WindowRectOf(hwnd).left, 0);
     EXPECT_EQ(m_timers.size(), 2u);
     Tick(hwnd);
@@ -503,7 +452,7 @@ TEST_F(MessageDialogTest, OneTextAmongSeveralEntriesShowsTheWindow) {
     EXPECT_EQ(MessageLabel(hwnd)->TextHeight(), 0);
     EXPECT_TRUE(m_timers.empty());
     Tick(hwnd);  // a stray timer message does not page a window that shows text
-    EXPECT_EQ(ItemText(hwnd, IDC_MESSAGE_CAPTION), L"メッセージ (1/2)");
+    EXPECT_EQ(Text(hwnd, IDC_MESSAGE_CAPTION), L"メッセージ (1/2)");
 }
 
 // ---- With the clock and its player ------------------------------------------------------
@@ -519,9 +468,8 @@ protected:
     void TearDown() override { m_clock.reset(); }
     CClockDialog* Clock() const { return m_clock->Dialog(); }
     std::wstring Wave(const std::wstring& name) const {
-        std::wstring path = m_world.folder.DataPath(name);
-        WriteWave(path, 2000);
-        return path;
+        m_world.folder.WriteData(name, MakeWave(2000));
+        return m_world.folder.DataPath(name);
     }
 
     std::unique_ptr<RunningClock> m_clock;
@@ -538,12 +486,12 @@ TEST_F(MessageDialogTestWithClock, SoundOnlyWaitsForEachSoundThenCloses) {
     EXPECT_EQ(Clock()->SoundPlaying(), sound);
     if (sound) {
         Tick(hwnd);  // still playing: nothing changes
-        EXPECT_EQ(ItemText(hwnd, IDC_MESSAGE_TITLE), L"一");
+        EXPECT_EQ(Text(hwnd, IDC_MESSAGE_TITLE), L"一");
         EndSound(Clock());
     }
     Tick(hwnd);
     ASSERT_TRUE(IsWindow(hwnd));
-    EXPECT_EQ(ItemText(hwnd, IDC_MESSAGE_TITLE), L"二");
+    EXPECT_EQ(Text(hwnd, IDC_MESSAGE_TITLE), L"二");
     EXPECT_EQ(Clock()->SoundPlaying(), sound);
     if (sound) {
         Tick(hwnd);
@@ -555,8 +503,7 @@ TEST_F(MessageDialogTestWithClock, SoundOnlyWaitsForEachSoundThenCloses) {
 }
 
 TEST_F(MessageDialogTestWithClock, AnEntryWithoutItsOwnSoundPlaysAnAlarmSound) {
-    std::wstring alarm = m_world.folder.DataPath(L"alarm.wav");
-    WriteWave(alarm, 2000);
+    std::wstring alarm = Wave(L"alarm.wav");
     Start(alarm);
     bool sound = SoundWorks(Clock(), alarm);
     {
@@ -571,8 +518,7 @@ TEST_F(MessageDialogTestWithClock, AnEntryWithoutItsOwnSoundPlaysAnAlarmSound) {
 }
 
 TEST_F(MessageDialogTestWithClock, AnEntryWithAnUnplayableSoundStaysSilent) {
-    std::wstring alarm = m_world.folder.DataPath(L"alarm.wav");
-    WriteWave(alarm, 2000);
+    std::wstring alarm = Wave(L"alarm.wav");
     Start(alarm);
     SoundWorks(Clock(), alarm);
     WindowGuard window(Open(ListOf({Entry(L"件名", L"本文", m_world.folder.DataPath(L"missing.wav"))})));
@@ -614,8 +560,8 @@ TEST_F(MessageDialogTestWithClock, AnAlarmDueAtTheNextMinuteOpensItsWindowWhenTh
     WindowGuard window(hwnd);
     ASSERT_NE(hwnd, nullptr);
     EXPECT_TRUE(IsWindowVisible(hwnd));
-    EXPECT_EQ(ItemText(hwnd, IDC_MESSAGE_TEXT), L"予約の時間です\r\n保険証を忘れずに");
-    EXPECT_EQ(ItemText(hwnd, IDC_MESSAGE_CAPTION), L"メッセージ");
+    EXPECT_EQ(Text(hwnd, IDC_MESSAGE_TEXT), L"予約の時間です\r\n保険証を忘れずに");
+    EXPECT_EQ(Text(hwnd, IDC_MESSAGE_CAPTION), L"メッセージ");
     EXPECT_EQ(FindMessageWindow(L"散歩"), nullptr);
 
     // Further ticks of the same minute open nothing more; the window stays until closed.

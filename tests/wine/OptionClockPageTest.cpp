@@ -8,8 +8,8 @@
 #include <optional>
 
 #include "ClockTestSupport.h"
-#include "FaceCanvasSupport.h"
-#include "SheetTestSupport.h"
+#include "PixelTestSupport.h"
+#include "WineTestSupport.h"
 #include "clock/CClockDialog.h"
 #include "controls/CColourPicker.h"
 #include "resource.h"
@@ -25,12 +25,10 @@ protected:
         clock.emplace(world);
         EXPECT_EQ(RunOptions(*clock, m_sheet, std::move(steps)), count);
     }
-    HWND Item(int id) const {
-        return GetDlgItem(reinterpret_cast<HWND>(SendMessageW(m_sheet, PSM_GETCURRENTPAGEHWND, 0, 0)), id);
-    }
+    HWND Item(int id) const { return GetDlgItem(CurrentPage(m_sheet), id); }
     void Click(int id) const { SendMessageW(Item(id), BM_CLICK, 0, 0); }
-    void SheetButton(int id) const { SendMessageW(m_sheet, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
-    bool ApplyEnabled() const { return IsWindowEnabled(GetDlgItem(m_sheet, ui::kApplyButton)) != FALSE; }
+    void SheetButton(int id) const { ::Click(m_sheet, id); }
+    bool ApplyEnabled() const { return Enabled(m_sheet, ui::kApplyButton); }
     CColourPicker& Picker(int id) const { return dynamic_cast<CColourPicker&>(*ui::Control::FromHandle(Item(id))); }
     // From nothing highlighted, Up reaches "自動" and each Down a row of the grid (黒, 濃い赤, 赤).
     void Choose(int pickerId, std::vector<WPARAM> keys) const {
@@ -88,23 +86,22 @@ TEST_F(OptionClockPageTest, StandardLookThenOkWritesEveryStandardValue) {
 TEST_F(OptionClockPageTest, ApplyRedrawsTheFaceInTheNewColoursWithoutTheSecondHand) {
     world.time.hour = 15;  // the hour hand lies along the centre row, to the right
     world.time.minute = 0;
-    FaceCanvas shown, expected;
+    Image shown;
+    FaceCanvas expected;
     RunSheet({[&] {
                   SetWindowPos(m_sheet, nullptr, 600, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);  // off the clock
                   Choose(IDC_CLOCK_PAGE_FILL, {VK_UP, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN});
                   Click(IDC_CLOCK_PAGE_SECOND_HAND);
                   SheetButton(ui::kApplyButton);
-                  HDC dc = GetDC(clock->Hwnd());
-                  BitBlt(shown.Dc(), 0, 0, 165, 422, dc, 0, 0, SRCCOPY);
-                  ReleaseDC(clock->Hwnd(), dc);
+                  shown = ShownPixels(clock->Hwnd());
                   EXPECT_FALSE(ApplyEnabled());
               },
               [&] { SheetButton(IDCANCEL); }});
-    EXPECT_EQ(shown.Pixel(95, 217), RGB(255, 0, 0));  // the fill half
-    EXPECT_EQ(shown.Pixel(95, 223), RGB(85, 0, 0));   // the shadow half
+    EXPECT_EQ(shown.At(95, 217), RGB(255, 0, 0));  // the fill half
+    EXPECT_EQ(shown.At(95, 223), RGB(85, 0, 0));   // the shadow half
     clock->Dialog()->PaintFace(expected.Dc());
-    for (int y = 30; y < 390; ++y)  // below the caption buttons, above the rounded corners
-        for (int x = 0; x < 165; ++x) ASSERT_EQ(shown.Pixel(x, y), expected.Pixel(x, y)) << x << "," << y;
+    const RECT face{0, 30, 165, 390};  // below the caption buttons, above the rounded corners
+    EXPECT_TRUE(SameImage(shown.Part(face), expected.Pixels().Part(face)));
     EXPECT_EQ(world.ReadProfile(L"SecondHand"), L"0");
 }
 
@@ -112,9 +109,7 @@ TEST_F(OptionClockPageTest, BlackFillShowsAndStoresTheStandardGold) {
     world.WriteProfile(L"BrushR", L"60");
     RunSheet({[&] {
         Choose(IDC_CLOCK_PAGE_FILL, {VK_UP, VK_DOWN, VK_RETURN});
-        HDC dc = GetDC(Item(IDC_CLOCK_PAGE_FILL));
-        EXPECT_EQ(GetPixel(dc, 6, 6), RGB(179, 158, 93));  // the swatch
-        ReleaseDC(Item(IDC_CLOCK_PAGE_FILL), dc);
+        EXPECT_EQ(ShownPixels(Item(IDC_CLOCK_PAGE_FILL)).At(6, 6), RGB(179, 158, 93));  // the swatch
         SheetButton(IDOK);
     }});
     EXPECT_EQ(world.ReadProfile(L"BrushR"), L"179");

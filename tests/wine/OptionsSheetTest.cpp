@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "ClockTestSupport.h"
-#include "SheetTestSupport.h"
+#include "WineTestSupport.h"
 #include "clock/CClockDialog.h"
 #include "controls/CCheckListBox.h"
 #include "resource.h"
@@ -184,8 +184,8 @@ TEST_F(OptionsSheetTest, OkNeverSpinsOnPicturesThatCannotChange) {
 }
 
 TEST_F(OptionsSheetTest, TheCurrentPositionOfAMinimisedClockIsWhereItWillBeRestored) {
-    HWND taskbar = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 570, 800, 30, nullptr, nullptr, nullptr, nullptr);
-    world.taskbar = taskbar;
+    StandInTaskbar taskbar;
+    world.taskbar = taskbar.Handle();
     world.WriteProfile(L"Minimize", L"1");
     Run({[&] {
         ShowPage(sheet, IDD_OPTION_PLACE);
@@ -195,7 +195,6 @@ TEST_F(OptionsSheetTest, TheCurrentPositionOfAMinimisedClockIsWhereItWillBeResto
     }});
     EXPECT_TRUE(IsIconResource(ShownTrayIcon(world), IDI_TRAY_MINIMIZED));
     clock.reset();
-    DestroyWindow(taskbar);
 }
 
 // The options command while the sheet is open, sent or posted, brings that sheet forward.

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ClockTestSupport.h"
+#include "WineTestSupport.h"
 #include "content/ClockSettings.h"
 #include "ui/IniProfile.h"
 

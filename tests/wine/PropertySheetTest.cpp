@@ -4,23 +4,18 @@
 
 #include <gtest/gtest.h>
 
-#include "ClockTestSupport.h"
+#include "WineTestSupport.h"
 #include "resource.h"
 #include "ui/PropertyPage.h"
 #include "ui/PropertySheet.h"
-#include "ui/Text.h"
 
 namespace {
 
 // A page with a text and a number from 1 to 10 (the sound box holds the number).
 class NumberPage : public ui::PropertyPage {
 public:
-    explicit NumberPage(std::vector<std::wstring>& messages) : ui::PropertyPage(IDD_SETTING_GENERAL) {
-        SetMessages({[&messages](HWND, const std::wstring& text, const std::wstring&, UINT) {
-                         messages.push_back(text);
-                         return IDOK;
-                     },
-                     L"test"});
+    explicit NumberPage(std::vector<MessageBoxCall>& boxes) : ui::PropertyPage(IDD_SETTING_GENERAL) {
+        SetMessages({RecordMessageBoxes(boxes), L"test"});
     }
     std::wstring subject = L"件名";
     int number = 5;
@@ -52,13 +47,10 @@ protected:
     void OnApplied() override { ++applied; }
 };
 
-HWND CurrentPage(HWND sheet) { return reinterpret_cast<HWND>(SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)); }
-void Click(HWND sheet, int id) { SendMessageW(sheet, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
-
 class PropertySheetTest : public testing::Test {
 protected:
-    std::vector<std::wstring> m_messages;
-    NumberPage m_number{m_messages};
+    std::vector<MessageBoxCall> m_boxes;
+    NumberPage m_number{m_boxes};
     OtherPage m_other;
     CountingSheet m_sheet;
     void SetUp() override {
@@ -72,21 +64,21 @@ TEST_F(PropertySheetTest, APageRefusesToBeLeftWithABadValueAndOkTakesTheFields) 
     ModalScript script({
         [&] {
             ASSERT_TRUE(m_number.initialised);
-            EXPECT_EQ(ui::WindowText(GetDlgItem(m_number.Handle(), IDC_ALARM_SUBJECT)), L"件名");
+            EXPECT_EQ(Text(m_number.Handle(), IDC_ALARM_SUBJECT), L"件名");
             SetDlgItemTextW(m_number.Handle(), IDC_ALARM_SUBJECT, L"新しい件名");
             SetNumber(L"11");
             SendMessageW(m_sheet.Handle(), PSM_SETCURSEL, 1, 0);
         },
         [&] {
             EXPECT_EQ(CurrentPage(m_sheet.Handle()), m_number.Handle());  // refused: still here
-            ASSERT_EQ(m_messages.size(), 1u);
-            EXPECT_EQ(m_messages[0], L"1 から 10 までの整数を入力してください。");
+            ASSERT_EQ(m_boxes.size(), 1u);
+            EXPECT_EQ(m_boxes[0].text, L"1 から 10 までの整数を入力してください。");
             EXPECT_EQ(GetFocus(), GetDlgItem(m_number.Handle(), IDC_ALARM_SOUND));
             SetNumber(L"十");  // not a number at all
             SendMessageW(m_sheet.Handle(), PSM_SETCURSEL, 1, 0);
         },
         [&] {
-            EXPECT_EQ(m_messages.size(), 2u);
+            EXPECT_EQ(m_boxes.size(), 2u);
             SetNumber(L"7");
             SendMessageW(m_sheet.Handle(), PSM_SETCURSEL, 1, 0);
         },
@@ -147,7 +139,7 @@ private:
     DWORD m_buttons;
 };
 
-TEST(PropertySheetWizardTest, NextBackAndFinishEndTheWizardAsFinished) {
+TEST(PropertySheetTestWizard, NextBackAndFinishEndTheWizardAsFinished) {
     WizardPage first(IDD_ADD_PAGE1, PSWIZB_NEXT), second(IDD_ADD_PAGE2, PSWIZB_BACK | PSWIZB_FINISH);
     ui::PropertySheet wizard(L"ウィザード");
     wizard.SetWizardMode();
@@ -155,6 +147,7 @@ TEST(PropertySheetWizardTest, NextBackAndFinishEndTheWizardAsFinished) {
     wizard.AddPage(second);
     auto enabled = [&](int id) { return IsWindowEnabled(GetDlgItem(wizard.Handle(), id)) != FALSE; };
     ModalScript script({
+        [] {},  // the first page posts its buttons when shown, after this step was posted: they come first
         [&] {
             EXPECT_FALSE(enabled(ui::kBackButton));
             Click(wizard.Handle(), ui::kNextButton);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ClockTestSupport.h"
+#include "WineTestSupport.h"
 #include "clock/CClockDialog.h"
 #include "resource.h"
 #include "ui/Cp932Codec.h"
@@ -46,17 +47,13 @@ protected:
         world.folder.WriteData(L"Sound.ini", WriteSoundTable(sounds, ui::Cp932Codec()));
         clock = std::make_unique<RunningClock>(world);
         steps.insert(steps.begin(), [this] {
-            sheet = GetLastActivePopup(clock->Hwnd());
-            PropSheet_SetCurSelByID(sheet, IDD_OPTION_SOUND);
-            page = PropSheet_GetCurrentPageHwnd(sheet);
+            ShowPage(sheet, IDD_OPTION_SOUND);
+            page = CurrentPage(sheet);
             tree = GetDlgItem(page, IDC_SOUND_TREE);
         });
         const size_t count = steps.size();
-        ModalScript script(std::move(steps));
-        SendMessageW(clock->Hwnd(), WM_COMMAND, ID_CMD_OPTIONS, 0);
-        EXPECT_EQ(script.StepsRun(), count);
+        EXPECT_EQ(RunOptions(*clock, sheet, std::move(steps)), count);
     }
-    void Click(HWND window, int id) const { SendMessageW(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
     std::vector<bool> Buttons() const {  // clear, play, stop
         std::vector<bool> on;
         for (int id : {IDC_SOUND_CLEAR, IDC_SOUND_PLAY, IDC_SOUND_STOP})

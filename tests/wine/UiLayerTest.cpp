@@ -1,11 +1,14 @@
-// The thin Win32 layer: dialogs with data exchange, the exception guard, GDI counting.
+// The thin Win32 layer: dialogs with data exchange, the exception guard, GDI counting,
+// the off-screen buffer.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 
+#include "PixelTestSupport.h"
 #include "resource.h"
+#include "ui/BufferDC.h"
 #include "ui/Dialog.h"
 #include "ui/Gdi.h"
 #include "ui/Resources.h"
@@ -144,6 +147,36 @@ TEST(UiLayerTest, GdiOwnersCountWhatTheyHold) {
         EXPECT_EQ(ui::gdi::LiveObjects(), before + 2);
     }
     EXPECT_EQ(ui::gdi::LiveObjects(), before);
+}
+
+TEST(UiLayerTest, ABufferDrawsOffScreenInTheTargetsCoordinatesAndCopiesTheClipBoxWhenDone) {
+    constexpr COLORREF kWhite = RGB(255, 255, 255), kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255);
+    Canvas target(40, 30);
+    PatBlt(target.Dc(), 0, 0, 40, 30, WHITENESS);
+    IntersectClipRect(target.Dc(), 10, 5, 30, 25);
+    long before = ui::gdi::LiveObjects();
+    {
+        ui::gdi::BufferDC buffer(target.Dc());
+        ASSERT_TRUE(buffer.IsBuffered());
+        EXPECT_NE(buffer.Get(), target.Dc());
+        EXPECT_EQ(buffer.Bounds().left, 10);
+        EXPECT_EQ(buffer.Bounds().top, 5);
+        EXPECT_EQ(buffer.Bounds().right, 30);
+        EXPECT_EQ(buffer.Bounds().bottom, 25);
+        RECT all{0, 0, 40, 30};
+        HBRUSH red = CreateSolidBrush(kRed);
+        FillRect(buffer.Get(), &all, red);
+        DeleteObject(red);
+        SetPixelV(buffer.Get(), 12, 7, kBlue);
+        EXPECT_EQ(target.Pixel(12, 7), kWhite);  // nothing reaches the target yet
+        EXPECT_EQ(GetPixel(buffer.Get(), 12, 7), kBlue);
+    }
+    EXPECT_EQ(ui::gdi::LiveObjects(), before);
+    EXPECT_EQ(target.Pixel(12, 7), kBlue);
+    EXPECT_EQ(target.Pixel(29, 24), kRed);
+    EXPECT_EQ(target.Pixel(9, 7), kWhite);  // outside the clip box: untouched
+    EXPECT_EQ(target.Pixel(12, 4), kWhite);
+    EXPECT_EQ(target.Pixel(30, 24), kWhite);
 }
 
 TEST(UiLayerTest, StringsAndTextConversions) {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "ClockTestSupport.h"
+#include "WineTestSupport.h"
 #include "content/CWavePlayer.h"
 
 namespace {

@@ -8,18 +8,13 @@
 #include <vector>
 
 #include "ClockTestSupport.h"
+#include "WineTestSupport.h"
 #include "app/CClockTrayWnd.h"
 #include "app/CTrayIconWnd.h"
 #include "clock/CClockDialog.h"
 #include "resource.h"
 
 namespace {
-
-RECT WorkArea() {
-    RECT area{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-    return area;
-}
 
 struct Step {
     int x, y, width, height;
@@ -43,19 +38,6 @@ private:
         }
         return DefSubclassProc(hwnd, message, wParam, lParam);
     }
-    HWND m_hwnd;
-};
-
-class Taskbar {
-public:
-    Taskbar() {
-        m_hwnd = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0, 570, 800, 30, nullptr, nullptr, nullptr,
-                                 nullptr);
-    }
-    ~Taskbar() { DestroyWindow(m_hwnd); }
-    HWND Handle() const { return m_hwnd; }
-
-private:
     HWND m_hwnd;
 };
 
@@ -104,7 +86,7 @@ TEST(WindowCommandsTest, StartingTopmostChecksTheButton) {
 // ---- Minimise and restore ------------------------------------------------------------------
 
 TEST(WindowCommandsTest, MinimiseGlidesIntoTheTaskbarCorner) {
-    Taskbar taskbar;
+    StandInTaskbar taskbar;
     TestWorld world;
     world.taskbar = taskbar.Handle();
     RunningClock clock(world);
@@ -149,7 +131,7 @@ TEST(WindowCommandsTest, MinimiseGlidesIntoTheTaskbarCorner) {
 }
 
 TEST(WindowCommandsTest, TheNotificationIconTogglesAndShowsTheState) {
-    Taskbar taskbar;
+    StandInTaskbar taskbar;
     TestWorld world;
     world.taskbar = taskbar.Handle();
     RunningClock clock(world);
@@ -189,7 +171,7 @@ TEST(WindowCommandsTest, MinimiseWithoutATaskbarSaysSoAndChangesNothing) {
 }
 
 TEST(WindowCommandsTest, RestoreWithoutATaskbarStillBringsTheWindowBack) {
-    Taskbar taskbar;
+    StandInTaskbar taskbar;
     TestWorld world;
     world.taskbar = taskbar.Handle();
     RunningClock clock(world);
@@ -209,8 +191,8 @@ TEST(WindowCommandsTest, RestoreWithoutATaskbarStillBringsTheWindowBack) {
 
 // ---- Evasion --------------------------------------------------------------------------------
 
-void MouseMove(const RunningClock& clock, int x, int y, WPARAM flags = 0) {
-    SendMessageW(clock.Hwnd(), WM_MOUSEMOVE, flags, MAKELPARAM(x, y));
+void MouseMove(const RunningClock& clock, int x, int y, WPARAM keys = 0) {
+    ::MouseMove(clock.Hwnd(), x, y, keys);
     clock.Pump();
 }
 
