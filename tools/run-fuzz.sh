@@ -33,6 +33,7 @@ sources=(
   src/content/NameListFiles.cpp
   src/content/SoundTable.cpp
   src/content/MessageFile.cpp
+  src/common/LocalTime.cpp
 )
 
 echo "run-fuzz: building $out/DataFilesFuzz"

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
+#include "common/LocalTime.h"
 #include "content/AlarmEntry.h"
 
 // The local date and hour that the hourly selection is made for.
@@ -29,3 +31,17 @@ AlarmList SelectDueThisHour(const AlarmList& all, const LocalDateHour& now);
 // Copies of the due entries that fire in this minute, in list order. The
 // caller runs it only on the first tick of a new minute.
 AlarmList SelectDueThisMinute(const AlarmList& due, int minute);
+
+// How far back the tick makes up for minutes it did not see (sleep, a stopped process).
+inline constexpr long long kMissedLookBackMinutes = 24 * 60;
+
+struct MissedAlarm {
+    AlarmEntry entry;
+    LocalTime due;  // the latest minute it fell due in the span
+};
+
+// The alarms that fell due after `last` and before `now` (both minutes exclusive: the
+// tick handled the one and handles the other itself), looking back less than a day from
+// `now`. Each entry comes once, with its latest due minute, in the order they fell due
+// (list order within a minute).
+std::vector<MissedAlarm> SelectMissed(const AlarmList& all, const LocalTime& last, const LocalTime& now);

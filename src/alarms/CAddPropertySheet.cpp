@@ -5,6 +5,7 @@
 
 CAddPropertySheet::CAddPropertySheet(const ui::Environment& env)
     : ui::PropertySheet(ui::LoadStringResource(IDS_PROPERTY_SHEET)), m_page1(env), m_page2(env), m_page3(env) {
+    SetMonitors(env.monitors);
     SetWizardMode();
     SetHelpButton();  // its place is where Cancel goes
     AddPage(m_page1);

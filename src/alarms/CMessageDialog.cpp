@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "resource.h"
+#include "ui/Monitors.h"
 #include "ui/Redraw.h"
 #include "ui/Resources.h"
 #include "ui/Shape.h"
@@ -70,15 +71,24 @@ RECT ChildRect(HWND parent, HWND child) {
 CMessageDialog::CMessageDialog(MessageWindowArgs args)
     : ui::Dialog(IDD_MESSAGE), m_env(std::move(args.env)), m_player(std::move(args.player)) {}
 
-HWND CMessageDialog::Open(const AlarmList& entries, MessageWindowArgs args) {
+HWND CMessageDialog::Open(const AlarmList& entries, MessageWindowArgs args, const std::vector<std::wstring>& notes) {
     HWND owner = args.owner;
     auto* dialog = new CMessageDialog(std::move(args));
-    for (const AlarmEntry& entry : entries) dialog->Append(entry);
+    size_t index = 0;
+    for (const AlarmEntry& entry : entries) {
+        dialog->AddEntry(entry, index < notes.size() ? notes[index] : std::wstring());
+        ++index;
+    }
     if (!dialog->Create(owner)) {
         delete dialog;  // never bound to a window, so nothing else will
         return nullptr;
     }
     return dialog->Handle();
+}
+
+void CMessageDialog::AddEntry(const AlarmEntry& entry, std::wstring note) {
+    m_entries.Append(entry);
+    m_notes.push_back(std::move(note));
 }
 
 void CMessageDialog::OnFinalDestroyed() { delete this; }
@@ -123,7 +133,10 @@ BOOL CMessageDialog::OnInitDialog() {
     }
     m_currentIndex = 0;
     ShowPagingButtons(m_entries.Count() > 1);
-    if (m_entries.Count() > 1) UpdatePager(0);
+    if (m_entries.Count() > 1)
+        UpdatePager(0);
+    else
+        ShowCaption(0);
     m_soundOnly =
         std::none_of(m_entries.begin(), m_entries.end(), [](const AlarmEntry& entry) { return !entry.Message.empty(); })
             ? 1
@@ -187,6 +200,7 @@ void CMessageDialog::ShowEntry(AlarmEntry entry) {
     ui::RedrawNow(m_messageLabel.Handle());
     LayOut(std::max(textHeight, kMinimumTextHeight));
     RebuildRegion();
+    if (!m_soundOnly) ui::KeepOnItsMonitor(m_hwnd, m_env.monitors);  // a long text must not run off the screen
 }
 
 // An entry without a sound of its own ("NULL", or empty as the data file may hold) gets an Alarm sound.
@@ -217,9 +231,18 @@ void CMessageDialog::RebuildRegion() {
     ui::SetWindowShape(m_hwnd, OutlinePieces(client.right, client.bottom));
 }
 
+// "メッセージ" for one entry, "メッセージ (i/n)" for several, then the page's note if it has one.
+void CMessageDialog::ShowCaption(int index) {
+    int count = static_cast<int>(m_entries.Count());
+    std::wstring caption = count > 1 ? ui::Format(L"メッセージ (%d/%d)", index + 1, count) : L"メッセージ";
+    const std::wstring& note = m_notes[static_cast<size_t>(index)];
+    if (!note.empty()) caption += L"  " + note;
+    Child(IDC_MESSAGE_CAPTION).SetText(caption);
+}
+
 void CMessageDialog::UpdatePager(int index) {
     int count = static_cast<int>(m_entries.Count());
-    Child(IDC_MESSAGE_CAPTION).SetText(ui::Format(L"メッセージ (%d/%d)", index + 1, count));
+    ShowCaption(index);
     PagerState state = PagerFor(index, count);
     Child(IDC_MESSAGE_NEXT).SetText(state.nextText);
     ui::WindowView previous = Child(IDC_MESSAGE_PREVIOUS);

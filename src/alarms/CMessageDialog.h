@@ -6,6 +6,8 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "content/AlarmEntry.h"
 #include "controls/CTipToolBar.h"
@@ -32,11 +34,14 @@ public:
 
     explicit CMessageDialog(MessageWindowArgs args);
 
-    // Opens a window holding copies of the entries. Returns its handle, or nullptr
-    // when it could not be created. The caller keeps no pointer.
-    static HWND Open(const AlarmList& entries, MessageWindowArgs args);
+    // Opens a window holding copies of the entries, each with its note (see AddEntry) when
+    // `notes` gives one. Returns its handle, or nullptr when it could not be created. The
+    // caller keeps no pointer.
+    static HWND Open(const AlarmList& entries, MessageWindowArgs args, const std::vector<std::wstring>& notes = {});
 
-    void Append(const AlarmEntry& entry) { m_entries.Append(entry); }
+    // An entry with a short note its page shows after the caption ("10:05 の予定"); "" for none.
+    void AddEntry(const AlarmEntry& entry, std::wstring note);
+    void Append(const AlarmEntry& entry) { AddEntry(entry, {}); }
     const AlarmList& Entries() const { return m_entries; }
     int CurrentIndex() const { return m_currentIndex; }
     bool IsSoundOnly() const { return m_soundOnly != 0; }
@@ -62,6 +67,7 @@ private:
     void LayOut(int textHeight);
     void RebuildRegion();
     void UpdatePager(int index);
+    void ShowCaption(int index);
     bool IsLastPage() const;
 
     void OnNext();
@@ -75,6 +81,7 @@ private:
     ui::Environment m_env;
     std::weak_ptr<SoundPlayer> m_player;
     AlarmList m_entries;
+    std::vector<std::wstring> m_notes;  // one per entry
     int m_currentIndex = 0;
     int m_soundOnly = 0;
     ui::gdi::Font m_titleFont;

@@ -24,6 +24,7 @@ CSettingPropertySheet::CSettingPropertySheet(const ui::Environment& env, const A
       m_entry(entry),
       m_general(env, entry),
       m_schedule(env, entry) {
+    SetMonitors(env.monitors);
     SetHelpButton();  // its place is where Cancel goes
     AddPage(m_general);
     AddPage(m_schedule);

@@ -15,7 +15,16 @@ bool CTrayIconWnd::CreateTrayWnd() {
     return CreateWindowObject(args);
 }
 
+UINT CTrayIconWnd::TaskbarCreatedMessage() {
+    static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
+    return message;
+}
+
 BOOL CTrayIconWnd::NotifyIcon(DWORD message, HICON icon, const wchar_t* tip) {
+    if (message == NIM_ADD) m_iconAdded = true;
+    if (message == NIM_DELETE) m_iconAdded = false;
+    if (icon) m_icon = icon;
+    if (tip) m_tip = tip;
     NOTIFYICONDATAW data{};
     data.cbSize = NOTIFYICONDATAW_V1_SIZE;
     data.hWnd = m_hwnd;
@@ -37,6 +46,10 @@ BOOL CTrayIconWnd::NotifyIcon(DWORD message, HICON icon, const wchar_t* tip) {
 }
 
 LRESULT CTrayIconWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == TaskbarCreatedMessage()) {  // registered: no constant to switch on
+        AddIconAgain();
+        return 0;
+    }
     switch (message) {
     case kCallbackMessage: return OnTrayCallback(wParam, lParam);
     case WM_LBUTTONUP: OnTrayLButtonUp(); return 0;
@@ -44,6 +57,14 @@ LRESULT CTrayIconWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_RBUTTONUP: OnTrayRButtonUp(); return 0;
     default: return Default(message, wParam, lParam);
     }
+}
+
+// The new taskbar knows no icon: the one shown before is added again, its image sent
+// even though this process gave that handle last.
+void CTrayIconWnd::AddIconAgain() {
+    if (!m_iconAdded) return;
+    ForgetLastIcon();
+    NotifyIcon(NIM_ADD, m_icon, m_tip.c_str());
 }
 
 // A left press acts at once, a right click on release; the posted messages are

@@ -22,6 +22,8 @@ public:
     // Adds, changes or removes the icon. NIF_ICON is sent only for an icon other
     // than the last one given to the notification area by this process.
     BOOL NotifyIcon(DWORD message, HICON icon, const wchar_t* tip);
+    // The message a new taskbar (the shell restarted) sends every top-level window.
+    static UINT TaskbarCreatedMessage();
 
     static void ForgetLastIcon() { s_lastIcon = nullptr; }
 
@@ -35,7 +37,12 @@ protected:
 
 private:
     LRESULT OnTrayCallback(WPARAM iconId, LPARAM mouseMessage);
+    void AddIconAgain();
 
     ShellNotify m_shellNotify;
+    // What the notification area shows now, so a new taskbar gets it again.
+    bool m_iconAdded = false;
+    HICON m_icon = nullptr;
+    std::wstring m_tip;
     static HICON s_lastIcon;
 };

@@ -5,6 +5,7 @@
 
 #include "clock/FaceGeometry.h"
 #include "clock/IllustrationPick.h"
+#include "clock/ScreenPlacement.h"
 #include "resource.h"
 #include "ui/Cp932Codec.h"
 #include "ui/Dpi.h"
@@ -42,6 +43,7 @@ CClockDialog::CClockDialog(const ui::Environment& env, ClockOwner* owner)
       m_data(m_dataStore, kDataCodec) {
     LocalTime now = m_env.now();
     SetLastDrawnTime(now.Hour12(), now.minute, now.second);
+    m_handledMinute = MinuteNumber(now);
     // A profile held by another program reads as all defaults: those must not replace it.
     m_profileUnreadable = !ui::ReadableOrMissing(m_profile.Path(), m_env.fileRetry);
     if (m_profileUnreadable) m_profile.LeaveAlone();
@@ -97,6 +99,7 @@ INT_PTR CClockDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_DPICHANGED: OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return TRUE;
     case WM_DISPLAYCHANGE:
         m_painter.ForgetDisplayShape();
+        KeepOnScreen();
         WakeReturnHomeCount();
         return FALSE;
     case WM_MOVE:
@@ -104,9 +107,16 @@ INT_PTR CClockDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_SETTINGCHANGE:
         if (wParam == SPI_SETWORKAREA) WakeReturnHomeCount();
         return FALSE;
-    case WM_TIMECHANGE:  // the time set anew: followed at once, the next tick in step with it
+    case WM_TIMECHANGE:
+        // The time set anew: followed at once, the next tick in step with it. The minutes
+        // it jumped over were not missed.
+        m_handledMinute.reset();
         if (m_tickElapse) Tick(kSecondTimer);
         return FALSE;
+    case WM_POWERBROADCAST:  // back from sleep: what fell due meanwhile opens now
+        if ((wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND) && m_tickElapse) Tick(kSecondTimer);
+        SetResult(TRUE);
+        return TRUE;
     case WM_ERASEBKGND: ExcludeCaptionControls(reinterpret_cast<HDC>(wParam)); return FALSE;
     case MM_MCINOTIFY: OnMciNotify(wParam, lParam); return TRUE;
     case WM_MOUSEMOVE: OnMouseMove(wParam, lParam); return FALSE;
@@ -219,16 +229,14 @@ void CClockDialog::CreateImageList() {
     }
 }
 
-RECT CClockDialog::WorkArea() const {
-    RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-    return area;
-}
-
+// A saved position where the window would show on no monitor (one since removed, a
+// hand-edited X) gives way to the default position on the primary monitor.
 void CClockDialog::PlaceWindow() {
-    RECT area = WorkArea();
-    WindowPosition position = ReadWindowPosition(m_profile, area.right - area.left, area.bottom - area.top);
-    SetWindowPos(m_hwnd, nullptr, position.x, position.y, m_scale.Px(kWidth), m_scale.Px(kHeight), SWP_NOZORDER);
+    MonitorLayout monitors = m_env.monitors.layout();
+    Rect work = PrimaryMonitor(monitors).workArea;
+    WindowPosition saved = ReadWindowPosition(m_profile, work.Width(), work.Height());
+    Point position = OnScreenTopLeft({saved.x, saved.y}, WindowSize(), monitors);
+    SetWindowPos(m_hwnd, nullptr, position.x, position.y, WindowSize().width, WindowSize().height, SWP_NOZORDER);
     RECT client{};
     GetClientRect(m_hwnd, &client);
     m_painter.SetClientSize({client.right, client.bottom});
@@ -257,7 +265,7 @@ void CClockDialog::OnDpiChanged(int dpi, const RECT& suggested) {
     LayOutLabel();
     CreateLabelFont();
     if (m_settings.Minimize) return;  // hidden: it takes its size when it is restored
-    SetWindowPos(m_hwnd, nullptr, suggested.left, suggested.top, m_scale.Px(kWidth), m_scale.Px(kHeight),
+    SetWindowPos(m_hwnd, nullptr, suggested.left, suggested.top, WindowSize().width, WindowSize().height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     ApplyWindowShape();
     ui::RedrawNow(m_hwnd);

@@ -116,6 +116,7 @@ private:
     // What the options sheet may ask of the clock (OptionsHost).
     const ui::Environment& Env() const override { return m_env; }
     POINT WindowTopLeft() const override;
+    Rect ClockWorkArea() const override { return ClockMonitor().workArea; }
     void ShowIllustration(int index) override;
     HIMAGELIST AlarmImages() const override { return m_imageList.Get(); }
     SoundPlayer& Player() override { return *this; }
@@ -175,7 +176,8 @@ private:
     void RefreshLabel();
     const std::wstring& TooltipText();
     void ShowDueMessages(const AlarmList& entries);
-    void OpenMessageWindow(const AlarmList& entries);
+    void ShowMissedMessages(const LocalTime& last, const LocalTime& now);
+    void OpenMessageWindow(const AlarmList& entries, const std::vector<std::wstring>& notes = {});
 
     // Sounds and window commands
     bool StartSound(const std::wstring& path);  // resolves the path; true when it plays
@@ -187,6 +189,8 @@ private:
     void RestoreFromTray();
     std::optional<Rect> FindTaskbar();  // says so when there is none
     Rect WindowRect() const;
+    // The window's size in pixels at its monitor's DPI.
+    Size WindowSize() const { return {m_scale.Px(kWidth), m_scale.Px(kHeight)}; }
 
     // Data folder
     void LoadDataFiles();
@@ -209,7 +213,11 @@ private:
     void OnContextMenu(LPARAM lParam);
 
     int ShowMessage(const std::wstring& text, const std::wstring& caption, UINT type);
-    RECT WorkArea() const;
+    // The monitor the clock is on (or is restored onto while minimised); the primary one
+    // when it is on none.
+    MonitorArea ClockMonitor() const;
+    // Brings the window (or its restore position) back onto the monitors when it lies on none.
+    void KeepOnScreen();
 
     ui::Environment m_env;
     ClockOwner* m_owner;
@@ -237,6 +245,9 @@ private:
     int m_lastSecond = 0;
     int m_lastMinute = 0;
     int m_lastHour = 0;
+    // The minute the tick last handled, counted across days (MinuteNumber); none after
+    // the time was set, when nothing is made up for.
+    std::optional<long long> m_handledMinute;
     UINT m_tickElapse = 0;  // the second timer's period as last set
     bool m_returnHomeTimerRuns = false;
     std::optional<LocalTime> m_textTime;  // of the last second step: what the label and tooltip show

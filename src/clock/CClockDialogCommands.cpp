@@ -5,6 +5,7 @@
 
 #include "clock/Evasion.h"
 #include "clock/ReturnHome.h"
+#include "clock/ScreenPlacement.h"
 #include "clock/TrayGlide.h"
 #include "resource.h"
 
@@ -14,8 +15,9 @@ Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 void MoveTo(HWND hwnd, Point p) { SetWindowPos(hwnd, nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER); }
 
-void PlaceStep(HWND hwnd, const WindowStep& step) {
-    SetWindowPos(hwnd, nullptr, step.x, step.y, step.width, step.height, SWP_NOZORDER);
+// The glides' sizes are the 96-DPI window's; the positions are screen pixels already.
+void PlaceStep(HWND hwnd, const WindowStep& step, DpiScale scale) {
+    SetWindowPos(hwnd, nullptr, step.x, step.y, scale.Px(step.width), scale.Px(step.height), SWP_NOZORDER);
 }
 
 }  // namespace
@@ -26,14 +28,38 @@ Rect CClockDialog::WindowRect() const {
     return ToRect(r);
 }
 
+// ---- Monitors ------------------------------------------------------------------------------
+
+MonitorArea CClockDialog::ClockMonitor() const {
+    POINT topLeft = WindowTopLeft();
+    const Size size = WindowSize();
+    return m_env.monitors.OfOrPrimary({topLeft.x, topLeft.y, topLeft.x + size.width, topLeft.y + size.height});
+}
+
+void CClockDialog::KeepOnScreen() {
+    MonitorLayout monitors = m_env.monitors.layout();
+    if (m_settings.Minimize) {
+        Point restore = OnScreenTopLeft({m_restorePosition.x, m_restorePosition.y}, WindowSize(), monitors);
+        m_restorePosition = {restore.x, restore.y};
+        return;
+    }
+    Rect window = WindowRect();
+    Point topLeft = OnScreenTopLeft(window.TopLeft(), {window.Width(), window.Height()}, monitors);
+    if (topLeft != window.TopLeft()) MoveTo(m_hwnd, topLeft);
+}
+
 // ---- Evasion and the return home ---------------------------------------------------------
 
 void CClockDialog::OnMouseMove(WPARAM flags, LPARAM point) {
-    EvasionInput input{m_settings.Escape != 0,
-                       static_cast<int>(flags),
-                       {static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point))},
-                       WindowRect(),
-                       ToRect(WorkArea())};
+    MonitorArea monitor = ClockMonitor();
+    EvasionInput input{
+        m_settings.Escape != 0,
+        static_cast<int>(flags),
+        // the bands are measured on the 96-DPI window
+        {m_scale.Design(static_cast<short>(LOWORD(point))), m_scale.Design(static_cast<short>(HIWORD(point)))},
+        WindowRect(),
+        monitor.workArea,
+        monitor.bounds.TopLeft()};
     EvasionPlan plan = PlanEvasion(input);
     if (!plan.active) return;
     MoveTo(m_hwnd, plan.pullTo);
@@ -43,11 +69,9 @@ void CClockDialog::OnMouseMove(WPARAM flags, LPARAM point) {
 }
 
 void CClockDialog::ReturnHome() {
-    ReturnHomeInput input{m_settings.Home,
-                          {m_settings.HomeX, m_settings.HomeY},
-                          m_settings.Minimize != 0,
-                          WindowRect(),
-                          ToRect(WorkArea())};
+    ReturnHomeInput input{m_settings.Home,          {m_settings.HomeX, m_settings.HomeY},
+                          m_settings.Minimize != 0, WindowRect(),
+                          ClockMonitor().workArea,  m_env.monitors.layout()};
     ReturnHomePlan plan = PlanReturnHome(input);
     if (!plan.move) return;
     PlayEventSound(SoundEvent::Return);
@@ -102,9 +126,10 @@ void CClockDialog::MinimizeToTray() {
     PlayEventSound(SoundEvent::Minimize);
     Rect window = WindowRect();
     m_restorePosition = {window.left, window.top};
-    SetWindowPos(m_hwnd, nullptr, 0, 0, kMinimizedStripSize.width, kMinimizedStripSize.height,
+    SetWindowPos(m_hwnd, nullptr, 0, 0, m_scale.Px(kMinimizedStripSize.width), m_scale.Px(kMinimizedStripSize.height),
                  SWP_NOMOVE | SWP_NOZORDER);
-    for (const WindowStep& step : MinimizeGlide({window.left, window.top}, *taskbar).steps) PlaceStep(m_hwnd, step);
+    for (const WindowStep& step : MinimizeGlide({window.left, window.top}, *taskbar).steps)
+        PlaceStep(m_hwnd, step, m_scale);
     View().Show(false);
     if (m_owner) m_owner->SetTrayIcon(IDI_TRAY_MINIMIZED);
     m_settings.Minimize = 1;
@@ -119,12 +144,13 @@ void CClockDialog::RestoreFromTray() {
     m_profile.WriteInt(L"Minimize", 0);
     View().Show(true);
     BringWindowToTop(m_hwnd);
-    Point restore{m_restorePosition.x, m_restorePosition.y};
+    // Back where it was minimised, unless that is on no monitor now.
+    Point restore = OnScreenTopLeft({m_restorePosition.x, m_restorePosition.y}, WindowSize(), m_env.monitors.layout());
     if (std::optional<Rect> taskbar = FindTaskbar()) {
         PlayEventSound(SoundEvent::Restore);
-        for (const WindowStep& step : RestoreGlide(restore, *taskbar).steps) PlaceStep(m_hwnd, step);
+        for (const WindowStep& step : RestoreGlide(restore, *taskbar).steps) PlaceStep(m_hwnd, step, m_scale);
     } else {
-        SetWindowPos(m_hwnd, nullptr, restore.x, restore.y, m_scale.Px(kWidth), m_scale.Px(kHeight), SWP_NOZORDER);
+        SetWindowPos(m_hwnd, nullptr, restore.x, restore.y, WindowSize().width, WindowSize().height, SWP_NOZORDER);
     }
     if (m_owner) m_owner->SetTrayIcon(IDI_TRAY_NORMAL);
     m_settings.Minimize = 0;

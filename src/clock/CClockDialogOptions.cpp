@@ -41,6 +41,7 @@ void CClockDialog::ShowAbout() {
     about.m_topMost = m_settings.TopMost;
     about.m_programFolder = m_env.programFolder;
     about.m_shell = m_env.linkShell;
+    about.m_monitors = m_env.monitors;
     RunModal(about, [&] { return about.DoModal(m_hwnd); });
 }
 

@@ -1,6 +1,8 @@
 // The timer tick: everything that depends on the time of day.
 #include "clock/CClockDialog.h"
 
+#include <utility>
+
 #include "ui/Redraw.h"
 
 #include "alarms/AlarmRules.h"
@@ -41,13 +43,21 @@ void CClockDialog::Tick(UINT_PTR id) {
     if (id == kSecondTimer) KeepTickInStep(now);
 }
 
+// Besides the last drawn time, the tick keeps the whole minute it last handled. A tick
+// that finds minutes between the two (the machine slept, the process was stopped) opens
+// the alarms of those minutes late, and takes a new hour or minute from it even where
+// the hour modulo 12 or the minute reads the same (a gap of whole hours).
 void CClockDialog::FollowTime(const LocalTime& now) {
     int hour12 = now.Hour12();
-    bool newHour = hour12 != m_lastHour;
+    long long minute = MinuteNumber(now);
+    std::optional<long long> handled = std::exchange(m_handledMinute, minute);
+    bool moved = handled && *handled != minute;
+    bool newHour = hour12 != m_lastHour || (moved && *handled / 60 != minute / 60);
     bool newMinute = now.minute != m_lastMinute;
     if (newMinute) RefreshDataFiles(true);  // a look at the files' stamps once a minute
     if (newHour) RebuildDueList();
-    if (newMinute && !m_dueList.IsEmpty()) {
+    if (handled && minute - *handled > 1) ShowMissedMessages(TimeAtMinuteNumber(*handled), now);
+    if ((newMinute || moved) && !m_dueList.IsEmpty()) {
         AlarmList firing = SelectDueThisMinute(m_dueList, now.minute);
         if (!firing.IsEmpty()) ShowDueMessages(firing);
     }

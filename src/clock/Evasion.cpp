@@ -21,12 +21,12 @@ constexpr CornerRule kBottomLeftRule{false, Glide::Right, Glide::Right, Glide::U
 constexpr CornerRule kBottomRightRule{false, Glide::Left, Glide::Left, Glide::Up, Glide::Up, Glide::Left};
 
 Glide CornerGlide(const CornerRule& rule, Point pointerClient, int pointerScreenY, const Rect& window,
-                  const Rect& workArea) {
+                  const Rect& workArea, Point monitorOrigin) {
     const PointerBands bands = EdgeBands(pointerClient);
     const int height = window.Height();
     const bool sideBand = bands.nearLeft || bands.nearRight;
     const bool underBothPlaces =
-        pointerScreenY < height && (!rule.topCorner || pointerScreenY > workArea.bottom - height);
+        pointerScreenY - monitorOrigin.y < height && (!rule.topCorner || pointerScreenY > workArea.bottom - height);
     if (sideBand && underBothPlaces) {
         return rule.sideways;
     }
@@ -77,9 +77,9 @@ Point PullIntoWorkArea(const Rect& window, const Rect& workArea) {
     return topLeft;
 }
 
-WindowPlace ClassifyWindowPlace(const Rect& window, const Rect& workArea) {
-    const bool atLeft = window.left == 0;
-    const bool atTop = window.top == 0;
+WindowPlace ClassifyWindowPlace(const Rect& window, const Rect& workArea, Point monitorOrigin) {
+    const bool atLeft = window.left == monitorOrigin.x;
+    const bool atTop = window.top == monitorOrigin.y;
     const bool atRight = window.right == workArea.right;
     const bool atBottom = window.bottom == workArea.bottom;
     if (atLeft && atTop) {
@@ -108,18 +108,21 @@ PointerBands EdgeBands(Point pointerClient) {
             pointerClient.y<kEdgeBand, pointerClient.y> kNearBottomY};
 }
 
-Glide ChooseGlide(WindowPlace place, Point pointerClient, int pointerScreenY, const Rect& window,
-                  const Rect& workArea) {
+Glide ChooseGlide(WindowPlace place, Point pointerClient, int pointerScreenY, const Rect& window, const Rect& workArea,
+                  Point monitorOrigin) {
+    const auto corner = [&](const CornerRule& rule) {
+        return CornerGlide(rule, pointerClient, pointerScreenY, window, workArea, monitorOrigin);
+    };
     switch (place) {
-    case WindowPlace::TopLeftCorner: return CornerGlide(kTopLeftRule, pointerClient, pointerScreenY, window, workArea);
-    case WindowPlace::TopRightCorner:
-        return CornerGlide(kTopRightRule, pointerClient, pointerScreenY, window, workArea);
-    case WindowPlace::BottomLeftCorner:
-        return CornerGlide(kBottomLeftRule, pointerClient, pointerScreenY, window, workArea);
-    case WindowPlace::BottomRightCorner:
-        return CornerGlide(kBottomRightRule, pointerClient, pointerScreenY, window, workArea);
-    case WindowPlace::TopOrBottomEdge: return window.Width() / 2 < workArea.right / 2 ? Glide::Right : Glide::Left;
-    case WindowPlace::LeftOrRightEdge: return window.Height() / 2 < workArea.bottom / 2 ? Glide::Down : Glide::Up;
+    case WindowPlace::TopLeftCorner: return corner(kTopLeftRule);
+    case WindowPlace::TopRightCorner: return corner(kTopRightRule);
+    case WindowPlace::BottomLeftCorner: return corner(kBottomLeftRule);
+    case WindowPlace::BottomRightCorner: return corner(kBottomRightRule);
+    // The work area's right and bottom as the monitor counts them, from its own origin.
+    case WindowPlace::TopOrBottomEdge:
+        return window.Width() / 2 < (workArea.right - monitorOrigin.x) / 2 ? Glide::Right : Glide::Left;
+    case WindowPlace::LeftOrRightEdge:
+        return window.Height() / 2 < (workArea.bottom - monitorOrigin.y) / 2 ? Glide::Down : Glide::Up;
     case WindowPlace::Free: return FreeGlide(pointerClient);
     }
     return Glide::None;
@@ -172,8 +175,9 @@ EvasionPlan PlanEvasion(const EvasionInput& input) {
     plan.pullTo = PullIntoWorkArea(window, input.workArea);
     // The place is judged from where the window was before the pull; the glide starts
     // from where the pull put it.
-    plan.place = ClassifyWindowPlace(window, input.workArea);
-    plan.glide = ChooseGlide(plan.place, input.pointerClient, pointerScreenY, window, input.workArea);
+    plan.place = ClassifyWindowPlace(window, input.workArea, input.monitorOrigin);
+    plan.glide =
+        ChooseGlide(plan.place, input.pointerClient, pointerScreenY, window, input.workArea, input.monitorOrigin);
     plan.glidePath = GlidePath(plan.glide, MovedTo(window, plan.pullTo), input.workArea);
     return plan;
 }

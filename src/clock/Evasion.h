@@ -21,8 +21,8 @@ inline constexpr int kGlideStep = 10;
 
 enum class Glide { None, Up, Down, Left, Right };
 
-// Where the window lies. Left and top are compared with the screen origin, right and
-// bottom with the work area.
+// Where the window lies. Left and top are compared with the origin of the monitor it is
+// on (the screen origin on the primary one), right and bottom with its work area.
 enum class WindowPlace {
     TopLeftCorner,
     TopRightCorner,
@@ -43,9 +43,10 @@ struct PointerBands {
 struct EvasionInput {
     bool escapeEnabled;   // the Escape setting
     int mouseFlags;       // key flags of the mouse move
-    Point pointerClient;  // pointer in client pixels
+    Point pointerClient;  // pointer in client pixels of the 96-DPI window
     Rect window;          // window rectangle
-    Rect workArea;
+    Rect workArea;        // of the monitor the window is on
+    Point monitorOrigin;  // that monitor's top-left; (0, 0) for the primary one
 };
 
 struct EvasionPlan {
@@ -66,14 +67,15 @@ bool ModifiersHoldEvasion(int mouseFlags);
 // Top-left of the window moved back inside the work area.
 Point PullIntoWorkArea(const Rect& window, const Rect& workArea);
 
-WindowPlace ClassifyWindowPlace(const Rect& window, const Rect& workArea);
+WindowPlace ClassifyWindowPlace(const Rect& window, const Rect& workArea, Point monitorOrigin = {});
 
 // The 20-pixel bands that the corner classes use.
 PointerBands EdgeBands(Point pointerClient);
 
 // Which way to glide. pointerScreenY is only read by the corner classes, to send the
 // window sideways when a vertical glide would leave it under the pointer.
-Glide ChooseGlide(WindowPlace place, Point pointerClient, int pointerScreenY, const Rect& window, const Rect& workArea);
+Glide ChooseGlide(WindowPlace place, Point pointerClient, int pointerScreenY, const Rect& window, const Rect& workArea,
+                  Point monitorOrigin = {});
 
 // Positions a glide moves the window through: steps of 10 from the window's coordinate
 // while short of the target, then the target exactly. Never passes the target.

@@ -1,15 +1,17 @@
 #include "clock/ReturnHome.h"
 
-Point CentreTarget(const Rect& workArea) {
+#include "clock/ScreenPlacement.h"
+
+Point CentreTarget(const Rect& workArea, Size window) {
     // Offset by the work area's own top-left, so a taskbar on the left or at the top
     // does not pull the window off centre.
-    return {workArea.left + workArea.Width() / 2 - kClockWindowWidth / 2,
-            workArea.top + workArea.Height() / 2 - kClockWindowHeight / 2};
+    return {workArea.left + workArea.Width() / 2 - window.width / 2,
+            workArea.top + workArea.Height() / 2 - window.height / 2};
 }
 
-std::optional<Point> HomeTarget(int homeMode, Point homePoint, const Rect& workArea) {
+std::optional<Point> HomeTarget(int homeMode, Point homePoint, const Rect& workArea, Size window) {
     switch (homeMode) {
-    case kHomeCentre: return CentreTarget(workArea);
+    case kHomeCentre: return CentreTarget(workArea, window);
     case kHomePoint: return homePoint;
     default: return std::nullopt;
     }
@@ -34,7 +36,11 @@ ReturnHomePlan PlanReturnHome(const ReturnHomeInput& input) {
     if (input.minimized) {
         return plan;
     }
-    const std::optional<Point> target = HomeTarget(input.homeMode, input.homePoint, input.workArea);
+    const Size window{input.window.Width(), input.window.Height()};
+    std::optional<Point> target = HomeTarget(input.homeMode, input.homePoint, input.workArea, window);
+    if (target && input.homeMode == kHomePoint) {
+        target = OnScreenTopLeft(*target, window, input.monitors);
+    }
     if (!target || input.window.TopLeft() == *target) {
         return plan;
     }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "common/Geometry.h"
+#include "common/Monitors.h"
 #include "content/ClockSettings.h"
 
 #include <optional>
@@ -14,7 +15,10 @@ struct ReturnHomeInput {
     Point homePoint;  // HomeX, HomeY
     bool minimized;
     Rect window;
-    Rect workArea;
+    Rect workArea;  // of the monitor the window is on
+    // Every monitor: a home point where the window would show on none is taken for the
+    // default position on the primary one. None known: the point is taken as it is.
+    MonitorLayout monitors;
 };
 
 struct ReturnHomePlan {
@@ -25,11 +29,13 @@ struct ReturnHomePlan {
     std::vector<Point> path;
 };
 
-// Top-left that centres the 165 x 422 window in the work area.
-Point CentreTarget(const Rect& workArea);
+inline constexpr Size kClockWindowSize{kClockWindowWidth, kClockWindowHeight};
+
+// Top-left that centres a window of `window` (the 165 x 422 clock at 96 DPI) in the work area.
+Point CentreTarget(const Rect& workArea, Size window = kClockWindowSize);
 
 // The top-left the window returns to; none for home mode 0 or an unknown mode.
-std::optional<Point> HomeTarget(int homeMode, Point homePoint, const Rect& workArea);
+std::optional<Point> HomeTarget(int homeMode, Point homePoint, const Rect& workArea, Size window = kClockWindowSize);
 
 // Steps of (target - start) / 30, truncated toward zero, from the start; the last move
 // lands on the target exactly.

@@ -36,3 +36,9 @@ std::wstring FormatTooltipText(const LocalTime& time, bool withSeconds, const Da
                                const std::wstring& illustrationName) {
     return FormatTimeText(time, withSeconds, words) + L" - " + illustrationName;
 }
+
+std::wstring FormatLateNote(const LocalTime& due, const LocalTime& now) {
+    std::wstring text = std::to_wstring(due.hour) + L":" + TwoDigits(due.minute) + L" の予定";
+    const bool sameDay = due.year == now.year && due.month == now.month && due.day == now.day;
+    return sameDay ? text : std::to_wstring(due.month) + L"/" + std::to_wstring(due.day) + L" " + text;
+}

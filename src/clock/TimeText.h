@@ -24,3 +24,6 @@ int FittingFontHeight(int largest, int smallest, int width, const std::function<
 // The tooltip text: the time, " - ", and the name of the illustration shown.
 std::wstring FormatTooltipText(const LocalTime& time, bool withSeconds, const DayPeriodWords& words,
                                const std::wstring& illustrationName);
+// The note of an alarm opened late: "10:05 の予定" on the day of `now`, "12/6 23:50 の予定"
+// for an earlier day.
+std::wstring FormatLateNote(const LocalTime& due, const LocalTime& now);

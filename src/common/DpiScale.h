@@ -14,6 +14,12 @@ struct DpiScale {
         const long long half = kDesignDpi / 2;
         return static_cast<int>(scaled >= 0 ? (scaled + half) / kDesignDpi : -((-scaled + half) / kDesignDpi));
     }
+    // The 96-DPI size of `pixels` on this screen, rounded the same way; undoes Px.
+    constexpr int Design(int pixels) const {
+        const long long scaled = static_cast<long long>(pixels) * kDesignDpi;
+        const long long half = dpi / 2;
+        return static_cast<int>(scaled >= 0 ? (scaled + half) / dpi : -((-scaled + half) / dpi));
+    }
     // Lines one pixel wide at 100 % are as wide as whole pixels allow: 1 up to 199 %, 2 at 200 %.
     constexpr int LineWidth() const { return dpi >= 2 * kDesignDpi ? dpi / kDesignDpi : 1; }
     // The program's own pictures come drawn twice as large for screens from 150 % up.

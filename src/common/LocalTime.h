@@ -13,3 +13,10 @@ struct LocalTime {
 
     int Hour12() const { return hour % 12; }
 };
+
+// The minutes from 1970-01-01 00:00 to the time's minute, on the same local clock: what
+// counts the minutes between two readings across days, months and years.
+long long MinuteNumber(const LocalTime& time);
+
+// The local time of a minute number, its weekday from the calendar; seconds 0.
+LocalTime TimeAtMinuteNumber(long long minuteNumber);

@@ -47,6 +47,7 @@ BOOL CAboutDialog::OnInitDialog() {
     m_notice.SetFormat(DT_WORDBREAK);
     SetUpCredits();
     ShowArtForDpi();
+    ui::KeepOnMonitorOf(m_hwnd, GetWindow(m_hwnd, GW_OWNER), m_monitors);
     return result;
 }
 

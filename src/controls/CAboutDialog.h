@@ -12,6 +12,7 @@
 #include "controls/CTextLabel.h"
 #include "ui/Dialog.h"
 #include "ui/Gdi.h"
+#include "ui/Monitors.h"
 
 class CAboutDialog : public ui::Dialog {
 public:
@@ -22,6 +23,7 @@ public:
     int m_topMost = 0;             // the clock's TopMost: the box opens topmost as well
     std::wstring m_programFolder;  // the links open the manual in this folder
     ui::LinkShell m_shell;         // where the links open; the system's unless a test replaces it
+    ui::Monitors m_monitors;       // the box opens on its owner's monitor; the system's unless a test replaces them
 
 protected:
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -33,9 +33,8 @@ bool COptionPropertyPage2::OnButtonClicked(WORD id) {
     case IDC_PLACE_CURRENT: SetHome(kHomePoint, Host().WindowTopLeft()); return true;
     case IDC_PLACE_DEFAULT: SetHome(kHomeNone, m_homePoint); return true;
     case IDC_PLACE_CENTRE: {
-        RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-        SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-        SetHome(kHomeCentre, {(area.right - area.left) / 2, (area.bottom - area.top) / 2});
+        Rect area = Host().ClockWorkArea();
+        SetHome(kHomeCentre, {area.Width() / 2, area.Height() / 2});
         return true;
     }
     default: return false;

@@ -5,6 +5,7 @@
 
 COptionPropertySheet::COptionPropertySheet(OptionsHost& host, bool topMost, COptionPage& alarmPage)
     : ui::PropertySheet(ui::LoadStringResource(IDS_OPTIONS)), m_host(host), m_topMost(topMost) {
+    SetMonitors(host.Env().monitors);
     SetHelpButton();  // its place is where Apply goes
     Add(m_clockPage);
     Add(m_placementPage);

@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "common/Geometry.h"
 #include "content/AlarmEntry.h"
 #include "ui/Environment.h"
 #include "content/SoundPlayer.h"
@@ -17,6 +18,8 @@ public:
     virtual const ui::Environment& Env() const = 0;
     // The top-left of the clock window as it stands, or as it will be restored when minimised.
     virtual POINT WindowTopLeft() const = 0;
+    // The work area of the monitor the clock is on.
+    virtual Rect ClockWorkArea() const = 0;
     // Shows an illustration at once ("今すぐ表示"); it stays even when the sheet is cancelled.
     virtual void ShowIllustration(int index) = 0;
     // The clock's 16 x 16 alarm and event icons; lent, never destroyed by a page.

@@ -11,6 +11,7 @@
 #include "common/LocalTime.h"
 #include "ui/Files.h"
 #include "ui/LinkShell.h"
+#include "ui/Monitors.h"
 
 namespace ui {
 
@@ -32,6 +33,7 @@ struct Environment {
     // The font dialog for the dial's numerals, starting on `font`: the font chosen, or none when cancelled.
     std::function<std::optional<LOGFONTW>(HWND owner, const LOGFONTW& font)> chooseFont;
     LinkShell linkShell;          // where the about box's links and the manual open
+    Monitors monitors;            // the system's, unless a test lays out monitors of its own
     bool endsMessageLoop = true;  // closing the main window ends the program
 };
 

@@ -47,6 +47,8 @@ INT_PTR PropertySheet::DoModal(HWND owner) {
     header.pfnCallback = &PropertySheet::Callback;
 
     m_ending = Ending::None;
+    m_owner = owner;
+    m_placed = false;
     PropertySheet* outer = std::exchange(t_creating, this);
     INT_PTR shown = ::PropertySheetW(&header);
     t_creating = outer;
@@ -86,6 +88,11 @@ void PropertySheet::MoveButton(int id, POINT to) const {
 LRESULT PropertySheet::HandleSheetMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_COMMAND && LOWORD(wParam) == kApplyButton && HIWORD(wParam) == BN_CLICKED)
         return OnApplyCommand(wParam, lParam);
+    // Placed as it is first shown: by then the sheet has its size and the system's position.
+    if (message == WM_SHOWWINDOW && wParam && !m_placed) {
+        m_placed = true;
+        KeepOnMonitorOf(Handle(), m_owner, m_monitors);
+    }
     return m_window.CallDefault(message, wParam, lParam);
 }
 

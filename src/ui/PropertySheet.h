@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ui/Control.h"
+#include "ui/Monitors.h"
 
 // prsht.h maps this name to the function PropertySheetW; here it names the class below.
 #undef PropertySheet
@@ -37,6 +38,9 @@ public:
     // The standard layout with a Help button, for sheets that move their buttons into its place.
     void SetHelpButton() { m_helpButton = true; }
     void SetCaption(std::wstring caption);
+    // Where the sheet learns the monitors from: it opens on its owner's monitor, wholly
+    // inside the work area. The system's unless set.
+    void SetMonitors(Monitors monitors) { m_monitors = std::move(monitors); }
 
     // Runs the sheet; IDOK, IDCANCEL or kFinishButton as the user ended it, -1 when it could not open.
     INT_PTR DoModal(HWND owner);
@@ -80,6 +84,9 @@ private:
     bool m_helpButton = false;
     bool m_refused = false;
     Ending m_ending = Ending::None;
+    Monitors m_monitors;
+    HWND m_owner = nullptr;
+    bool m_placed = false;
     Window m_window{*this};
 };
 

@@ -199,3 +199,78 @@ TEST(AlarmRulesTest, AtTimeEntryFiresOnlyInItsHourAndMinute) {
     EXPECT_EQ(firings, 1);
     EXPECT_EQ(SelectDueThisMinute(SelectDueThisHour(all, At(6, 3, 1, 7)), 30).Count(), 1u);
 }
+
+namespace {
+
+LocalTime Time(int year, int month, int day, int hour, int minute) {
+    LocalTime time;
+    time.year = year;
+    time.month = month;
+    time.day = day;
+    time.hour = hour;
+    time.minute = minute;
+    return time;
+}
+
+// "2024-1-2 10:5", or "none".
+std::string DueText(const std::vector<MissedAlarm>& missed) {
+    if (missed.empty()) return "none";
+    const LocalTime& t = missed.front().due;
+    return std::to_string(t.year) + "-" + std::to_string(t.month) + "-" + std::to_string(t.day) + " " +
+           std::to_string(t.hour) + ":" + std::to_string(t.minute);
+}
+
+}  // namespace
+
+TEST(AlarmRulesTest, MissedAlarmsFellDueBetweenTheHandledMinuteAndNowOnTheirOwnDates) {
+    struct Row {
+        AlarmEntry entry;
+        LocalTime last;
+        LocalTime now;
+        const char* due;
+    };
+    const Row rows[] = {
+        {Entry(kDateUnitDaily, L"NULL", kTimeUnitAtTime, L"10:5"), Time(2024, 1, 2, 10, 4), Time(2024, 1, 2, 10, 7),
+         "2024-1-2 10:5"},
+        {Entry(kDateUnitDaily, L"NULL", kTimeUnitAtTime, L"10:4"), Time(2024, 1, 2, 10, 4), Time(2024, 1, 2, 10, 7),
+         "none"},  // handled already
+        {Entry(kDateUnitDaily, L"NULL", kTimeUnitAtTime, L"10:7"), Time(2024, 1, 2, 10, 4), Time(2024, 1, 2, 10, 7),
+         "none"},  // due now: the tick's own minute check
+        {Entry(kDateUnitDaily, L"NULL", kTimeUnitHourly, L"5"), Time(2024, 1, 2, 7, 50), Time(2024, 1, 2, 10, 7),
+         "2024-1-2 10:5"},  // missed three times, the latest once
+        {Entry(kDateUnitWeekly, L"2", kTimeUnitAtTime, L"0:10"), Time(2024, 1, 1, 23, 50), Time(2024, 1, 2, 0, 20),
+         "2024-1-2 0:10"},
+        {Entry(kDateUnitWeekly, L"1", kTimeUnitAtTime, L"0:10"), Time(2024, 1, 1, 23, 50), Time(2024, 1, 2, 0, 20),
+         "none"},
+        {Entry(kDateUnitMonthly, L"1", kTimeUnitAtTime, L"0:30"), Time(2024, 1, 31, 23, 0), Time(2024, 2, 1, 1, 0),
+         "2024-2-1 0:30"},
+        {Entry(kDateUnitYearly, L"2/29", kTimeUnitAtTime, L"9:0"), Time(2024, 2, 28, 20, 0), Time(2024, 2, 29, 10, 0),
+         "2024-2-29 9:0"},
+        {Entry(kDateUnitYearly, L"2/29", kTimeUnitAtTime, L"9:0"), Time(2023, 2, 28, 20, 0), Time(2023, 3, 1, 10, 0),
+         "none"},
+        {Entry(kDateUnitDaily, L"NULL", kTimeUnitAtTime, L"10:1"), Time(2024, 1, 1, 0, 0), Time(2024, 1, 5, 10, 0),
+         "2024-1-4 10:1"},  // no further back than a day
+        {Entry(kDateUnitDaily, L"NULL", kTimeUnitAtTime, L"10:0"), Time(2024, 1, 1, 0, 0), Time(2024, 1, 5, 10, 0),
+         "none"},
+        {Entry(kDateUnitDaily, L"NULL", kTimeUnitHourly, L"75"), Time(2024, 1, 1, 0, 0), Time(2024, 1, 2, 0, 0),
+         "none"},
+        {Entry(kDateUnitDaily, L"NULL", kTimeUnitAtTime, L"10:5"), Time(2024, 1, 2, 10, 7), Time(2024, 1, 2, 10, 4),
+         "none"},  // the clock went back
+    };
+    for (const Row& row : rows) {
+        const std::vector<MissedAlarm> missed = SelectMissed(ListOf({row.entry}), row.last, row.now);
+        EXPECT_LE(missed.size(), 1u);
+        EXPECT_EQ(DueText(missed), row.due) << ::testing::PrintToString(row.entry.TimeDetail);
+    }
+}
+
+TEST(AlarmRulesTest, MissedAlarmsComeInTheOrderTheyFellDue) {
+    const AlarmList all = ListOf({Entry(kDateUnitDaily, L"NULL", kTimeUnitAtTime, L"10:6", L"b"),
+                                  Entry(kDateUnitDaily, L"NULL", kTimeUnitAtTime, L"10:5", L"a"),
+                                  Entry(kDateUnitDaily, L"NULL", kTimeUnitHourly, L"6", L"c")});
+    std::wstring order;
+    for (const MissedAlarm& missed : SelectMissed(all, Time(2024, 1, 2, 9, 0), Time(2024, 1, 2, 10, 10))) {
+        order += missed.entry.Subject;
+    }
+    EXPECT_EQ(order, L"abc");
+}

@@ -11,7 +11,7 @@ constexpr Rect kWorkArea{0, 0, 1024, 738};
 Rect WindowAt(int x, int y) { return {x, y, x + kClockWindowWidth, y + kClockWindowHeight}; }
 
 ReturnHomeInput Input(int mode, Point window, Point homePoint = {0, 0}, const Rect& workArea = kWorkArea) {
-    return {mode, homePoint, false, WindowAt(window.x, window.y), workArea};
+    return {mode, homePoint, false, WindowAt(window.x, window.y), workArea, {}};
 }
 
 TEST(EvasionReturnHomeTarget, CentreOfA1024By738WorkArea) {

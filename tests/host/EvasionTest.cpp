@@ -12,7 +12,7 @@ constexpr int kBottomY = 738 - kClockWindowHeight;  // 316
 Rect WindowAt(int x, int y) { return {x, y, x + kClockWindowWidth, y + kClockWindowHeight}; }
 
 EvasionPlan Evade(const Rect& window, Point client, const Rect& workArea = kWorkArea, int flags = 0) {
-    return PlanEvasion({true, flags, client, window, workArea});
+    return PlanEvasion({true, flags, client, window, workArea, {0, 0}});
 }
 
 Glide GlideFrom(const Rect& window, Point client, const Rect& workArea = kWorkArea) {
@@ -22,7 +22,7 @@ Glide GlideFrom(const Rect& window, Point client, const Rect& workArea = kWorkAr
 // ---- When evasion runs at all ------------------------------------------------------------
 
 TEST(EvasionSwitches, OffDoesNothingNotEvenThePull) {
-    const EvasionPlan plan = PlanEvasion({false, 0, {5, 200}, WindowAt(400, 150), kWorkArea});
+    const EvasionPlan plan = PlanEvasion({false, 0, {5, 200}, WindowAt(400, 150), kWorkArea, {0, 0}});
     EXPECT_FALSE(plan.active);
     EXPECT_EQ(plan.glide, Glide::None);
     EXPECT_TRUE(plan.glidePath.empty());

@@ -30,3 +30,14 @@ TEST(TimeTextTest, WithoutSecondsAndInTheTooltip) {
 }
 
 }  // namespace
+
+TEST(TimeTextTest, LateNoteNamesTheDayOnlyWhenItWasAnEarlierOne) {
+    LocalTime due = At(9, 5, 0);
+    LocalTime now = At(10, 7, 0);
+    EXPECT_EQ(FormatLateNote(due, now), L"9:05 の予定");
+    due.month = 12;
+    due.day = 6;
+    now.month = 12;
+    now.day = 7;
+    EXPECT_EQ(FormatLateNote(due, now), L"12/6 9:05 の予定");
+}

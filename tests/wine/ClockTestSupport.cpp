@@ -38,7 +38,9 @@ ui::Environment TestWorld::MakeEnvironment() {
     env.setTimer = [this](HWND hwnd, UINT_PTR id, UINT period) -> UINT_PTR {
         if (timerFails(id)) return 0;
         timers.push_back({id, period});
-        return SetTimer(hwnd, id, period, nullptr);
+        // Set, but at the longest period: the tests send the ticks themselves, and wall time
+        // must not add one of its own (a slow machine would count a quiet tick too many).
+        return SetTimer(hwnd, id, USER_TIMER_MAXIMUM, nullptr);
     };
     env.leftButtonDown = [this] { return leftButton; };
     env.trackPopupMenu = [this](HMENU menu, UINT, int x, int y, HWND) {
@@ -51,6 +53,10 @@ ui::Environment TestWorld::MakeEnvironment() {
         return TRUE;
     };
     env.findTaskbar = [this] { return taskbar; };
+    env.monitors.layout = [this] { return monitors ? *monitors : ui::SystemMonitorLayout(); };
+    env.monitors.of = [this](const Rect& rect) {
+        return monitors ? MonitorOfRect(*monitors, rect) : ui::SystemMonitorOf(rect);
+    };
     env.fileRetry = {3, [this] { retryPause(); }};
     env.openWaveFile = [this](HWND, const std::wstring&) { return waveFileChoice; };
     env.chooseFont = [this](HWND owner, const LOGFONTW& font) {

@@ -53,7 +53,8 @@ public:
     TempFolder folder;
     LocalTime time;
     bool leftButton = false;
-    HWND taskbar = nullptr;  // the window taken for the taskbar; none by default
+    HWND taskbar = nullptr;                 // the window taken for the taskbar; none by default
+    std::optional<MonitorLayout> monitors;  // the desktop's monitors; none: the system's (one, on Xvfb)
     std::function<bool(UINT_PTR)> timerFails = [](UINT_PTR) { return false; };
     std::vector<std::pair<UINT_PTR, UINT>> timers;  // every timer set: its ID and period
     // Runs between the tries of reading a busy data file (three tries in all).

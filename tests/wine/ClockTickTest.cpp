@@ -9,6 +9,7 @@
 #include "app/CClockTrayWnd.h"
 #include "clock/CClockDialog.h"
 #include "resource.h"
+#include "ui/Text.h"
 
 namespace {
 
@@ -222,6 +223,37 @@ TEST(ClockTickTest, AlarmsAtMinuteZeroOfANewHourOpenInThatMinute) {
     EXPECT_NE(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
     CloseMessageWindows();
     clock.Pump();
+}
+
+TEST(ClockTickTest, MinutesTheTickDidNotSeeOpenTheirAlarmsLateOnceButNotAfterTheTimeWasSet) {
+    TestWorld world;
+    world.folder.WriteData(L"Message.ini",
+                           *ui::NarrowExact(L"朝\r\nNULL\r\n[\r\nx\r\n]\r\n毎日\r\nNULL\r\n指定の時刻\r\n10:32\r\n"
+                                            L"毎時\r\nNULL\r\n[\r\ny\r\n]\r\n毎日\r\nNULL\r\n毎時\r\n33\r\n",
+                                            932));
+    RunningClock clock(world);  // 10:30
+    world.time.hour = 12;       // the machine slept until 12:40
+    world.time.minute = 40;
+    SendMessageW(clock.Hwnd(), WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
+    clock.Pump();
+    ASSERT_EQ(ShownMessageWindows().size(), 1u);
+    EXPECT_EQ(ShownMessageWindows()[0],
+              (std::pair<std::wstring, std::wstring>{L"朝", L"メッセージ (1/2)  10:32 の予定"}));
+    HWND late = MessageWindows()[0];
+    SendMessageW(late, WM_COMMAND, IDC_MESSAGE_NEXT, 0);  // the hourly one, missed three times: once, its latest
+    EXPECT_EQ(ui::WindowText(GetDlgItem(late, IDC_MESSAGE_CAPTION)), L"メッセージ (2/2)  12:33 の予定");
+    world.time.minute = 41;
+    clock.Tick();
+    EXPECT_EQ(ShownMessageWindows().size(), 1u);
+    CloseMessageWindows();
+    clock.Pump();
+
+    world.time.hour = 15;  // the user set the clock forward: nothing is made up for
+    world.time.minute = 0;
+    SendMessageW(clock.Hwnd(), WM_TIMECHANGE, 0, 0);
+    world.time.second = 1;
+    clock.Tick();
+    EXPECT_TRUE(MessageWindows().empty());
 }
 
 // A data folder whose only sound is the hourly chime.

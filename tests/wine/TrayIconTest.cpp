@@ -83,6 +83,24 @@ TEST_F(TrayIconTest, TheSameIconIsSentOnlyOnce) {
     EXPECT_STREQ(calls[0].data.szTip, L"ぽこみ");
 }
 
+TEST_F(TrayIconTest, ANewTaskbarGetsTheIconShownNowWithItsImage) {
+    SendMessageW(tray.Handle(), CTrayIconWnd::TaskbarCreatedMessage(), 0, 0);
+    EXPECT_TRUE(calls.empty());  // nothing was added yet
+    HICON icon = LoadIconW(nullptr, IDI_APPLICATION);
+    HICON other = LoadIconW(nullptr, IDI_INFORMATION);
+    tray.NotifyIcon(NIM_ADD, icon, L"ぽこみ");
+    tray.NotifyIcon(NIM_MODIFY, other, L"ぽこみ");
+    SendMessageW(tray.Handle(), CTrayIconWnd::TaskbarCreatedMessage(), 0, 0);
+    ASSERT_EQ(calls.size(), 3u);
+    EXPECT_EQ(calls[2].message, static_cast<DWORD>(NIM_ADD));
+    EXPECT_EQ(calls[2].data.uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP));
+    EXPECT_EQ(calls[2].data.hIcon, other);
+    EXPECT_STREQ(calls[2].data.szTip, L"ぽこみ");
+    tray.NotifyIcon(NIM_DELETE, nullptr, nullptr);
+    SendMessageW(tray.Handle(), CTrayIconWnd::TaskbarCreatedMessage(), 0, 0);
+    EXPECT_EQ(calls.size(), 4u);  // removed: not added again
+}
+
 TEST_F(TrayIconTest, AnOverlongTipIsCutTo63Characters) {
     std::wstring tip(100, L'あ');
     tray.NotifyIcon(NIM_ADD, nullptr, tip.c_str());

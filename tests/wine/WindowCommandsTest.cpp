@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 #include "ClockTestSupport.h"
@@ -397,6 +398,80 @@ TEST(WindowCommandsTest, TheAboutBoxDisablesTheClockAndShowsTheDialogIcon) {
     SendMessageW(clock.Hwnd(), WM_HELP, 0, 0);
     ASSERT_EQ(world.openedAddresses.size(), 1u);
     EXPECT_EQ(world.openedAddresses[0], world.folder.Path() + L"manual.html");
+}
+
+// ---- Several monitors, laid out by the test (Xvfb shows one) ---------------------------------
+
+const MonitorArea kPrimary{{0, 0, 1024, 768}, {0, 0, 1024, 738}, true};
+const MonitorArea kRight{{1024, 0, 2304, 1024}, {1024, 0, 2304, 984}};
+const POINT kPrimaryDefault{1024 / 2 - 183, 738 / 2 - 211};
+
+bool IsAt(const RunningClock& clock, POINT p) { return TopLeft(clock).x == p.x && TopLeft(clock).y == p.y; }
+
+bool Inside(const RECT& r, const Rect& area) {
+    return r.left >= area.left && r.top >= area.top && r.right <= area.right && r.bottom <= area.bottom;
+}
+
+// Opens a modal window of the clock by a command, notes where it stands, and closes it.
+RECT ModalRect(
+    const RunningClock& clock, WORD command, std::function<void(HWND)> before = [](HWND) {}) {
+    RECT rect{};
+    ModalScript script({[&] {
+        HWND modal = GetLastActivePopup(clock.Hwnd());
+        rect = WindowRectOf(modal);
+        before(modal);
+        PostMessageW(modal, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(modal, IDOK)));
+    }});
+    SendMessageW(clock.Hwnd(), WM_COMMAND, command, 0);
+    return rect;
+}
+
+TEST(WindowCommandsTest, OnASecondMonitorTheClockAndItsBoxesKeepToIt) {
+    TestWorld world;
+    world.monitors = MonitorLayout{kPrimary, kRight};
+    world.WriteProfile(L"X", L"1500");
+    world.WriteProfile(L"Y", L"300");
+    world.WriteProfile(L"Home", L"1");
+    RunningClock clock(world);
+    EXPECT_TRUE(IsAt(clock, {1500, 300}));
+    MoveWindowTo(clock, 1100, 20);
+    QuietTicks(clock, 10);
+    EXPECT_TRUE(IsAt(clock, {1024 + 640 - 82, 492 - 211}));  // the centre of its own monitor
+    EXPECT_TRUE(Inside(ModalRect(clock, ID_CMD_ABOUT), kRight.workArea));
+    RECT options = ModalRect(clock, ID_CMD_OPTIONS, [](HWND sheet) {
+        PropSheet_SetCurSelByID(sheet, IDD_OPTION_PLACE);
+        HWND page = PropSheet_GetCurrentPageHwnd(sheet);
+        SendMessageW(page, WM_COMMAND, MAKEWPARAM(IDC_PLACE_CENTRE, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(page, IDC_PLACE_CENTRE)));
+    });
+    EXPECT_TRUE(Inside(options, kRight.workArea));
+    EXPECT_EQ(world.ReadProfile(L"HomeX"), L"640");  // half its work area, as on one monitor
+    EXPECT_EQ(world.ReadProfile(L"HomeY"), L"492");
+
+    world.monitors = MonitorLayout{kPrimary};  // the second monitor is unplugged
+    SendMessageW(clock.Hwnd(), WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768));
+    EXPECT_TRUE(IsAt(clock, kPrimaryDefault));
+}
+
+TEST(WindowCommandsTest, PositionsOffEveryMonitorGiveWayToThePrimaryDefault) {
+    StandInTaskbar taskbar;
+    TestWorld world;
+    world.taskbar = taskbar.Handle();
+    world.monitors = MonitorLayout{kPrimary};
+    world.WriteProfile(L"X", L"5000");
+    world.WriteProfile(L"Y", L"5000");
+    world.WriteProfile(L"Minimize", L"1");
+    world.WriteProfile(L"Home", L"2");
+    world.WriteProfile(L"HomeX", L"2000000000");
+    RunningClock clock(world);
+    Command(clock, ID_CMD_RESTORE);
+    EXPECT_TRUE(IsAt(clock, kPrimaryDefault));
+    MoveWindowTo(clock, -100, 20);  // half off the screen: stays where the user put it
+    SendMessageW(clock.Hwnd(), WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768));
+    EXPECT_TRUE(IsAt(clock, {-100, 20}));
+    QuietTicks(clock, 10);  // a home point on no monitor
+    EXPECT_TRUE(IsAt(clock, kPrimaryDefault));
 }
 
 }  // namespace
