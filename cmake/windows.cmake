@@ -52,6 +52,13 @@ foreach(f IN LISTS wine_test_sources)
     set_tests_properties(wine_${stem} PROPERTIES TIMEOUT 300 RESOURCE_LOCK wine_audio)
   endif()
 endforeach()
+# The high-DPI tests run again in prefixes whose screens are at 150 % and 200 %.
+foreach(dpi 144 192)
+  add_test(NAME wine_HighDpiTest_${dpi}
+           COMMAND ${PROJECT_SOURCE_DIR}/tools/wine-run.sh --prefix ${CMAKE_BINARY_DIR}/wineprefix-${dpi} --dpi ${dpi}
+                   $<TARGET_FILE:wine_tests> --gtest_brief=1 --gtest_filter=HighDpiTest*)
+  set_tests_properties(wine_HighDpiTest_${dpi} PROPERTIES TIMEOUT 300 RESOURCE_LOCK wine_audio)
+endforeach()
 # A suite named otherwise than its file would be in no group and never run: this entry fails then.
 string(JOIN "," wine_test_group_list ${wine_test_groups})
 add_test(NAME wine_test_groups COMMAND ${PROJECT_SOURCE_DIR}/tools/check-wine-groups.sh ${wine_test_group_list}

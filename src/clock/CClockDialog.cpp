@@ -201,9 +201,16 @@ void CClockDialog::LayOutCaptionButtons() {
         CHoverButton& button = this->*spec.button;
         button.SetIconSize(m_scale.Px(kButtonIconSize));
         button.SetIcons(&button == &m_topMostButton && m_settings.TopMost ? IDI_TOPMOST_ON : spec.icon);
-        SetWindowPos(button.Handle(), nullptr, m_scale.Px(spec.x), m_scale.Px(kButtonTop), m_scale.Px(kButtonWidth),
-                     m_scale.Px(kButtonHeight), SWP_NOZORDER | SWP_NOACTIVATE);
+        PlaceChild(button.Handle(), {spec.x, kButtonTop, spec.x + kButtonWidth, kButtonTop + kButtonHeight});
     }
+}
+
+// Edges scaled, not sizes: neighbours at 96 DPI stay neighbours at any other.
+void CClockDialog::PlaceChild(HWND child, const RECT& at96) const {
+    const int left = m_scale.Px(at96.left);
+    const int top = m_scale.Px(at96.top);
+    SetWindowPos(child, nullptr, left, top, m_scale.Px(at96.right) - left, m_scale.Px(at96.bottom) - top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CClockDialog::SetUpLabel() {
@@ -213,11 +220,7 @@ void CClockDialog::SetUpLabel() {
     m_labelText = ui::WindowText(m_label.Handle());
 }
 
-void CClockDialog::LayOutLabel() {
-    const RECT& b = kLabelBounds;
-    SetWindowPos(m_label.Handle(), nullptr, m_scale.Px(b.left), m_scale.Px(b.top), m_scale.Px(b.right - b.left),
-                 m_scale.Px(b.bottom - b.top), SWP_NOZORDER | SWP_NOACTIVATE);
-}
+void CClockDialog::LayOutLabel() { PlaceChild(m_label.Handle(), kLabelBounds); }
 
 void CClockDialog::CreateImageList() {
     const int size = ui::SystemMetric(SM_CXSMICON, m_scale);  // 16 at 96 DPI

@@ -145,6 +145,7 @@ private:
     void LayOutCaptionButtons();
     void SetUpLabel();
     void LayOutLabel();
+    void PlaceChild(HWND child, const RECT& at96) const;
     // Moved to a monitor of another DPI: the window takes the size and place the
     // system suggests, and everything drawn follows the new DPI.
     void OnDpiChanged(int dpi, const RECT& suggested);
