@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "resource.h"
+#include "ui/Dpi.h"
 #include "ui/Monitors.h"
 #include "ui/Redraw.h"
 #include "ui/Resources.h"
@@ -40,23 +41,24 @@ PagerState PagerFor(int index, int count) {
     return {L"次へ(&N)", true};
 }
 
-// Four corner ellipses and two rectangles make the rounded outline.
-std::vector<ui::ShapePiece> OutlinePieces(int w, int h) {
+// Four corner ellipses and two rectangles make the rounded outline; `s` sizes the corners.
+std::vector<ui::ShapePiece> OutlinePieces(int w, int h, DpiScale s) {
+    const int d = s.Px(17), in = s.Px(6), out = s.Px(7);
     return {
-        {true, {0, 0, 17, 17}},         {true, {w - 17, 0, w + 1, 17}},
-        {true, {0, h - 17, 17, h + 1}}, {true, {w - 17, h - 17, w + 1, h + 1}},
-        {false, {0, 6, w, h - 7}},      {false, {6, 0, w - 7, h}},
+        {true, {0, 0, d, d}},         {true, {w - d, 0, w + 1, d}},
+        {true, {0, h - d, d, h + 1}}, {true, {w - d, h - d, w + 1, h + 1}},
+        {false, {0, in, w, h - out}}, {false, {in, 0, w - out, h}},
     };
 }
 
 // The artwork's grays, black, white and red stand for the system's 3D colours.
-ui::gdi::Bitmap LoadMappedBitmap(UINT id) {
+ui::gdi::Bitmap LoadMappedBitmap(UINT id, DpiScale scale) {
     COLORMAP map[] = {
         {RGB(0, 0, 0), GetSysColor(COLOR_3DDKSHADOW)},         {RGB(128, 128, 128), GetSysColor(COLOR_BTNSHADOW)},
         {RGB(192, 192, 192), GetSysColor(COLOR_BTNFACE)},      {RGB(255, 0, 0), GetSysColor(COLOR_3DLIGHT)},
         {RGB(255, 255, 255), GetSysColor(COLOR_BTNHIGHLIGHT)},
     };
-    return ui::gdi::Bitmap(CreateMappedBitmap(ui::Instance(), static_cast<INT_PTR>(id), 0, map, 5));
+    return ui::LoadMappedArt(id, scale, map);
 }
 
 RECT ChildRect(HWND parent, HWND child) {
@@ -120,6 +122,7 @@ void CMessageDialog::OnCancel() { Close(IDCANCEL); }
 BOOL CMessageDialog::OnInitDialog() {
     m_messageLabel.Attach(m_hwnd, IDC_MESSAGE_TEXT);
     ui::Dialog::OnInitDialog();
+    m_scale = ui::WindowDpi(m_hwnd);
     SetWindowPos(m_hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     BringWindowToTop(m_hwnd);
     CreateCloseToolBar();
@@ -152,15 +155,16 @@ void CMessageDialog::CreateCloseToolBar() {
     args.style = kToolBarStyle;
     RECT client{};
     GetClientRect(m_hwnd, &client);
-    int right = client.right - kToolBarRightMargin;
-    args.rect = {right - kToolBarSize, kToolBarTop, right, kToolBarTop + kToolBarSize};
+    const int right = client.right - m_scale.Px(kToolBarRightMargin);
+    const int top = m_scale.Px(kToolBarTop);
+    args.rect = {right - m_scale.Px(kToolBarSize), top, right, top + m_scale.Px(kToolBarSize)};
     args.id = IDR_MESSAGE_TOOLBAR;
-    if (m_closeToolBar.Create(args)) m_closeToolBar.LoadToolBar(IDR_MESSAGE_TOOLBAR);
+    if (m_closeToolBar.Create(args)) m_closeToolBar.LoadToolBar(IDR_MESSAGE_TOOLBAR, m_scale);
 }
 
 void CMessageDialog::CreateTitleFont() {
     LOGFONTW font{};
-    font.lfHeight = 14;
+    font.lfHeight = m_scale.Px(14);
     font.lfWeight = FW_BOLD;
     font.lfCharSet = SHIFTJIS_CHARSET;
     lstrcpynW(font.lfFaceName, kTitleFace, LF_FACESIZE);
@@ -172,7 +176,7 @@ void CMessageDialog::CreateTitleFont() {
 // a font with narrower dialog units would otherwise put the text over the picture.
 void CMessageDialog::KeepLabelClearOfPicture() {
     RECT label = ChildRect(m_hwnd, m_messageLabel.Handle());
-    int left = kCharacterPosition.x + kCharacterWidth;
+    int left = m_scale.Px(kCharacterPosition.x + kCharacterWidth);
     if (label.left >= left || label.right <= left) return;
     SetWindowPos(m_messageLabel.Handle(), nullptr, left, label.top, label.right - left, label.bottom - label.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
@@ -198,7 +202,7 @@ void CMessageDialog::ShowEntry(AlarmEntry entry) {
     SetWindowPos(m_messageLabel.Handle(), nullptr, 0, 0, label.right - label.left, textHeight,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     ui::RedrawNow(m_messageLabel.Handle());
-    LayOut(std::max(textHeight, kMinimumTextHeight));
+    LayOut(std::max(textHeight, m_scale.Px(kMinimumTextHeight)));
     RebuildRegion();
     if (!m_soundOnly) ui::KeepOnItsMonitor(m_hwnd, m_env.monitors);  // a long text must not run off the screen
 }
@@ -216,11 +220,11 @@ void CMessageDialog::PlayEntrySound(const AlarmEntry& entry) {
 void CMessageDialog::LayOut(int textHeight) {
     RECT window{};
     GetWindowRect(m_hwnd, &window);
-    SetWindowPos(m_hwnd, nullptr, 0, 0, window.right - window.left, textHeight + kWindowExtra,
+    SetWindowPos(m_hwnd, nullptr, 0, 0, window.right - window.left, textHeight + m_scale.Px(kWindowExtra),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     for (int id : {IDOK, IDC_MESSAGE_NEXT, IDC_MESSAGE_PREVIOUS}) {
         RECT button = ChildRect(m_hwnd, Item(id));
-        SetWindowPos(Item(id), nullptr, button.left, textHeight + kButtonOffset, 0, 0,
+        SetWindowPos(Item(id), nullptr, button.left, textHeight + m_scale.Px(kButtonOffset), 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
@@ -228,7 +232,7 @@ void CMessageDialog::LayOut(int textHeight) {
 void CMessageDialog::RebuildRegion() {
     RECT client{};
     GetClientRect(m_hwnd, &client);
-    ui::SetWindowShape(m_hwnd, OutlinePieces(client.right, client.bottom));
+    ui::SetWindowShape(m_hwnd, OutlinePieces(client.right, client.bottom, m_scale));
 }
 
 // "メッセージ" for one entry, "メッセージ (i/n)" for several, then the page's note if it has one.
@@ -300,17 +304,18 @@ bool CMessageDialog::OnPaint() {
     int h = r.bottom - r.top;
     ui::gdi::Draw3dRect(dc, r, GetSysColor(COLOR_3DLIGHT), GetSysColor(COLOR_3DDKSHADOW));
     ui::gdi::Draw3dRect(dc, {1, 1, w - 1, h - 1}, GetSysColor(COLOR_BTNHIGHLIGHT), GetSysColor(COLOR_BTNSHADOW));
+    const int corner = m_scale.Px(kCornerSize);
     DrawMappedBitmap(dc, IDB_CORNER_TOP_LEFT, 0, 0);
-    DrawMappedBitmap(dc, IDB_CORNER_TOP_RIGHT, w - kCornerSize, 0);
-    DrawMappedBitmap(dc, IDB_CORNER_BOTTOM_LEFT, 0, h - kCornerSize);
-    DrawMappedBitmap(dc, IDB_CORNER_BOTTOM_RIGHT, w - kCornerSize, h - kCornerSize);
-    DrawMappedBitmap(dc, IDB_CHARACTER, kCharacterPosition.x, kCharacterPosition.y);
+    DrawMappedBitmap(dc, IDB_CORNER_TOP_RIGHT, w - corner, 0);
+    DrawMappedBitmap(dc, IDB_CORNER_BOTTOM_LEFT, 0, h - corner);
+    DrawMappedBitmap(dc, IDB_CORNER_BOTTOM_RIGHT, w - corner, h - corner);
+    DrawMappedBitmap(dc, IDB_CHARACTER, m_scale.Px(kCharacterPosition.x), m_scale.Px(kCharacterPosition.y));
     InvalidateRect(m_messageLabel.Handle(), nullptr, TRUE);
     return true;
 }
 
-void CMessageDialog::DrawMappedBitmap(HDC dc, UINT id, int x, int y) {
-    ui::gdi::Bitmap bitmap = LoadMappedBitmap(id);
+void CMessageDialog::DrawMappedBitmap(HDC dc, UINT id, int x, int y) const {
+    ui::gdi::Bitmap bitmap = LoadMappedBitmap(id, m_scale);
     ui::gdi::DrawBitmap(dc, bitmap.Get(), x, y);
 }
 

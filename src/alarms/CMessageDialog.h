@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "common/DpiScale.h"
 #include "content/AlarmEntry.h"
 #include "controls/CTipToolBar.h"
 #include "ui/Environment.h"
@@ -77,13 +78,14 @@ private:
     void OnMove();
 
     // A bitmap resource whose grays, black, white and red stand for the system's 3D colours.
-    static void DrawMappedBitmap(HDC dc, UINT id, int x, int y);
+    void DrawMappedBitmap(HDC dc, UINT id, int x, int y) const;
     ui::Environment m_env;
     std::weak_ptr<SoundPlayer> m_player;
     AlarmList m_entries;
     std::vector<std::wstring> m_notes;  // one per entry
     int m_currentIndex = 0;
     int m_soundOnly = 0;
+    DpiScale m_scale;  // of the monitor the window opened on; its pixel sizes are for 96 DPI
     ui::gdi::Font m_titleFont;
     CTipToolBar m_closeToolBar;
     CTextLabel m_messageLabel;

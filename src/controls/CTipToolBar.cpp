@@ -53,17 +53,23 @@ bool CTipToolBar::Create(const ToolBarCreateArgs& args) {
     return false;
 }
 
-bool CTipToolBar::LoadToolBar(UINT resourceId) {
+bool CTipToolBar::LoadToolBar(UINT resourceId, DpiScale scale) {
     ToolBarResource resource;
     if (!m_hwnd || !ReadToolBarResource(resourceId, resource)) return false;
     // The image size must be known before the first bitmap is added.
-    Send(TB_SETBITMAPSIZE, 0, MAKELPARAM(resource.width, resource.height));
+    const SIZE image{scale.Px(resource.width), scale.Px(resource.height)};
+    Send(TB_SETBITMAPSIZE, 0, MAKELPARAM(image.cx, image.cy));
     int images =
         static_cast<int>(std::count_if(resource.items.begin(), resource.items.end(), [](UINT id) { return id != 0; }));
     TBADDBITMAP bitmap{ui::Instance(), resourceId};
+    if (!scale.IsDesign()) {
+        m_scaledImages = ui::LoadMappedArt(resourceId, scale);
+        if (!m_scaledImages) return false;
+        bitmap = {nullptr, reinterpret_cast<UINT_PTR>(m_scaledImages.Get())};
+    }
     if (Send(TB_ADDBITMAP, static_cast<WPARAM>(images), &bitmap) < 0) return false;
     if (!SetButtons(resource.items)) return false;
-    Send(TB_SETBUTTONSIZE, 0, MAKELPARAM(resource.width + kButtonMargin, resource.height + kButtonMargin));
+    Send(TB_SETBUTTONSIZE, 0, MAKELPARAM(image.cx + kButtonMargin, image.cy + kButtonMargin));
     return true;
 }
 

@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "common/DpiScale.h"
 #include "ui/Control.h"
+#include "ui/Gdi.h"
 
 struct ToolBarCreateArgs {
     HWND parent = nullptr;
@@ -21,8 +23,9 @@ public:
     static constexpr size_t kTipBufferSize = 80;  // NMTTDISPINFO's own text buffer
 
     bool Create(const ToolBarCreateArgs& args);
-    // Bitmap and buttons from the toolbar and bitmap resources of this ID; false when missing.
-    bool LoadToolBar(UINT resourceId);
+    // Bitmap and buttons from the toolbar and bitmap resources of this ID, the images as
+    // large as `scale` makes them; false when missing.
+    bool LoadToolBar(UINT resourceId, DpiScale scale = {});
     // Replaces every button: ID 0 is a separator, any other ID a button with the next image.
     bool SetButtons(const std::vector<UINT>& commandIds);
 
@@ -34,4 +37,6 @@ protected:
 
 private:
     bool OnNeedText(NMHDR* header);
+
+    ui::gdi::Bitmap m_scaledImages;  // the images away from 96 DPI; the toolbar copies them
 };

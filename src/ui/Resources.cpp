@@ -26,6 +26,18 @@ Art LoadArt(UINT id, DpiScale scale) {
     return {LoadBitmapResource(id), 1};
 }
 
+gdi::Bitmap LoadMappedArt(UINT id, DpiScale scale, std::span<COLORMAP> map) {
+    auto mapped = [&](UINT resource) {
+        return gdi::Bitmap(CreateMappedBitmap(Instance(), static_cast<INT_PTR>(resource), 0,
+                                              map.empty() ? nullptr : map.data(), static_cast<int>(map.size())));
+    };
+    gdi::Bitmap design = mapped(id);
+    if (scale.IsDesign() || !design) return design;
+    const SIZE size = gdi::BitmapSize(design.Get());
+    gdi::Bitmap large = scale.LargeArt() ? mapped(id + kLargeArtOffset) : gdi::Bitmap();
+    return gdi::ScaledCopy(large ? large.Get() : design.Get(), scale.Px(size.cx), scale.Px(size.cy));
+}
+
 SIZE Art::DesignSize() const {
     SIZE size = gdi::BitmapSize(bitmap.Get());
     return {size.cx / factor, size.cy / factor};

@@ -2,6 +2,7 @@
 #pragma once
 #include <windows.h>
 
+#include <span>
 #include <string>
 
 #include "common/DpiScale.h"
@@ -24,6 +25,10 @@ struct Art {
     SIZE DesignSize() const;
 };
 Art LoadArt(UINT id, DpiScale scale);
+// The picture `id` with its colours mapped as CreateMappedBitmap maps them (`map` may be
+// empty: the 3D colours), sized for `scale`: at 96 DPI the picture itself, elsewhere its
+// best version scaled smoothly to the size it has at 96 DPI times the scale.
+gdi::Bitmap LoadMappedArt(UINT id, DpiScale scale, std::span<COLORMAP> map = {});
 gdi::Menu LoadMenuResource(UINT id);
 // The first pop-up of a menu resource, standing alone: for TrackPopupMenu.
 gdi::Menu LoadPopupMenu(UINT id);
