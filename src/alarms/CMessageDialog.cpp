@@ -99,6 +99,7 @@ INT_PTR CMessageDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     switch (message) {
     case WM_NCHITTEST: SetResult(ui::FaceDragHitTest(m_hwnd, lParam, m_env.leftButtonDown())); return TRUE;
     case WM_CONTEXTMENU: OnContextMenu(lParam); return TRUE;
+    case WM_DPICHANGED: OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return TRUE;
     default: return ui::Dialog::HandleMessage(message, wParam, lParam);
     }
 }
@@ -196,6 +197,12 @@ void CMessageDialog::ShowEntry(AlarmEntry entry) {
     Child(IDC_MESSAGE_TITLE).SetText(entry.Subject);
     ui::WindowView(m_messageLabel.Handle()).SetText(entry.Message);
     ui::RedrawNow(Item(IDC_MESSAGE_TITLE));
+    LayOutPage();
+    if (!m_soundOnly) ui::KeepOnItsMonitor(m_hwnd, m_env.monitors);  // a long text must not run off the screen
+}
+
+// The window as tall as the page's text needs, its buttons below the text.
+void CMessageDialog::LayOutPage() {
     // Measured directly rather than by a paint: a window not yet shown gets no paint.
     int textHeight = m_messageLabel.MeasureTextHeight();
     RECT label = ChildRect(m_hwnd, m_messageLabel.Handle());
@@ -204,7 +211,6 @@ void CMessageDialog::ShowEntry(AlarmEntry entry) {
     ui::RedrawNow(m_messageLabel.Handle());
     LayOut(std::max(textHeight, m_scale.Px(kMinimumTextHeight)));
     RebuildRegion();
-    if (!m_soundOnly) ui::KeepOnItsMonitor(m_hwnd, m_env.monitors);  // a long text must not run off the screen
 }
 
 // An entry without a sound of its own ("NULL", or empty as the data file may hold) gets an Alarm sound.
@@ -317,6 +323,19 @@ bool CMessageDialog::OnPaint() {
 void CMessageDialog::DrawMappedBitmap(HDC dc, UINT id, int x, int y) const {
     ui::gdi::Bitmap bitmap = LoadMappedBitmap(id, m_scale);
     ui::gdi::DrawBitmap(dc, bitmap.Get(), x, y);
+}
+
+// Moved onto a monitor of another DPI: the system has scaled the controls; what the window
+// draws and lays out itself follows.
+void CMessageDialog::OnDpiChanged(int dpi, const RECT& suggested) {
+    m_scale = DpiScale{dpi};
+    SetWindowPos(m_hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (m_closeToolBar.Handle()) DestroyWindow(m_closeToolBar.Handle());
+    CreateCloseToolBar();
+    CreateTitleFont();
+    LayOutPage();
+    InvalidateRect(m_hwnd, nullptr, TRUE);
 }
 
 void CMessageDialog::OnContextMenu(LPARAM lParam) {

@@ -66,6 +66,8 @@ private:
     void ShowEntry(AlarmEntry entry);
     void PlayEntrySound(const AlarmEntry& entry);
     void LayOut(int textHeight);
+    void LayOutPage();
+    void OnDpiChanged(int dpi, const RECT& suggested);
     void RebuildRegion();
     void UpdatePager(int index);
     void ShowCaption(int index);

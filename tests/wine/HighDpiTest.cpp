@@ -10,6 +10,7 @@
 #include "ClockTestSupport.h"
 #include "PixelTestSupport.h"
 #include "WineTestSupport.h"
+#include "alarms/CMessageDialog.h"
 #include "clock/CClockDialog.h"
 #include "clock/FaceGeometry.h"
 #include "clock/TimeText.h"
@@ -95,12 +96,13 @@ TEST(HighDpiTest, WindowShapeAndControlsAreThoseOf96DpiScaled) {
         int id;
         RECT at96;
     };
-    for (const Expected& c : {Expected{IDC_CLOCK_MINIMIZE, {108, 3, 124, 16}}, Expected{IDC_CLOCK_TOPMOST, {124, 3, 140, 16}},
-                              Expected{IDC_CLOCK_CLOSE, {140, 3, 156, 16}}, Expected{IDC_CLOCK_LABEL, {10, 1, 106, 15}}}) {
+    for (const Expected& c :
+         {Expected{IDC_CLOCK_MINIMIZE, {108, 3, 124, 16}}, Expected{IDC_CLOCK_TOPMOST, {124, 3, 140, 16}},
+          Expected{IDC_CLOCK_CLOSE, {140, 3, 156, 16}}, Expected{IDC_CLOCK_LABEL, {10, 1, 106, 15}}}) {
         const RECT expected = Scaled(c.at96, s);
         const RECT r = ChildRectInParent(hwnd, c.id);
-        EXPECT_TRUE(EqualRect(&r, &expected)) << c.id << ": " << r.left << "," << r.top << "," << r.right << ","
-                                              << r.bottom;
+        EXPECT_TRUE(EqualRect(&r, &expected))
+            << c.id << ": " << r.left << "," << r.top << "," << r.right << "," << r.bottom;
     }
 }
 
@@ -150,6 +152,37 @@ TEST(HighDpiTest, TheLabelShowsEveryTextWhole) {
         GetTextExtentPoint32W(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size);
         EXPECT_LE(size.cx, client.right) << text.size();
     }
+}
+
+TEST(HighDpiTest, TheMessageWindowDrawsForItsMonitorAndFollowsAMove) {
+    TestWorld world;
+    AlarmEntry entry;
+    entry.Subject = L"会議";
+    entry.Message = L"十時から会議室で";
+    AlarmList entries;
+    entries.Append(entry);
+    HWND hwnd = CMessageDialog::Open(entries, {nullptr, {}, world.MakeEnvironment()});
+    ASSERT_TRUE(hwnd);
+    ui::PumpMessages();
+    auto expectDrawnFor = [hwnd](DpiScale s) {
+        RECT client{};
+        GetClientRect(hwnd, &client);
+        const RECT close = ChildRectInParent(hwnd, IDR_MESSAGE_TOOLBAR);
+        EXPECT_EQ(close.right - close.left, s.Px(16)) << s.dpi;
+        EXPECT_EQ(client.right - close.right, s.Px(6)) << s.dpi;
+        EXPECT_EQ(std::abs(FontOf(GetDlgItem(hwnd, IDC_MESSAGE_TITLE)).lfHeight), s.Px(14)) << s.dpi;
+        EXPECT_FALSE(InRegion(hwnd, s.Px(1), s.Px(1))) << s.dpi;  // the rounded corner
+        EXPECT_TRUE(InRegion(hwnd, s.Px(6), 0)) << s.dpi;
+        const RECT button = ChildRectInParent(hwnd, IDOK);
+        EXPECT_EQ(client.bottom - button.top, s.Px(CMessageDialog::kWindowExtra - CMessageDialog::kButtonOffset))
+            << s.dpi;
+    };
+    expectDrawnFor(ui::SystemDpi());
+    RECT window = WindowRectOf(hwnd);
+    SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(kDesignDpi, kDesignDpi), reinterpret_cast<LPARAM>(&window));
+    expectDrawnFor(DpiScale{});
+    DestroyWindow(hwnd);
+    ui::PumpMessages();
 }
 
 }  // namespace
