@@ -14,9 +14,10 @@ public:
 protected:
     BOOL OnInitDialog() override;
     bool OnSetActive() override;
-    // Back keeps what was typed; Finish takes only numbers in range.
+    // Back keeps what was typed; Finish takes only boxes that hold a number.
     bool OnKillActive() override { return true; }
     bool OnWizardFinish() override { return UpdateData(true); }
+    void DoDataExchange(ui::DataExchange& exchange) override { m_panel.Exchange(exchange); }
     bool OnCommand(WORD id, WORD code, HWND control) override;
 
 private:
