@@ -47,6 +47,7 @@ INT_PTR PropertySheet::DoModal(HWND owner) {
     header.pfnCallback = &PropertySheet::Callback;
 
     m_ending = Ending::None;
+    m_shown = false;
     PropertySheet* outer = std::exchange(t_creating, this);
     INT_PTR shown = ::PropertySheetW(&header);
     t_creating = outer;
@@ -86,6 +87,7 @@ void PropertySheet::MoveButton(int id, POINT to) const {
 LRESULT PropertySheet::HandleSheetMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_COMMAND && LOWORD(wParam) == kApplyButton && HIWORD(wParam) == BN_CLICKED)
         return OnApplyCommand(wParam, lParam);
+    if (message == WM_SHOWWINDOW && wParam && !std::exchange(m_shown, true)) OnFirstShow();
     return m_window.CallDefault(message, wParam, lParam);
 }
 

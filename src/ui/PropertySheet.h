@@ -47,6 +47,8 @@ public:
 protected:
     // The sheet window and its buttons exist; the first page does not yet.
     virtual void OnInitSheet() {}
+    // The first page exists too, and the sheet is about to show for the first time.
+    virtual void OnFirstShow() {}
     // The Apply button was pressed and every page accepted its values.
     virtual void OnApplied() {}
     // Messages of the sheet window; call the base for the rest.
@@ -79,6 +81,7 @@ private:
     bool m_wizard = false;
     bool m_helpButton = false;
     bool m_refused = false;
+    bool m_shown = false;
     Ending m_ending = Ending::None;
     Window m_window{*this};
 };
