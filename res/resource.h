@@ -170,6 +170,7 @@
 #define IDC_PLACE_DEFAULT         1032
 #define IDC_PLACE_CENTRE          1033
 #define IDC_PLACE_POSITION        1035
+#define IDC_PLACE_STARTUP         1036
 
 // Controls of the illustration page
 #define IDC_ILLUST_UPDATE         1016
