@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "ClockTestSupport.h"
+#include "FaceCanvasSupport.h"
 #include "SheetTestSupport.h"
 #include "clock/CClockDialog.h"
 #include "controls/CCheckListBox.h"
@@ -92,6 +93,22 @@ TEST_F(OptionsSheetTest, OkHandsEverythingBackWhileTheClockWaitsBehindTheSheet) 
     EXPECT_EQ(world.ReadProfile(L"HomeY"), L"40");
     EXPECT_EQ(world.ReadProfile(L"UpdateElapse"), L"1000");
     EXPECT_EQ(world.folder.ReadData(L"Show.ini"), "1\r\n0\r\n1\r\n");
+}
+
+// OK's values count before the sheet's window is taken down, which may take its time.
+TEST_F(OptionsSheetTest, OkTakesEffectWhileTheSheetEnds) {
+    FaceCanvas before;
+    FaceCanvas after;
+    Run({[&] {
+        clock->Dialog()->PaintFace(before.Dc());
+        CheckDlgButton(Page(), IDC_CLOCK_PAGE_DIAL, BST_CHECKED);
+        Click(Page(), IDC_CLOCK_PAGE_DIAL);
+        Click(sheet, IDOK);
+        ASSERT_TRUE(IsWindow(sheet));
+        EXPECT_EQ(world.ReadProfile(L"TitleFace"), L"1");
+        clock->Dialog()->PaintFace(after.Dc());
+        EXPECT_NE(after.Pixels(), before.Pixels());  // the numerals
+    }});
 }
 
 TEST_F(OptionsSheetTest, ApplyTransfersAndStaysOpenAndCancelKeepsWhatWasApplied) {

@@ -46,10 +46,12 @@ class CountingSheet : public ui::PropertySheet {
 public:
     CountingSheet() : ui::PropertySheet(L"テスト") {}
     int applied = 0;
+    int okAccepted = 0;  // counted while the sheet's window is still there
     using ui::PropertySheet::Button;
 
 protected:
     void OnApplied() override { ++applied; }
+    void OnOkAccepted() override { okAccepted += IsWindow(Handle()) ? 1 : 100; }
 };
 
 HWND CurrentPage(HWND sheet) { return reinterpret_cast<HWND>(SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)); }
@@ -92,7 +94,7 @@ TEST_F(PropertySheetTest, APageRefusesToBeLeftWithABadValueAndOkTakesTheFields) 
         },
         [&] {
             EXPECT_EQ(CurrentPage(m_sheet.Handle()), m_other.Handle());
-            Click(m_sheet.Handle(), IDOK);
+            SendMessageW(m_sheet.Handle(), PSM_PRESSBUTTON, PSBTN_OK, 0);  // as a click would
         },
     });
     EXPECT_EQ(m_sheet.DoModal(nullptr), IDOK);
@@ -100,6 +102,7 @@ TEST_F(PropertySheetTest, APageRefusesToBeLeftWithABadValueAndOkTakesTheFields) 
     EXPECT_EQ(m_number.subject, L"新しい件名");
     EXPECT_EQ(m_number.number, 7);
     EXPECT_EQ(m_sheet.applied, 0);  // OK is no Apply
+    EXPECT_EQ(m_sheet.okAccepted, 1);
 }
 
 TEST_F(PropertySheetTest, ApplyIsOnlyForChangesAndCancelAfterApplyKeepsWhatWasApplied) {
@@ -129,6 +132,7 @@ TEST_F(PropertySheetTest, ApplyIsOnlyForChangesAndCancelAfterApplyKeepsWhatWasAp
     });
     EXPECT_EQ(m_sheet.DoModal(nullptr), IDCANCEL);
     EXPECT_EQ(m_number.number, 3);
+    EXPECT_EQ(m_sheet.okAccepted, 0);
 }
 
 class WizardPage : public ui::PropertyPage {
