@@ -19,6 +19,7 @@
 // Menus
 #define IDR_CLOCK_MENU            134
 #define IDR_MESSAGE_MENU          135
+#define IDR_SNOOZE_MENU           136
 
 // Icons
 #define IDI_TRAY_NORMAL           133
@@ -122,6 +123,9 @@
 #define ID_CMD_RESTORE            106
 #define ID_CMD_OPTIONS            107
 #define ID_CMD_UNUSED             108
+#define ID_CMD_SNOOZE_5           110
+#define ID_CMD_SNOOZE_10          111
+#define ID_CMD_SNOOZE_30          112
 
 // Controls of the clock window
 #define IDC_CLOCK_CLOSE           104
@@ -136,6 +140,7 @@
 #define IDC_MESSAGE_LINE          1043
 #define IDC_MESSAGE_CAPTION       1044
 #define IDC_MESSAGE_TEXT          1011
+#define IDC_MESSAGE_SNOOZE        1047
 
 // Controls without an ID of their own
 #ifndef IDC_STATIC
@@ -193,6 +198,7 @@
 #define IDC_PLACE_DEFAULT         1032
 #define IDC_PLACE_CENTRE          1033
 #define IDC_PLACE_POSITION        1035
+#define IDC_PLACE_STARTUP         1036
 
 // Controls of the illustration page
 #define IDC_ILLUST_UPDATE         1016

@@ -3,7 +3,8 @@
 # Idempotent: a second run only checks and returns.
 set -euo pipefail
 
-packages=(cmake g++ make googletest mingw-w64 g++-mingw-w64-x86-64-posix wine wine64
+# fonts-wine: Wine's own fonts, among them the symbol font that draws the caption buttons.
+packages=(cmake g++ make googletest mingw-w64 g++-mingw-w64-x86-64-posix wine wine64 fonts-wine
           xvfb xauth fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation locales
           imagemagick x11-utils x11-apps x11-xserver-utils clang clang-format libclang-rt-14-dev faketime
           zip unzip)

@@ -37,7 +37,7 @@ fi
 
 # Make the prefix once (and again when its settings below change); the lock
 # keeps parallel tests from racing on it.
-prefix_version=4
+prefix_version=5
 (
   flock 8
   if [ "$(cat "$prefix/.ready" 2>/dev/null)" != "$prefix_version${dpi:+ dpi $dpi}" ]; then
@@ -56,6 +56,8 @@ prefix_version=4
     wine reg add "$replace" /v 'ＭＳ ゴシック' /d 'IPAGothic' /f >/dev/null 2>&1 || true
     wine reg add "$replace" /v 'MS UI Gothic' /d 'IPAPGothic' /f >/dev/null 2>&1 || true
     wine reg add "$replace" /v 'ＭＳ 明朝' /d 'IPAMincho' /f >/dev/null 2>&1 || true
+    # The dial's standard face is Times New Roman: Liberation Serif has its metrics.
+    wine reg add "$replace" /v 'Times New Roman' /d 'Liberation Serif' /f >/dev/null 2>&1 || true
     # A crash ends the process at once instead of waiting in the debugger.
     wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d '' /f >/dev/null 2>&1 || true
     wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Auto /d 0 /f >/dev/null 2>&1 || true

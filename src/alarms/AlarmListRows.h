@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,13 +28,34 @@ inline constexpr std::array<AlarmListColumn, 8> kAlarmListColumns = {{
     {L"時刻の詳細", 0, &AlarmEntry::TimeDetail},
 }};
 
-using AlarmRowTexts = std::array<std::wstring, kAlarmListColumns.size()>;
+// The text a row shows in a column (empty for a column beyond the table).
+std::wstring RowTextOf(const AlarmEntry& entry, std::size_t column);
 
-// The texts of a row, column by column.
-AlarmRowTexts RowTextsOf(const AlarmEntry& entry);
+// The rows of the alarm list in the order they show: ascending by a sort key of the
+// subject, rows with equal keys in list order. A row added goes after the rows equal
+// to it; a row edited keeps its place (and the key it was placed by) until the rows
+// are filled again. Filling sorts once; adding, editing and removing touch one row.
+class AlarmRowOrder {
+public:
+    using SortKey = std::function<std::string(const std::wstring& subject)>;
+    explicit AlarmRowOrder(SortKey sortKey) : m_sortKey(std::move(sortKey)) {}
 
-// The record a row stands for, read back from its texts.
-AlarmEntry EntryOfRow(const AlarmRowTexts& texts);
+    void Fill(const AlarmList& list);
+    std::size_t Insert(const AlarmEntry& entry);  // the row it went to
+    void Replace(std::size_t row, const AlarmEntry& entry);
+    void Remove(std::size_t row);
+
+    std::size_t Count() const { return m_rows.size(); }
+    const AlarmEntry& At(std::size_t row) const { return m_rows[row].entry; }
+
+private:
+    struct Row {
+        std::string key;
+        AlarmEntry entry;
+    };
+    SortKey m_sortKey;
+    std::vector<Row> m_rows;
+};
 
 // Images of the alarm icon list.
 enum AlarmImage : int {

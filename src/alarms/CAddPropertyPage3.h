@@ -14,8 +14,10 @@ public:
 protected:
     BOOL OnInitDialog() override;
     bool OnSetActive() override;
-    // The numbers go into the schedule as they are typed, beyond the up-down ranges
-    // too: leaving the page, Back and Finish have nothing left to take or refuse.
+    // Back keeps what was typed; Finish takes only boxes that hold a number.
+    bool OnKillActive() override { return true; }
+    bool OnWizardFinish() override { return UpdateData(true); }
+    void DoDataExchange(ui::DataExchange& exchange) override { m_panel.Exchange(exchange); }
     bool OnCommand(WORD id, WORD code, HWND control) override;
 
 private:

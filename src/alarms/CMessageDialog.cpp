@@ -29,6 +29,13 @@ constexpr int kCornerSize = 10;
 constexpr POINT kCharacterPosition{8, 55};
 constexpr int kCharacterWidth = 100;
 constexpr wchar_t kTitleFace[] = L"ＭＳ Ｐゴシック";
+constexpr int kCaptionGap = 4;  // between the caption and the close button
+
+struct SnoozeChoice {
+    WORD command;
+    int minutes;
+};
+constexpr SnoozeChoice kSnoozeChoices[] = {{ID_CMD_SNOOZE_5, 5}, {ID_CMD_SNOOZE_10, 10}, {ID_CMD_SNOOZE_30, 30}};
 
 struct PagerState {
     const wchar_t* nextText;
@@ -71,7 +78,7 @@ RECT ChildRect(HWND parent, HWND child) {
 }  // namespace
 
 CMessageDialog::CMessageDialog(MessageWindowArgs args)
-    : ui::Dialog(IDD_MESSAGE), m_env(std::move(args.env)), m_player(std::move(args.player)) {}
+    : ui::Dialog(IDD_MESSAGE), m_env(std::move(args.env)), m_host(std::move(args.host)) {}
 
 HWND CMessageDialog::Open(const AlarmList& entries, MessageWindowArgs args, const std::vector<std::wstring>& notes) {
     HWND owner = args.owner;
@@ -100,19 +107,26 @@ INT_PTR CMessageDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     case WM_NCHITTEST: SetResult(ui::FaceDragHitTest(m_hwnd, lParam, m_env.leftButtonDown())); return TRUE;
     case WM_CONTEXTMENU: OnContextMenu(lParam); return TRUE;
     case WM_DPICHANGED: OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return TRUE;
+    case WM_ACTIVATE: OnActivate(wParam); return FALSE;
     default: return ui::Dialog::HandleMessage(message, wParam, lParam);
     }
 }
 
-bool CMessageDialog::OnCommand(WORD id, WORD, HWND) {
+// Buttons and the items of both menus; OK and Cancel end the window in the base.
+bool CMessageDialog::OnButtonClicked(WORD id) {
     switch (id) {
-    case IDOK: OnOK(); return true;
-    case IDCANCEL: OnCancel(); return true;
     case IDC_MESSAGE_NEXT: OnNext(); return true;
     case IDC_MESSAGE_PREVIOUS: OnPrevious(); return true;
     case ID_CMD_MOVE: OnMove(); return true;
-    default: return false;
+    case IDC_MESSAGE_SNOOZE: OnSnoozeButton(); return true;
+    default: break;
     }
+    for (const SnoozeChoice& choice : kSnoozeChoices) {
+        if (choice.command != id) continue;
+        Snooze(choice.minutes);
+        return true;
+    }
+    return false;
 }
 
 void CMessageDialog::OnOK() { Close(IDOK); }
@@ -120,15 +134,17 @@ void CMessageDialog::OnCancel() { Close(IDCANCEL); }
 
 // ---- Start-up ------------------------------------------------------------------------------
 
+// The window comes up topmost but leaves the keyboard where it is: an Enter meant for
+// another program must not close it unseen. FALSE keeps the dialog from taking the focus.
 BOOL CMessageDialog::OnInitDialog() {
     m_messageLabel.Attach(m_hwnd, IDC_MESSAGE_TEXT);
     ui::Dialog::OnInitDialog();
     m_scale = ui::WindowDpi(m_hwnd);
-    SetWindowPos(m_hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    BringWindowToTop(m_hwnd);
+    SetWindowPos(m_hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     CreateCloseToolBar();
     CreateTitleFont();
     KeepLabelClearOfPicture();
+    WidenCaptionToCloseButton();
     m_messageLabel.SetFormat(kMessageFormat);
     m_messageLabel.SetBackgroundColour(GetSysColor(COLOR_BTNFACE));
     if (m_entries.IsEmpty()) {
@@ -137,17 +153,32 @@ BOOL CMessageDialog::OnInitDialog() {
     }
     m_currentIndex = 0;
     ShowPagingButtons(m_entries.Count() > 1);
-    if (m_entries.Count() > 1)
-        UpdatePager(0);
-    else
-        ShowCaption(0);
+    UpdatePager(0);
     m_soundOnly =
         std::none_of(m_entries.begin(), m_entries.end(), [](const AlarmEntry& entry) { return !entry.Message.empty(); })
             ? 1
             : 0;
     if (m_soundOnly) SetWindowPos(m_hwnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     ShowEntry(m_entries.At(0));
-    return TRUE;
+    ShowWithoutFocus();
+    return FALSE;
+}
+
+// Shown here, the dialog manager does not show (and activate) it again. The flash
+// asks for the user's eye until the window is brought forward.
+void CMessageDialog::ShowWithoutFocus() {
+    ShowWindow(m_hwnd, SW_SHOWNOACTIVATE);
+    if (m_soundOnly) return;
+    FLASHWINFO flash{sizeof(flash), m_hwnd, FLASHW_ALL | FLASHW_TIMERNOFG, 0, 0};
+    FlashWindowEx(&flash);
+}
+
+// Once the user brings the window forward, its first button (OK, or 次へ) has the keyboard.
+void CMessageDialog::OnActivate(WPARAM state) {
+    if (LOWORD(state) == WA_INACTIVE) return;
+    const HWND focus = GetFocus();
+    if (focus && IsChild(m_hwnd, focus)) return;
+    if (HWND first = GetNextDlgTabItem(m_hwnd, nullptr, FALSE)) GoToControl(first);
 }
 
 void CMessageDialog::CreateCloseToolBar() {
@@ -183,6 +214,16 @@ void CMessageDialog::KeepLabelClearOfPicture() {
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// The caption holds the pager text and the page's note: it reaches to the close button.
+void CMessageDialog::WidenCaptionToCloseButton() {
+    if (!m_closeToolBar.Handle()) return;
+    const HWND caption = Item(IDC_MESSAGE_CAPTION);
+    const RECT r = ChildRect(m_hwnd, caption);
+    const int right = ChildRect(m_hwnd, m_closeToolBar.Handle()).left - kCaptionGap;
+    if (right <= r.right) return;
+    SetWindowPos(caption, nullptr, 0, 0, right - r.left, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void CMessageDialog::ShowPagingButtons(bool paging) {
     Child(IDOK).Show(!paging);
     Child(IDC_MESSAGE_NEXT).Show(paging);
@@ -215,7 +256,7 @@ void CMessageDialog::LayOutPage() {
 
 // An entry without a sound of its own ("NULL", or empty as the data file may hold) gets an Alarm sound.
 void CMessageDialog::PlayEntrySound(const AlarmEntry& entry) {
-    std::shared_ptr<SoundPlayer> player = m_player.lock();
+    std::shared_ptr<MessageWindowHost> player = m_host.lock();
     if (!player) return;
     if (entry.Sound.empty() || entry.Sound == kNoValue)
         player->PlayEventSound(SoundEvent::Alarm);
@@ -228,7 +269,7 @@ void CMessageDialog::LayOut(int textHeight) {
     GetWindowRect(m_hwnd, &window);
     SetWindowPos(m_hwnd, nullptr, 0, 0, window.right - window.left, textHeight + m_scale.Px(kWindowExtra),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    for (int id : {IDOK, IDC_MESSAGE_NEXT, IDC_MESSAGE_PREVIOUS}) {
+    for (int id : {IDOK, IDC_MESSAGE_NEXT, IDC_MESSAGE_PREVIOUS, IDC_MESSAGE_SNOOZE}) {
         RECT button = ChildRect(m_hwnd, Item(id));
         SetWindowPos(Item(id), nullptr, button.left, textHeight + m_scale.Px(kButtonOffset), 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -241,18 +282,19 @@ void CMessageDialog::RebuildRegion() {
     ui::SetWindowShape(m_hwnd, OutlinePieces(client.right, client.bottom, m_scale));
 }
 
-// "メッセージ" for one entry, "メッセージ (i/n)" for several, then the page's note if it has one.
+// One page keeps the caption's own text; several show where the user is.
 void CMessageDialog::ShowCaption(int index) {
-    int count = static_cast<int>(m_entries.Count());
-    std::wstring caption = count > 1 ? ui::Format(L"メッセージ (%d/%d)", index + 1, count) : L"メッセージ";
+    const int count = static_cast<int>(m_entries.Count());
+    std::wstring text = count > 1 ? ui::Format(L"メッセージ (%d/%d)", index + 1, count) : L"メッセージ";
     const std::wstring& note = m_notes[static_cast<size_t>(index)];
-    if (!note.empty()) caption += L"  " + note;
-    Child(IDC_MESSAGE_CAPTION).SetText(caption);
+    if (!note.empty()) text += L"  " + note;
+    Child(IDC_MESSAGE_CAPTION).SetText(text);
 }
 
 void CMessageDialog::UpdatePager(int index) {
-    int count = static_cast<int>(m_entries.Count());
     ShowCaption(index);
+    int count = static_cast<int>(m_entries.Count());
+    if (count < 2) return;
     PagerState state = PagerFor(index, count);
     Child(IDC_MESSAGE_NEXT).SetText(state.nextText);
     ui::WindowView previous = Child(IDC_MESSAGE_PREVIOUS);
@@ -289,7 +331,7 @@ bool CMessageDialog::OnTimer(UINT_PTR id) {
 
 void CMessageDialog::OnSoundTimer() {
     if (!m_soundOnly) return;  // a window that shows text never closes by itself
-    std::shared_ptr<SoundPlayer> player = m_player.lock();
+    std::shared_ptr<MessageWindowHost> player = m_host.lock();
     if (player && player->SoundPlaying()) return;
     KillTimer(m_hwnd, kSoundTimer);
     if (IsLastPage())
@@ -353,3 +395,30 @@ void CMessageDialog::OnContextMenu(LPARAM lParam) {
 }
 
 void CMessageDialog::OnMove() { PostMessageW(m_hwnd, WM_SYSCOMMAND, SC_MOVE, 0); }
+
+// ---- Snooze --------------------------------------------------------------------------------
+
+void CMessageDialog::OnSnoozeButton() {
+    ui::gdi::Menu menu = ui::LoadPopupMenu(IDR_SNOOZE_MENU);
+    if (!menu.Get()) return;
+    RECT button{};
+    GetWindowRect(Item(IDC_MESSAGE_SNOOZE), &button);
+    m_env.trackPopupMenu(menu.Get(), TPM_LEFTALIGN | TPM_TOPALIGN, button.left, button.bottom, m_hwnd);
+}
+
+// The clock opens the page again later; this window goes on with the pages left, or closes.
+void CMessageDialog::Snooze(int minutes) {
+    std::shared_ptr<MessageWindowHost> host = m_host.lock();
+    const auto index = static_cast<size_t>(m_currentIndex);
+    if (!host || index >= m_entries.Count() || !host->Snooze(m_entries.At(index), minutes)) return;
+    m_entries.RemoveAt(index);
+    m_notes.erase(m_notes.begin() + static_cast<std::ptrdiff_t>(index));
+    if (m_entries.IsEmpty()) {
+        OnOK();
+        return;
+    }
+    m_currentIndex = std::min(m_currentIndex, static_cast<int>(m_entries.Count()) - 1);
+    ShowPagingButtons(m_entries.Count() > 1);
+    ShowEntry(m_entries.At(static_cast<size_t>(m_currentIndex)));
+    UpdatePager(m_currentIndex);
+}

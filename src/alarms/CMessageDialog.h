@@ -1,7 +1,9 @@
 // The message window: a borderless, rounded, always-on-top pop-up that pages
 // through due alarms, showing each one's subject and text and playing its sound.
 // Without any text it stays invisible, plays the sounds in turn and closes itself.
-// It is modeless and deletes itself when its window is destroyed.
+// It shows without taking the keyboard from the window the user is typing in, and
+// a page can be snoozed: the clock opens it again later. It is modeless and deletes
+// itself when its window is destroyed.
 #pragma once
 #include <windows.h>
 
@@ -9,19 +11,19 @@
 #include <string>
 #include <vector>
 
+#include "alarms/MessageWindowHost.h"
 #include "common/DpiScale.h"
 #include "content/AlarmEntry.h"
 #include "controls/CTipToolBar.h"
 #include "ui/Environment.h"
-#include "content/SoundPlayer.h"
 #include "controls/CTextLabel.h"
 #include "ui/Dialog.h"
 #include "ui/Gdi.h"
 
 // What a message window is given when it is opened.
 struct MessageWindowArgs {
-    HWND owner = nullptr;               // the program's main window, so no taskbar button shows
-    std::weak_ptr<SoundPlayer> player;  // the clock's player; the window stays silent once it is gone
+    HWND owner = nullptr;                   // the program's main window, so no taskbar button shows
+    std::weak_ptr<MessageWindowHost> host;  // the clock; the window stays silent and cannot snooze once it is gone
     ui::Environment env;
 };
 
@@ -35,14 +37,15 @@ public:
 
     explicit CMessageDialog(MessageWindowArgs args);
 
-    // Opens a window holding copies of the entries, each with its note (see AddEntry) when
-    // `notes` gives one. Returns its handle, or nullptr when it could not be created. The
-    // caller keeps no pointer.
+    // What the caption of a snoozed page shows after the pager text.
+    static constexpr wchar_t kSnoozedNote[] = L"スヌーズ";
+
+    // Opens a window holding copies of the entries, each with the short note its page's
+    // caption shows (none when `notes` is shorter). Returns its handle, or nullptr when
+    // it could not be created. The caller keeps no pointer.
     static HWND Open(const AlarmList& entries, MessageWindowArgs args, const std::vector<std::wstring>& notes = {});
 
-    // An entry with a short note its page shows after the caption ("10:05 の予定"); "" for none.
-    void AddEntry(const AlarmEntry& entry, std::wstring note);
-    void Append(const AlarmEntry& entry) { AddEntry(entry, {}); }
+    void AddEntry(const AlarmEntry& entry, std::wstring note = {});
     const AlarmList& Entries() const { return m_entries; }
     int CurrentIndex() const { return m_currentIndex; }
     bool IsSoundOnly() const { return m_soundOnly != 0; }
@@ -50,9 +53,9 @@ public:
 protected:
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnInitDialog() override;
+    bool OnButtonClicked(WORD id) override;
     bool OnTimer(UINT_PTR id) override;
     bool OnPaint() override;
-    bool OnCommand(WORD id, WORD code, HWND control) override;
     void OnOK() override;
     void OnCancel() override;
     void OnFinalDestroyed() override;
@@ -61,6 +64,8 @@ private:
     void CreateCloseToolBar();
     void CreateTitleFont();
     void KeepLabelClearOfPicture();
+    void WidenCaptionToCloseButton();
+    void ShowWithoutFocus();
     void ShowPagingButtons(bool paging);
 
     void ShowEntry(AlarmEntry entry);
@@ -78,13 +83,16 @@ private:
     void OnSoundTimer();
     void OnContextMenu(LPARAM lParam);
     void OnMove();
+    void OnActivate(WPARAM state);
+    void OnSnoozeButton();
+    void Snooze(int minutes);
 
     // A bitmap resource whose grays, black, white and red stand for the system's 3D colours.
     void DrawMappedBitmap(HDC dc, UINT id, int x, int y) const;
     ui::Environment m_env;
-    std::weak_ptr<SoundPlayer> m_player;
+    std::weak_ptr<MessageWindowHost> m_host;
     AlarmList m_entries;
-    std::vector<std::wstring> m_notes;  // one per entry
+    std::vector<std::wstring> m_notes;  // one per entry: shown after the caption's pager text
     int m_currentIndex = 0;
     int m_soundOnly = 0;
     DpiScale m_scale;  // of the monitor the window opened on; its pixel sizes are for 96 DPI

@@ -20,8 +20,7 @@ BOOL COptionPropertyPage5::OnInitDialog() {
                               {IDC_ALARM_ADD, IDC_ALARM_DELETE, IDC_ALARM_PROPERTIES, IDC_ALARM_TEST});
         return TRUE;
     }
-    m_list.Attach(Item(IDC_ALARM_LIST), Host().AlarmImages());
-    for (const AlarmEntry& entry : m_alarms) m_list.Insert(entry);
+    m_list.Attach(m_hwnd, IDC_ALARM_LIST, Host().AlarmImages(), m_alarms);
     EnableRowButtons();
     return TRUE;
 }
@@ -36,11 +35,21 @@ bool COptionPropertyPage5::OnButtonClicked(WORD id) {
     }
 }
 
+// As list views do everywhere: a double click or Enter opens the row, Delete deletes it.
 bool COptionPropertyPage5::OnNotify(NMHDR& header, LRESULT& result) {
-    if (header.idFrom != IDC_ALARM_LIST || header.code != LVN_ITEMCHANGED) return COptionPage::OnNotify(header, result);
-    EnableRowButtons();
+    if (header.idFrom != IDC_ALARM_LIST) return COptionPage::OnNotify(header, result);
     result = 0;
-    return true;
+    switch (header.code) {
+    case LVN_ITEMCHANGED: EnableRowButtons(); return true;
+    case NM_DBLCLK:
+        if (reinterpret_cast<NMITEMACTIVATE&>(header).iItem >= 0) OnProperties();
+        return true;
+    case NM_RETURN: OnProperties(); return true;
+    case LVN_KEYDOWN:
+        if (reinterpret_cast<NMLVKEYDOWN&>(header).wVKey == VK_DELETE) OnDelete();
+        return true;
+    default: return COptionPage::OnNotify(header, result);
+    }
 }
 
 // The wizard is owned by the options sheet, which stays disabled under it.
@@ -50,8 +59,7 @@ void COptionPropertyPage5::OnAdd() {
     SetModified();
     const AlarmEntry entry = wizard.NewAlarm();
     m_alarms.Append(entry);
-    const int row = m_list.Insert(entry);
-    if (row != CAlarmListView::kNoRow) m_list.Select(row);
+    m_list.Select(m_list.Insert(entry));
 }
 
 void COptionPropertyPage5::OnDelete() {

@@ -76,6 +76,13 @@ void CSchedulePanel::ShowBox(ScheduleBox box) const {
     for (int id : {ids.Edit, ids.Spin, ids.Label}) Child(id).Show(view.Shown);
 }
 
+// Beyond the up-down ranges a number is taken as typed; only text that is no number is refused.
+void CSchedulePanel::Exchange(ui::DataExchange& exchange) const {
+    if (!exchange.Saving() || !m_page) return;
+    if (const auto box = m_editor.FirstBoxWithoutNumber())
+        exchange.Fail(ControlsOf(*box).Edit, L"0 から 2147483647 までの整数を入力してください。");
+}
+
 void CSchedulePanel::ShowDisplayText() const { Child(m_displayId).SetText(m_editor.DisplayText()); }
 
 int CSchedulePanel::Selection(int listId) const {

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "alarms/ScheduleEditor.h"
+#include "ui/DataExchange.h"
 #include "ui/WindowView.h"
 
 class CSchedulePanel {
@@ -20,6 +21,8 @@ public:
     void Init(HWND page);
     // A command of the page; true when it came from one of the schedule controls.
     bool OnCommand(WORD id, WORD code);
+    // Saving refuses a shown box that holds no number, with a message; loading does nothing.
+    void Exchange(ui::DataExchange& exchange) const;
 
 private:
     void ShowSchedule();

@@ -17,6 +17,8 @@ public:
 protected:
     BOOL OnInitDialog() override;
     bool OnCommand(WORD id, WORD code, HWND control) override;
+    // Leaving the tab, OK included, refuses a box that holds no number.
+    void DoDataExchange(ui::DataExchange& exchange) override { m_panel.Exchange(exchange); }
 
 private:
     const ui::Environment& m_env;

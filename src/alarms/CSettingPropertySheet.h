@@ -17,6 +17,7 @@ public:
 
 protected:
     void OnInitSheet() override;
+    void OnFirstShow() override;
 
 private:
     AlarmEntry m_entry;

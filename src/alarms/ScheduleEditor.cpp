@@ -5,6 +5,7 @@
 
 #include "alarms/AlarmFields.h"
 #include "alarms/AlarmSchedule.h"
+#include "content/DecimalText.h"
 
 namespace {
 
@@ -31,10 +32,12 @@ void ScheduleEditor::Start(const ScheduleNumbers& now) {
     m_dateUnit = kDateYearly;
     m_timeUnit = kTimeAtTime;
     m_stored = AlarmEntry{};
+    m_withoutNumber = {};
 }
 
 void ScheduleEditor::Load(const AlarmEntry& entry, const ScheduleNumbers& now) {
     m_numbers = now;
+    m_withoutNumber = {};
     m_stored = AlarmEntry{};
     m_stored.DateUnit = entry.DateUnit;
     m_stored.DateDetail = entry.DateDetail;
@@ -63,9 +66,15 @@ void ScheduleEditor::Load(const AlarmEntry& entry, const ScheduleNumbers& now) {
     }
 }
 
-void ScheduleEditor::SelectDateUnit(int index) { m_dateUnit = InRangeOrNone<kDateUnitItems.size()>(index); }
+void ScheduleEditor::SelectDateUnit(int index) {
+    m_dateUnit = InRangeOrNone<kDateUnitItems.size()>(index);
+    m_withoutNumber = {};
+}
 
-void ScheduleEditor::SelectTimeUnit(int index) { m_timeUnit = InRangeOrNone<kTimeUnitItems.size()>(index); }
+void ScheduleEditor::SelectTimeUnit(int index) {
+    m_timeUnit = InRangeOrNone<kTimeUnitItems.size()>(index);
+    m_withoutNumber = {};
+}
 
 const ScheduleEditor::BoxRole* ScheduleEditor::RoleOf(ScheduleBox box) const {
     static constexpr BoxRole kMonth{&ScheduleNumbers::Month, L"月", 1, 12};
@@ -100,7 +109,11 @@ int ScheduleEditor::WeekdaySelection() const { return InRangeOrNone<kWeekdayItem
 
 bool ScheduleEditor::BoxTextChanged(ScheduleBox box, std::wstring_view text) {
     const BoxRole* role = RoleOf(box);
-    if (IsFilling() || role == nullptr) {
+    if (role == nullptr) {
+        return false;
+    }
+    m_withoutNumber[static_cast<std::size_t>(box)] = !ReadWholeNumber(text).has_value();
+    if (IsFilling()) {
         return false;
     }
     const int value = ReadDecimalPrefix(text);
@@ -110,6 +123,15 @@ bool ScheduleEditor::BoxTextChanged(ScheduleBox box, std::wstring_view text) {
     }
     number = value;
     return true;
+}
+
+std::optional<ScheduleBox> ScheduleEditor::FirstBoxWithoutNumber() const {
+    for (ScheduleBox box : kScheduleBoxes) {
+        if (RoleOf(box) != nullptr && m_withoutNumber[static_cast<std::size_t>(box)]) {
+            return box;
+        }
+    }
+    return std::nullopt;
 }
 
 bool ScheduleEditor::WeekdaySelected(int index) {

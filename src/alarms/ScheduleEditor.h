@@ -7,6 +7,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -116,6 +117,10 @@ public:
     // whatever the up-down range. Returns true when a number changed.
     bool BoxTextChanged(ScheduleBox box, std::wstring_view text);
 
+    // The first shown box whose text, as last typed, holds no whole number (empty,
+    // not digits, beyond INT_MAX): the schedule must not be taken from it.
+    std::optional<ScheduleBox> FirstBoxWithoutNumber() const;
+
     // The weekday list's selection changed; -1 (no selection) changes nothing.
     bool WeekdaySelected(int index);
 
@@ -138,5 +143,8 @@ private:
     int m_timeUnit = kNoSelection;
     ScheduleNumbers m_numbers;
     AlarmEntry m_stored;  // the loaded schedule fields, kept for a unit the lists do not hold
+    // Per box: its text holds no whole number. The page refills the boxes from the
+    // numbers when a unit changes, so a unit change clears these.
+    std::array<bool, kScheduleBoxes.size()> m_withoutNumber{};
     int m_fillDepth = 0;
 };

@@ -4,18 +4,20 @@
 
 #include "ui/CommonDialogs.h"
 
-std::wstring GetProgramFolder() {
+std::wstring GetProgramFile() {
     std::vector<wchar_t> path(MAX_PATH);
     for (;;) {
         DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0) return L".\\";
-        if (length < path.size()) {
-            std::wstring full(path.data(), length);
-            size_t slash = full.find_last_of(L"\\/");
-            return slash == std::wstring::npos ? L".\\" : full.substr(0, slash + 1);
-        }
+        if (length == 0) return {};
+        if (length < path.size()) return std::wstring(path.data(), length);
         path.resize(path.size() * 2);
     }
+}
+
+std::wstring GetProgramFolder() {
+    std::wstring full = GetProgramFile();
+    size_t slash = full.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? L".\\" : full.substr(0, slash + 1);
 }
 
 LocalTime ReadLocalTime() {
@@ -78,5 +80,7 @@ ui::Environment MakeSystemEnvironment() {
     env.openWaveFile = &ChooseWaveFile;
     env.chooseFont = &ChooseDialFont;
     env.linkShell = ui::MakeSystemLinkShell();
+    env.runKey = {HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Run"};
+    env.programFile = GetProgramFile();
     return env;
 }

@@ -7,6 +7,8 @@
 
 #include "ui/Environment.h"
 
+// The running executable's full path, or "" when it cannot be had.
+std::wstring GetProgramFile();
 // The program folder of the running executable, ending with a backslash.
 std::wstring GetProgramFolder();
 LocalTime ReadLocalTime();

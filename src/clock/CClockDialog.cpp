@@ -38,7 +38,7 @@ CClockDialog::CClockDialog(const ui::Environment& env, ClockOwner* owner)
       m_env(env),
       m_owner(owner),
       m_profile(env.profilePath, kProfileSection),
-      m_playerHandle(static_cast<SoundPlayer*>(this), [](SoundPlayer*) {}),
+      m_playerHandle(static_cast<MessageWindowHost*>(this), [](MessageWindowHost*) {}),
       m_dataStore(env.programFolder + L"dat\\", env.fileRetry),
       m_data(m_dataStore, kDataCodec) {
     LocalTime now = m_env.now();

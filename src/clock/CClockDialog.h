@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "alarms/MessageWindowHost.h"
 #include "content/AlarmEntry.h"
 #include "ui/Environment.h"
 #include "clock/CFacePainter.h"
@@ -52,7 +53,7 @@ struct ClockSnapshot {
     bool topMostChecked = false;
 };
 
-class CClockDialog : public ui::Dialog, public SoundPlayer, public OptionsHost {
+class CClockDialog : public ui::Dialog, public MessageWindowHost, public OptionsHost {
 public:
     // Ticks the time just after each change of second (of minute while minimised).
     static constexpr UINT_PTR kSecondTimer = 1;
@@ -64,6 +65,8 @@ public:
     static constexpr UINT kExitSoundWait = 3000;
     // Posted to itself: shows the messages a tick left to be told once it has returned.
     static constexpr UINT kTellLaterMessage = WM_APP + 1;
+    // Snoozed pages wait on timers of their own, numbered from here.
+    static constexpr UINT_PTR kFirstSnoozeTimer = 0x70000000;
     static constexpr int kWidth = 165;
     static constexpr int kHeight = 422;
 
@@ -97,8 +100,9 @@ public:
     bool PlaySoundFile(const std::wstring& path) override;
     void StopEventSound() override;
     bool SoundPlaying() const override { return m_soundPlaying != 0; }
-    // The player for windows that may outlive the clock: it expires with the clock.
-    std::weak_ptr<SoundPlayer> PlayerHandle() const { return m_playerHandle; }
+    // The player and snooze for windows that may outlive the clock: it expires with the clock.
+    std::weak_ptr<MessageWindowHost> PlayerHandle() const { return m_playerHandle; }
+    bool Snooze(const AlarmEntry& entry, int minutes) override;
 
     ClockSnapshot Snapshot() const;
 
@@ -179,6 +183,7 @@ private:
     void ShowDueMessages(const AlarmList& entries);
     void ShowMissedMessages(const LocalTime& last, const LocalTime& now);
     void OpenMessageWindow(const AlarmList& entries, const std::vector<std::wstring>& notes = {});
+    bool OnSnoozeTimer(UINT_PTR id);  // false: not a snooze timer
 
     // Sounds and window commands
     bool StartSound(const std::wstring& path);  // resolves the path; true when it plays
@@ -226,7 +231,7 @@ private:
     ui::IniProfile m_profile;
 
     CWavePlayer m_player;
-    std::shared_ptr<SoundPlayer> m_playerHandle;  // points at this object; owns nothing
+    std::shared_ptr<MessageWindowHost> m_playerHandle;  // points at this object; owns nothing
     int m_soundPlaying = 0;
     int m_closing = 0;
     POINT m_restorePosition{0, 0};
@@ -242,6 +247,8 @@ private:
     std::vector<std::wstring> m_laterMessages;
     std::function<HWND()> m_modalWindow;  // the options sheet or the about box while it is open
     AlarmList m_dueList;
+    std::map<UINT_PTR, AlarmEntry> m_snoozed;  // by timer: pages to open again
+    UINT_PTR m_nextSnoozeTimer = kFirstSnoozeTimer;
     RandomGenerator m_random;
     int m_lastSecond = 0;
     int m_lastMinute = 0;

@@ -48,14 +48,15 @@ void CClockDialog::ShowAbout() {
 void CClockDialog::ShowManual() { OpenManual(m_hwnd, m_env.programFolder, m_env.linkShell); }
 
 // The pages start from the files as they are now: what changed on disk is read
-// again, and a file that could not be read is tried once more.
+// again, and a file that could not be read is tried once more. OK and Apply hand
+// the values back through ApplyOptions while the sheet is still there.
 void CClockDialog::ShowOptions() {
     if (BringModalForward()) return;
     RefreshDataFiles(false);
     COptionPropertyPage5 alarmPage;
     COptionPropertySheet sheet(*this, m_settings.TopMost != 0, alarmPage);
     sheet.Load(CurrentOptionValues());
-    if (RunModal(sheet, [&] { return sheet.DoModal(m_hwnd); }) == IDOK) ApplyOptions(sheet.Collect(), sheet.Base());
+    RunModal(sheet, [&] { return sheet.DoModal(m_hwnd); });
 }
 
 OptionValues CClockDialog::CurrentOptionValues() const {

@@ -31,7 +31,7 @@ DayPeriodWords CClockDialog::DayPeriods() {
 bool CClockDialog::OnTimer(UINT_PTR id) {
     if (id == kExitSoundTimer)
         FinishClose();  // the exit sound has had its time
-    else
+    else if (!OnSnoozeTimer(id))
         Tick(id);
     return true;
 }

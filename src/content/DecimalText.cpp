@@ -36,3 +36,28 @@ int ReadDecimalPrefix(std::wstring_view text) {
     }
     return magnitude > INT_MAX ? INT_MAX : static_cast<int>(magnitude);
 }
+
+std::optional<int> ReadWholeNumber(std::wstring_view text) {
+    std::size_t first = 0;
+    while (first < text.size() && IsBlank(text[first])) {
+        ++first;
+    }
+    std::size_t end = text.size();
+    while (end > first && IsBlank(text[end - 1])) {
+        --end;
+    }
+    if (first == end) {
+        return std::nullopt;
+    }
+    std::int64_t value = 0;
+    for (std::size_t pos = first; pos < end; ++pos) {
+        if (!IsDigit(text[pos])) {
+            return std::nullopt;
+        }
+        value = value * 10 + (text[pos] - L'0');
+        if (value > INT_MAX) {
+            return std::nullopt;
+        }
+    }
+    return static_cast<int>(value);
+}

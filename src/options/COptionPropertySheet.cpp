@@ -45,6 +45,10 @@ void COptionPropertySheet::OnInitSheet() {
 
 void COptionPropertySheet::OnApplied() {
     for (COptionPage* page : m_optionPages) page->SetModified(false);
+    HandOver();
+}
+
+void COptionPropertySheet::HandOver() {
     OptionValues applied = Collect();
     m_host.ApplyOptions(applied, m_values);
     m_values = std::move(applied);  // what a later OK or Apply starts from

@@ -1,5 +1,5 @@
-// The options sheet: five pages over copies of the clock's values. OK hands the
-// values back through the caller; Apply hands them to the host while the sheet stays.
+// The options sheet: five pages over copies of the clock's values. Apply hands them
+// to the host while the sheet stays; OK hands them over as the sheet closes.
 #pragma once
 
 #include <vector>
@@ -28,9 +28,11 @@ public:
 protected:
     void OnInitSheet() override;
     void OnApplied() override;
+    void OnOkAccepted() override { HandOver(); }
 
 private:
     void Add(COptionPage& page);
+    void HandOver();
 
     OptionsHost& m_host;
     bool m_topMost;

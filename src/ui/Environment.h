@@ -12,6 +12,7 @@
 #include "ui/Files.h"
 #include "ui/LinkShell.h"
 #include "ui/Monitors.h"
+#include "ui/Registry.h"
 
 namespace ui {
 
@@ -32,8 +33,12 @@ struct Environment {
     std::function<std::optional<std::wstring>(HWND owner, const std::wstring& title)> openWaveFile;
     // The font dialog for the dial's numerals, starting on `font`: the font chosen, or none when cancelled.
     std::function<std::optional<LOGFONTW>(HWND owner, const LOGFONTW& font)> chooseFont;
-    LinkShell linkShell;          // where the about box's links and the manual open
-    Monitors monitors;            // the system's, unless a test lays out monitors of its own
+    LinkShell linkShell;  // where the about box's links and the manual open
+    Monitors monitors;    // the system's, unless a test lays out monitors of its own
+    // Where "start with Windows" is kept: the current user's Run key, whose entry names
+    // `programFile`. No key: the choice is not offered (a test gives a key of its own).
+    RegistryKey runKey;
+    std::wstring programFile;
     bool endsMessageLoop = true;  // closing the main window ends the program
 };
 

@@ -48,7 +48,7 @@ INT_PTR PropertySheet::DoModal(HWND owner) {
 
     m_ending = Ending::None;
     m_owner = owner;
-    m_placed = false;
+    m_shown = false;
     PropertySheet* outer = std::exchange(t_creating, this);
     INT_PTR shown = ::PropertySheetW(&header);
     t_creating = outer;
@@ -86,24 +86,42 @@ void PropertySheet::MoveButton(int id, POINT to) const {
 }
 
 LRESULT PropertySheet::HandleSheetMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_COMMAND && LOWORD(wParam) == kApplyButton && HIWORD(wParam) == BN_CLICKED)
-        return OnApplyCommand(wParam, lParam);
+    if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED &&
+        (LOWORD(wParam) == kApplyButton || LOWORD(wParam) == IDOK))
+        return OnAcceptCommand(wParam, lParam);
+    // A button pressed by message takes the way of a click (Wine's would pass the hooks by).
+    if (message == PSM_PRESSBUTTON && (wParam == PSBTN_OK || wParam == PSBTN_APPLYNOW)) {
+        const int id = wParam == PSBTN_OK ? IDOK : kApplyButton;
+        if (!IsWindowEnabled(Button(id))) return 0;
+        return OnAcceptCommand(MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Button(id)));
+    }
     // Placed as it is first shown: by then the sheet has its size and the system's position.
-    if (message == WM_SHOWWINDOW && wParam && !m_placed) {
-        m_placed = true;
+    if (message == WM_SHOWWINDOW && wParam && !std::exchange(m_shown, true)) {
+        OnFirstShow();
         KeepOnMonitorOf(Handle(), m_owner, m_monitors);
     }
     return m_window.CallDefault(message, wParam, lParam);
 }
 
-// The sheet's own Apply first (the active page gives up its values, every page is
+// The sheet's own Apply or OK first (the active page gives up its values, every page is
 // told to apply); the sheet-level transfer follows only when no page refused.
-LRESULT PropertySheet::OnApplyCommand(WPARAM wParam, LPARAM lParam) {
+LRESULT PropertySheet::OnAcceptCommand(WPARAM wParam, LPARAM lParam) {
     m_refused = false;
     LRESULT result = m_window.CallDefault(WM_COMMAND, wParam, lParam);
-    if (!m_refused) OnApplied();
+    if (m_refused) return result;
+    if (LOWORD(wParam) == kApplyButton) {
+        OnApplied();
+    } else if (m_ending == Ending::Ok) {
+        OnOkAccepted();
+        ShowPaintedWindows();
+    }
     return result;
 }
+
+// Wine hands what the thread's windows painted to the display when the thread waits.
+// Taking the sheet down next may keep it busy for seconds (waiting on a window manager
+// that is not there), so it waits here, for no time, first. Windows returns at once.
+void PropertySheet::ShowPaintedWindows() { MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT); }
 
 LRESULT PropertySheet::Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return m_sheet.HandleSheetMessage(message, wParam, lParam);

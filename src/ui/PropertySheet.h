@@ -51,8 +51,14 @@ public:
 protected:
     // The sheet window and its buttons exist; the first page does not yet.
     virtual void OnInitSheet() {}
+    // The first page exists too, and the sheet is about to show for the first time.
+    virtual void OnFirstShow() {}
     // The Apply button was pressed and every page accepted its values.
     virtual void OnApplied() {}
+    // OK was pressed and every page accepted its values; the sheet closes once this returns.
+    // What OK does belongs here rather than after DoModal: taking the window down may keep
+    // PropertySheetW from returning for a while (Wine waits on the window manager).
+    virtual void OnOkAccepted() {}
     // Messages of the sheet window; call the base for the rest.
     virtual LRESULT HandleSheetMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -76,17 +82,19 @@ private:
     static int CALLBACK Callback(HWND hwnd, UINT message, LPARAM lParam);
     void PageEnded(Ending ending) { m_ending = ending; }
     void PageRefused() { m_refused = true; }
-    LRESULT OnApplyCommand(WPARAM wParam, LPARAM lParam);
+    // Apply or OK: the sheet's own handling, then the hook when no page refused.
+    LRESULT OnAcceptCommand(WPARAM wParam, LPARAM lParam);
+    static void ShowPaintedWindows();
 
     std::wstring m_caption;
     std::vector<PropertyPage*> m_pages;
     bool m_wizard = false;
     bool m_helpButton = false;
     bool m_refused = false;
+    bool m_shown = false;
     Ending m_ending = Ending::None;
     Monitors m_monitors;
     HWND m_owner = nullptr;
-    bool m_placed = false;
     Window m_window{*this};
 };
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <string>
 #include <tuple>
 #include <vector>
 
@@ -42,10 +43,35 @@ TEST(AlarmListRowsTest, RowsMatchOnlyRecordsEqualInAllSevenFields) {
         {Weekly(L"3", L"7:30"), {}},     {Weekly(L"1", L"7:30", L""), {}},
     };
     for (const auto& [record, matches] : cases) {
-        // The row is read back from the texts the list view holds.
-        const AlarmEntry row = EntryOfRow(RowTextsOf(record));
-        EXPECT_EQ(FindRowEntries(list, row), matches) << testing::PrintToString(record);
+        EXPECT_EQ(FindRowEntries(list, record), matches) << testing::PrintToString(record);
         const auto first = matches.empty() ? std::nullopt : std::optional(matches.front());
-        EXPECT_EQ(FindRowEntry(list, row), first);
+        EXPECT_EQ(FindRowEntry(list, record), first);
     }
+}
+
+// Rows sort by their key; equal keys keep list order, an added row goes after its equals,
+// an edited row stays put, and the columns show the record's texts.
+TEST(AlarmListRowsTest, RowsKeepTheirOrderThroughAddEditAndRemove) {
+    AlarmRowOrder rows([](const std::wstring& subject) { return std::string(subject.begin(), subject.end()); });
+    AlarmList list;
+    for (const wchar_t* subject : {L"c", L"a", L"b", L"a"}) {
+        list.Append(AlarmEntry{subject, L"NULL", std::wstring(L"#") + std::to_wstring(list.Count()), L"毎日", L"NULL",
+                               L"毎時", L"5"});
+    }
+    auto order = [&] {
+        std::wstring shown;
+        for (std::size_t row = 0; row < rows.Count(); ++row) {
+            shown += RowTextOf(rows.At(row), 0) + RowTextOf(rows.At(row), 3) + L" ";
+        }
+        return shown;
+    };
+    rows.Fill(list);
+    EXPECT_EQ(order(), L"a#1 a#3 b#2 c#0 ");
+    EXPECT_EQ(rows.Insert(AlarmEntry{L"a", L"NULL", L"#4"}), 2u);
+    rows.Replace(0, AlarmEntry{L"z", L"NULL", L"#1"});
+    EXPECT_EQ(rows.Insert(AlarmEntry{L"b", L"NULL", L"#5"}), 4u);
+    rows.Remove(1);
+    EXPECT_EQ(order(), L"z#1 a#4 b#2 b#5 c#0 ");
+    EXPECT_EQ(RowTextOf(list.At(0), 1), L"毎時5分");
+    EXPECT_EQ(RowTextOf(list.At(0), 8), L"");
 }

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "AlarmTestPrinters.h"
 #include "alarms/AlarmSchedule.h"
@@ -159,4 +161,27 @@ TEST(ScheduleEditorTest, ThePagesOwnTransfersDoNotRewriteTheNumbers) {
     EXPECT_TRUE(editor.BoxTextChanged(Box::TimeFirst, L"20"));
     EXPECT_FALSE(editor.BoxTextChanged(Box::TimeFirst, L"020"));
     EXPECT_EQ(Built(editor).TimeDetail, L"20");
+}
+
+TEST(ScheduleEditorTest, ABoxThatHoldsNoWholeNumberIsRefusedUntilItDoesOrTheUnitChanges) {
+    const std::pair<std::wstring, bool> cases[] = {
+        {L"", false},          {L"x9y", false},        {L"9x", false},
+        {L"-1", false},        {L"+5", false},         {L"1,000", false},
+        {L"２", false},        {L"2147483648", false}, {std::wstring(10000, L'9'), false},
+        {L"0", true},          {L" 12 ", true},        {L"40", true},
+        {L"2147483647", true},  // beyond the up-down range: taken as typed
+    };
+    for (const auto& [text, taken] : cases) {
+        SCOPED_TRACE(testing::PrintToString(text.substr(0, 12)));
+        ScheduleEditor editor;
+        editor.Start(kNow);
+        EXPECT_EQ(editor.FirstBoxWithoutNumber(), std::nullopt);
+        editor.BoxTextChanged(Box::DateSecond, text);
+        editor.BoxTextChanged(Box::TimeFirst, text);
+        EXPECT_EQ(editor.FirstBoxWithoutNumber(), taken ? std::nullopt : std::optional<Box>(Box::DateSecond));
+        editor.BoxTextChanged(Box::DateSecond, L"5");
+        EXPECT_EQ(editor.FirstBoxWithoutNumber(), taken ? std::nullopt : std::optional<Box>(Box::TimeFirst));
+        editor.SelectTimeUnit(kTimeHourly);  // the page refills every box from the numbers
+        EXPECT_EQ(editor.FirstBoxWithoutNumber(), std::nullopt);
+    }
 }

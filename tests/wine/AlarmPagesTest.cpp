@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 #include "ClockTestSupport.h"
 #include "WineTestSupport.h"
@@ -44,6 +45,25 @@ int FindRow(HWND list, int column, const std::wstring& text) {
         if (Cell(list, row, column) == text) return row;
     return -1;
 }
+// A record of subject 予定N, once a day; and the records of 予定N down to 予定1.
+std::string Record(int n) {
+    return "予定" + std::to_string(n) + "\r\nNULL\r\n[\r\n本文\r\n]\r\n毎日\r\nNULL\r\n指定の時刻\r\n7:0\r\n";
+}
+std::string Records(int count) {
+    std::string text;
+    for (int n = count; n > 0; --n) text += Record(n);
+    return text;
+}
+// Every control of the page lies inside the tab's page area.
+void ExpectWhole(HWND sheet, HWND page) {
+    HWND tab = PropSheet_GetTabControl(sheet);
+    RECT area = RectIn(sheet, tab);
+    TabCtrl_AdjustRect(tab, FALSE, &area);
+    for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const RECT r = RectIn(sheet, child);
+        EXPECT_TRUE(r.left >= area.left && r.right <= area.right && r.bottom <= area.bottom) << GetDlgCtrlID(child);
+    }
+}
 void SelectRow(HWND list, int row) {
     LVITEMW item{};
     item.state = item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
@@ -61,7 +81,9 @@ protected:
     // Runs the steps inside the options sheet, which opens on the alarm page.
     void RunOptions(std::vector<std::function<void()>> steps) {
         steps.insert(steps.begin(), [this] {
+            const ULONGLONG start = GetTickCount64();
             ShowPage(m_sheet, IDD_ALARM_LIST);
+            m_pageMilliseconds = GetTickCount64() - start;
             m_page = CurrentPage(m_sheet);
             m_list = GetDlgItem(m_page, IDC_ALARM_LIST);
         });
@@ -75,6 +97,7 @@ protected:
     HWND m_sheet = nullptr;
     HWND m_page = nullptr;
     HWND m_list = nullptr;
+    ULONGLONG m_pageMilliseconds = 0;  // how long the alarm page took to show
 };
 
 TEST_F(AlarmPagesTest, TheWizardAppendsItsAlarmToTheFileAndItFiresInTheComingMinute) {
@@ -272,6 +295,9 @@ TEST_F(AlarmPagesTest, WizardAndPropertySheetButtonsCloseUpAtTheRightEdge) {
             EXPECT_EQ(cancel.right, tab.right);
             EXPECT_EQ(client.right - tab.right, tab.left - client.left);
             EXPECT_TRUE(page.left > tab.left && page.right < tab.right);
+            ExpectWhole(sheet, CurrentPage(sheet));
+            SendMessageW(sheet, PSM_SETCURSELID, 0, IDD_SETTING_SCHEDULE);
+            ExpectWhole(sheet, CurrentPage(sheet));
             Click(sheet, IDCANCEL);
         },
         [&] { Click(m_sheet, IDCANCEL); },
@@ -319,6 +345,115 @@ TEST_F(AlarmPagesTest, AFileThatCouldNotBeReadOffersNoEditUntilItCanBeRead) {
     });
     EXPECT_EQ(File(),
               kUtf8Mark + morning + "歯医者\r\nNULL\r\n[\r\n予約\r\n]\r\n毎年\r\n12/7\r\n指定の時刻\r\n10:30\r\n");
+}
+
+// A list of any length shows at once (a guard against work that grows with its square),
+// sorted by subject, and its columns fit it: no horizontal scroll bar.
+TEST_F(AlarmPagesTest, TenThousandAlarmsShowAtOnceInColumnsThatFitTheList) {
+    Start(Records(10000));
+    RunOptions({[&] {
+        EXPECT_LT(m_pageMilliseconds, 1000u);
+        ASSERT_EQ(RowCount(m_list), 10000);
+        EXPECT_EQ(Cell(m_list, 0, 0), L"予定1");
+        EXPECT_EQ(Cell(m_list, 1, 0), L"予定10");
+        EXPECT_EQ(Cell(m_list, 9999, 1), L"毎日7時0分");
+        const LONG_PTR style = GetWindowLongPtrW(m_list, GWL_STYLE);
+        EXPECT_TRUE((style & WS_VSCROLL) && !(style & WS_HSCROLL));
+        Click(m_sheet, IDCANCEL);
+    }});
+}
+
+// As list views do everywhere: a double click and Enter open the row, Delete deletes it.
+TEST_F(AlarmPagesTest, DoubleClickAndEnterOpenTheRowAndDeleteDeletesIt) {
+    Start(Records(3));
+    m_world.messageBoxAnswers = {IDYES};
+    HWND sheet = nullptr;
+    auto opened = [&](const wchar_t* subject) {
+        sheet = OwnedWindow(m_sheet);
+        ASSERT_NE(sheet, nullptr);
+        EXPECT_EQ(ui::WindowText(sheet), subject);
+        Click(sheet, IDCANCEL);
+    };
+    RunOptions({
+        [&] {
+            RECT row{};
+            row.left = LVIR_BOUNDS;
+            SendMessageW(m_list, LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row));
+            PostMessageW(m_list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(row.left + 4, row.top + 2));
+            PostMessageW(m_list, WM_LBUTTONUP, 0, MAKELPARAM(row.left + 4, row.top + 2));
+            PostMessageW(m_list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(row.left + 4, row.top + 2));
+        },
+        [&] { opened(L"予定2"); },
+        [&] {
+            SetFocus(m_list);
+            PostMessageW(m_list, WM_KEYDOWN, VK_RETURN, 0);
+        },
+        [&] { opened(L"予定2"); },
+        [&] { PostMessageW(m_list, WM_KEYDOWN, VK_DELETE, 0); },
+        [&] {
+            ASSERT_FALSE(m_world.messageBoxes.empty());
+            EXPECT_EQ(m_world.messageBoxes.back().text, L"'予定2' を削除しますか?");
+            EXPECT_EQ(RowCount(m_list), 2);
+            Click(m_sheet, IDOK);
+        },
+    });
+    EXPECT_EQ(File(), kUtf8Mark + Record(3) + Record(1));
+}
+
+// Numbers beyond the arrows' range are kept; a box that holds no number is refused.
+TEST_F(AlarmPagesTest, AScheduleBoxThatHoldsNoNumberIsRefused) {
+    Start("会議\r\nNULL\r\n[\r\n資料\r\n]\r\n毎日\r\nNULL\r\n指定の時刻\r\n7:5\r\n");
+    const std::wstring refusal = L"0 から 2147483647 までの整数を入力してください。";
+    HWND sheet = nullptr;
+    HWND wizard = nullptr;
+    RunOptions({
+        [&] {
+            SelectRow(m_list, 0);
+            Click(m_page, IDC_ALARM_PROPERTIES, true);
+        },
+        [&] {
+            sheet = OwnedWindow(m_sheet);
+            ASSERT_NE(sheet, nullptr);
+            SendMessageW(sheet, PSM_SETCURSELID, 0, IDD_SETTING_SCHEDULE);
+        },
+        [&] {
+            HWND page = CurrentPage(sheet);
+            for (const std::wstring& text : {std::wstring(), std::wstring(L"x9y"), std::wstring(10000, L'9')}) {
+                m_world.messageBoxes.clear();
+                SetDlgItemTextW(page, IDC_TIME_FIRST, text.c_str());  // as a paste leaves it
+                Click(sheet, IDOK);
+                ASSERT_EQ(m_world.messageBoxes.size(), 1u);
+                EXPECT_EQ(m_world.messageBoxes[0].text, refusal);
+                EXPECT_EQ(GetFocus(), GetDlgItem(page, IDC_TIME_FIRST));
+            }
+            Type(page, IDC_TIME_FIRST, L"30");
+            Click(sheet, IDOK);
+        },
+        [&] {
+            EXPECT_FALSE(IsWindow(sheet));
+            Click(m_page, IDC_ALARM_ADD, true);
+        },
+        [&] {
+            wizard = OwnedWindow(m_sheet);
+            ASSERT_NE(wizard, nullptr);
+            Click(wizard, ui::kNextButton);
+        },
+        [&] {
+            Type(CurrentPage(wizard), IDC_ALARM_SUBJECT, L"歯医者");
+            Type(CurrentPage(wizard), IDC_ALARM_MESSAGE, L"予約");
+            Click(wizard, ui::kNextButton);
+        },
+        [&] {
+            m_world.messageBoxes.clear();
+            Type(CurrentPage(wizard), IDC_DATE_SECOND, L"");
+            Click(wizard, ui::kFinishButton);
+            ASSERT_EQ(m_world.messageBoxes.size(), 1u);
+            EXPECT_EQ(m_world.messageBoxes[0].text, refusal);
+            Click(wizard, IDCANCEL);
+        },
+        [&] { Click(m_sheet, IDOK); },
+    });
+    EXPECT_EQ(File(), std::string(kUtf8Mark) + "会議\r\nNULL\r\n[\r\n資料\r\n]\r\n毎日\r\nNULL\r\n指定の時刻\r\n30:5\r\n");
 }
 
 }  // namespace

@@ -64,6 +64,8 @@ ui::Environment TestWorld::MakeEnvironment() {
         return fontChoice;
     };
     env.linkShell = ui::MakeSystemLinkShell();
+    if (!runKey.empty()) env.runKey = {HKEY_CURRENT_USER, runKey};
+    env.programFile = folder.Path() + L"pokomi.exe";
     env.linkShell.shellOpen = [this](HWND, const std::wstring& address) {
         openedAddresses.push_back(address);
         return LinkOutcome{true, 42};

@@ -67,6 +67,7 @@ public:
     std::vector<FontDialogCall> fontDialogs;
     std::optional<LOGFONTW> fontChoice;         // what the font dialog answers; none: cancelled
     std::vector<std::wstring> openedAddresses;  // what the shell was asked to open
+    std::wstring runKey;  // a key of the test's own under HKCU in place of the Run key; none: not offered
 };
 
 // Starts the program as its entry point does and pumps until it settles.

@@ -110,7 +110,7 @@ protected:
     }
 
     TestWorld m_world;
-    std::weak_ptr<SoundPlayer> m_player;  // none: the windows stay silent
+    std::weak_ptr<MessageWindowHost> m_player;  // none: the windows stay silent and cannot snooze
     std::vector<TimerCall> m_timers;
 };
 
@@ -370,6 +370,36 @@ TEST_F(MessageDialogTest, EscapeClosesAndReleasesTheWindow) {
     EXPECT_EQ(ui::gdi::LiveObjects(), live);
 }
 
+// Opened while the user types elsewhere, the window leaves the keyboard there: an Enter
+// meant for that window does not close it. Brought forward, its first button has the keys.
+TEST_F(MessageDialogTest, ItLeavesTheFocusWhereTheUserTypesUntilItIsBroughtForward) {
+    HWND typing = CreateWindowExW(0, L"EDIT", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 300, 100, nullptr, nullptr,
+                                  nullptr, nullptr);
+    const std::pair<AlarmList, int> cases[] = {
+        {ListOf({Entry(L"件名", L"本文")}), IDOK},
+        {ListOf({Entry(L"一つ目", L"A"), Entry(L"二つ目", L"B")}), IDC_MESSAGE_NEXT},
+    };
+    for (const auto& [entries, first] : cases) {
+        SetForegroundWindow(typing);
+        SetFocus(typing);
+        ui::PumpMessages();
+        ASSERT_EQ(GetFocus(), typing);
+        WindowGuard window(Open(entries));
+        HWND hwnd = window.Get();
+        EXPECT_TRUE(IsWindowVisible(hwnd));
+        EXPECT_EQ(GetFocus(), typing);
+        PostMessageW(typing, WM_KEYDOWN, VK_RETURN, 0);
+        PostMessageW(typing, WM_KEYUP, VK_RETURN, 0);
+        ui::PumpMessages();
+        ASSERT_TRUE(IsWindow(hwnd));
+
+        SetForegroundWindow(hwnd);
+        ui::PumpMessages();
+        EXPECT_EQ(GetFocus(), GetDlgItem(hwnd, first));
+    }
+    DestroyWindow(typing);
+}
+
 TEST_F(MessageDialogTest, TheContextMenuOffersMoveAndCloseWithCloseAsDefault) {
     WindowGuard window(Open(ListOf({Entry(L"件名", L"本文")})));
     HWND hwnd = window.Get();
@@ -540,6 +570,52 @@ TEST_F(MessageDialogTestWithClock, EachPageReplaysItsSoundAndAPlayingSoundIsNotI
     Command(hwnd, IDC_MESSAGE_PREVIOUS);  // a request while a sound plays is dropped, the sound goes on
     EXPECT_EQ(Clock()->SoundPlaying(), sound);
     Clock()->StopEventSound();
+}
+
+// A snoozed page leaves its window and opens again through the clock's timer, with its
+// sound and marked; the data file is not touched, and a timer that fired is spent.
+TEST_F(MessageDialogTestWithClock, ASnoozedPageOpensAgainWithItsSoundAndLeavesTheFileAlone) {
+    const std::string file = "\xEF\xBB\xBF一\r\nNULL\r\n[\r\nA\r\n]\r\n毎日\r\nNULL\r\n指定の時刻\r\n7:0\r\n";
+    m_world.folder.WriteData(L"Message.ini", file);
+    Start(L"");
+    const std::wstring own = Wave(L"own.wav");
+    const bool sound = SoundWorks(Clock(), own);
+    HWND hwnd = Open(ListOf({Entry(L"一", L"A", own), Entry(L"二", L"B")}));
+    WindowGuard window(hwnd);
+    EndSound(Clock());
+    Command(hwnd, IDC_MESSAGE_SNOOZE);
+    ASSERT_EQ(m_world.menus.size(), 1u);
+    std::vector<UINT> choices;
+    for (const MenuState& item : m_world.menus[0].items) choices.push_back(item.command);
+    EXPECT_EQ(choices, (std::vector<UINT>{ID_CMD_SNOOZE_5, ID_CMD_SNOOZE_10, ID_CMD_SNOOZE_30}));
+
+    const size_t timers = m_world.timers.size();
+    Command(hwnd, ID_CMD_SNOOZE_10);
+    ASSERT_EQ(m_world.timers.size(), timers + 1);
+    EXPECT_EQ(m_world.timers.back().second, 600'000u);
+    const UINT_PTR firstTimer = m_world.timers.back().first;
+    // The page left the window: the other one stands alone, with OK.
+    EXPECT_EQ(Text(hwnd, IDC_MESSAGE_TITLE), L"二");
+    EXPECT_EQ(Text(hwnd, IDC_MESSAGE_CAPTION), L"メッセージ");
+    EXPECT_TRUE(Shown(hwnd, IDOK) && !Shown(hwnd, IDC_MESSAGE_NEXT));
+    Command(hwnd, ID_CMD_SNOOZE_5);
+    EXPECT_EQ(m_world.timers.back().second, 300'000u);
+    EXPECT_FALSE(IsWindow(hwnd));  // its last page snoozed too
+    EXPECT_EQ(m_world.folder.ReadData(L"Message.ini"), file);
+
+    for (int fired = 0; fired < 2; ++fired) {
+        SendMessageW(m_clock->Hwnd(), WM_TIMER, firstTimer, 0);
+        ui::PumpMessages();
+    }
+    const std::vector<HWND> again = FindMessageWindows(L"一");
+    ASSERT_EQ(again.size(), 1u);
+    WindowGuard reopened(again[0]);
+    EXPECT_EQ(Text(again[0], IDC_MESSAGE_CAPTION), L"メッセージ  スヌーズ");
+    EXPECT_EQ(Text(again[0], IDC_MESSAGE_TEXT), L"A");
+    EXPECT_EQ(Clock()->SoundPlaying(), sound);
+    EXPECT_EQ(FindMessageWindow(L"二"), nullptr);  // its own time has not come
+    Clock()->StopEventSound();
+    EXPECT_EQ(m_world.folder.ReadData(L"Message.ini"), file);
 }
 
 TEST_F(MessageDialogTestWithClock, AnAlarmDueAtTheNextMinuteOpensItsWindowWhenTheMinuteComes) {

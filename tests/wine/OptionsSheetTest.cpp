@@ -11,6 +11,7 @@
 #include "controls/CCheckListBox.h"
 #include "resource.h"
 #include "ui/PropertySheet.h"
+#include "ui/Registry.h"
 
 namespace {
 
@@ -91,6 +92,22 @@ TEST_F(OptionsSheetTest, OkHandsEverythingBackWhileTheClockWaitsBehindTheSheet) 
     EXPECT_EQ(world.ReadProfile(L"HomeY"), L"40");
     EXPECT_EQ(world.ReadProfile(L"UpdateElapse"), L"1000");
     EXPECT_EQ(world.folder.ReadData(L"Show.ini"), "1\r\n0\r\n1\r\n");
+}
+
+// OK's values count before the sheet's window is taken down, which may take its time.
+TEST_F(OptionsSheetTest, OkTakesEffectWhileTheSheetEnds) {
+    FaceCanvas before;
+    FaceCanvas after;
+    Run({[&] {
+        clock->Dialog()->PaintFace(before.Dc());
+        CheckDlgButton(Page(), IDC_CLOCK_PAGE_DIAL, BST_CHECKED);
+        Click(Page(), IDC_CLOCK_PAGE_DIAL);
+        Click(sheet, IDOK);
+        ASSERT_TRUE(IsWindow(sheet));
+        EXPECT_EQ(world.ReadProfile(L"TitleFace"), L"1");
+        clock->Dialog()->PaintFace(after.Dc());
+        EXPECT_FALSE(SameImage(after.Pixels(), before.Pixels()));  // the numerals
+    }});
 }
 
 TEST_F(OptionsSheetTest, ApplyTransfersAndStaysOpenAndCancelKeepsWhatWasApplied) {
@@ -223,6 +240,45 @@ TEST_F(OptionsSheetTest, OneSheetAtATime) {
     });
     EXPECT_EQ(steps, 2u);
     EXPECT_EQ(sheets(), 0);
+}
+
+// The choice lives in the Run key (here a key of the test's own, removed at the end): an
+// entry of a copy moved away shows unchecked, checking writes this program's entry,
+// unchecking removes it, and no other value is touched.
+TEST_F(OptionsSheetTest, StartingWithWindowsIsWrittenReadBackAndRemovedInTheRunKey) {
+    const std::wstring root = L"Software\\pokomi-test-" + std::to_wstring(GetCurrentProcessId());
+    struct Removed {
+        std::wstring key;
+        ~Removed() {
+            RegDeleteTreeW(HKEY_CURRENT_USER, key.c_str());
+            RegDeleteKeyW(HKEY_CURRENT_USER, key.c_str());
+        }
+    } removed{root};
+    world.runKey = root + L"\\Run";
+    const ui::RegistryKey key{HKEY_CURRENT_USER, world.runKey};
+    ASSERT_TRUE(ui::WriteRegistryText(key, L"pokomi", L"\"D:\\moved\\pokomi.exe\""));
+    ASSERT_TRUE(ui::WriteRegistryText(key, L"other", L"other.exe"));
+    auto toggle = [&](bool expected) {
+        ShowPage(sheet, IDD_OPTION_PLACE);
+        EXPECT_EQ(IsDlgButtonChecked(Page(), IDC_PLACE_STARTUP) == BST_CHECKED, expected);
+        CheckDlgButton(Page(), IDC_PLACE_STARTUP, expected ? BST_UNCHECKED : BST_CHECKED);
+        Click(Page(), IDC_PLACE_STARTUP);
+        EXPECT_TRUE(Enabled(sheet, ui::kApplyButton));
+    };
+    Run({[&] {
+             toggle(false);
+             Click(sheet, ui::kApplyButton);
+         },
+         [&] {
+             EXPECT_EQ(ui::ReadRegistryText(key, L"pokomi"), L"\"" + world.folder.Path() + L"pokomi.exe\"");
+             Click(sheet, IDOK);
+         }});
+    Run({[&] {
+        toggle(true);
+        Click(sheet, IDOK);
+    }});
+    EXPECT_EQ(ui::ReadRegistryText(key, L"pokomi"), std::nullopt);
+    EXPECT_EQ(ui::ReadRegistryText(key, L"other"), L"other.exe");
 }
 
 }  // namespace

@@ -41,10 +41,12 @@ class CountingSheet : public ui::PropertySheet {
 public:
     CountingSheet() : ui::PropertySheet(L"テスト") {}
     int applied = 0;
+    int okAccepted = 0;  // counted while the sheet's window is still there
     using ui::PropertySheet::Button;
 
 protected:
     void OnApplied() override { ++applied; }
+    void OnOkAccepted() override { okAccepted += IsWindow(Handle()) ? 1 : 100; }
 };
 
 class PropertySheetTest : public testing::Test {
@@ -84,7 +86,7 @@ TEST_F(PropertySheetTest, APageRefusesToBeLeftWithABadValueAndOkTakesTheFields) 
         },
         [&] {
             EXPECT_EQ(CurrentPage(m_sheet.Handle()), m_other.Handle());
-            Click(m_sheet.Handle(), IDOK);
+            SendMessageW(m_sheet.Handle(), PSM_PRESSBUTTON, PSBTN_OK, 0);  // as a click would
         },
     });
     EXPECT_EQ(m_sheet.DoModal(nullptr), IDOK);
@@ -92,6 +94,7 @@ TEST_F(PropertySheetTest, APageRefusesToBeLeftWithABadValueAndOkTakesTheFields) 
     EXPECT_EQ(m_number.subject, L"新しい件名");
     EXPECT_EQ(m_number.number, 7);
     EXPECT_EQ(m_sheet.applied, 0);  // OK is no Apply
+    EXPECT_EQ(m_sheet.okAccepted, 1);
 }
 
 TEST_F(PropertySheetTest, ApplyIsOnlyForChangesAndCancelAfterApplyKeepsWhatWasApplied) {
@@ -121,6 +124,7 @@ TEST_F(PropertySheetTest, ApplyIsOnlyForChangesAndCancelAfterApplyKeepsWhatWasAp
     });
     EXPECT_EQ(m_sheet.DoModal(nullptr), IDCANCEL);
     EXPECT_EQ(m_number.number, 3);
+    EXPECT_EQ(m_sheet.okAccepted, 0);
 }
 
 class WizardPage : public ui::PropertyPage {

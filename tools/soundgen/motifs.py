@@ -80,7 +80,8 @@ SOUNDS = [
     ("return.wav", "Return", return_home),
     ("minimize.wav", "Minimize", minimize),
     ("restore.wav", "Restore", restore),
-    ("update.wav", "Update", picture_change),
+    # Shipped but not listed: a first start should not chime at every picture change.
+    ("update.wav", None, picture_change),
     ("alarm-lunch.wav", None, alarm_lunch),
 ]
 
