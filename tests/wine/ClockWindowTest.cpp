@@ -21,11 +21,8 @@ TEST(ClockWindowTest, FirstStartUsesTheDefaultsAndTheWorkAreaCentre) {
     RunningClock clock(world);
     ASSERT_TRUE(clock.Alive());
     RECT area = WorkArea();
-    RECT r = WindowRectOf(clock.Hwnd());
-    EXPECT_EQ(r.left, (area.right - area.left) / 2 - 183);
-    EXPECT_EQ(r.top, (area.bottom - area.top) / 2 - 211);
-    EXPECT_EQ(r.right - r.left, 165);
-    EXPECT_EQ(r.bottom - r.top, 422);
+    const LONG left = (area.right - area.left) / 2 - 183, top = (area.bottom - area.top) / 2 - 211;
+    EXPECT_EQ(Sides(WindowRectOf(clock.Hwnd())), Sides({left, top, left + 165, top + 422}));
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(clock.Hwnd(), IDC_CLOCK_LABEL)));
     EXPECT_TRUE(world.messageBoxes.empty());
 
@@ -54,13 +51,7 @@ TEST(ClockWindowTest, ShapeIsRoundedAndControlsSitAlongTheTop) {
         {IDC_CLOCK_CLOSE, {140, 3, 156, 16}},
         {IDC_CLOCK_LABEL, {10, 1, 106, 15}},  // widened to the buttons, so its texts fit at 17 pixels
     };
-    for (const Expected& c : controls) {
-        RECT r = ChildRectInParent(hwnd, c.id);
-        EXPECT_EQ(r.left, c.rect.left) << c.id;
-        EXPECT_EQ(r.top, c.rect.top) << c.id;
-        EXPECT_EQ(r.right, c.rect.right) << c.id;
-        EXPECT_EQ(r.bottom, c.rect.bottom) << c.id;
-    }
+    for (const Expected& c : controls) EXPECT_EQ(Sides(ChildRectInParent(hwnd, c.id)), Sides(c.rect)) << c.id;
     for (int hidden : {IDOK, IDCANCEL, IDCLOSE, IDYES, IDNO}) EXPECT_FALSE(IsWindowVisible(GetDlgItem(hwnd, hidden)));
 }
 
@@ -211,9 +202,7 @@ TEST(ClockWindowTest, StartsMinimisedIntoTheNotificationArea) {
     ASSERT_TRUE(clock.Alive());
     EXPECT_FALSE(IsWindowVisible(clock.Hwnd()));
     RECT r = WindowRectOf(clock.Hwnd());
-    EXPECT_EQ(r.left, 750);
-    EXPECT_EQ(r.top, 570);
-    EXPECT_EQ(r.right - r.left, 0);
+    EXPECT_EQ(Sides(r), Sides({750, 570, 750, r.bottom}));  // no width
     EXPECT_EQ(clock.Dialog()->Snapshot().restorePosition.x, 300);
     EXPECT_EQ(clock.Dialog()->Snapshot().restorePosition.y, 200);
     EXPECT_TRUE(world.messageBoxes.empty());
