@@ -50,8 +50,7 @@ TEST(ClockTickTest, TicksWithinTheStartMinuteChangeNothingButTheSeconds) {
 TEST(ClockTickTest, PictureChangesOnEveryFifthMinute) {
     TestWorld world;
     WriteIllustrations(world, "1\r\n1\r\n1\r\n1\r\n");
-    world.WriteProfile(L"UpdateElapse", L"5");
-    RunningClock clock(world);
+    RunningClock clock(With(world, {{L"UpdateElapse", L"5"}}));
     int picture = Shot(clock).illustrationIndex;
     for (int minute = 1; minute <= 15; ++minute) {
         Advance(world, 1);
@@ -79,8 +78,7 @@ TEST(ClockTickTest, OneShownPictureIsNeverLeftOrChanged) {
 TEST(ClockTickTest, WithoutTimedChangesTheCountNeverAdvances) {
     TestWorld world;
     WriteIllustrations(world, "1\r\n1\r\n1\r\n1\r\n");
-    world.WriteProfile(L"UpdateIllust", L"0");
-    RunningClock clock(world);
+    RunningClock clock(With(world, {{L"UpdateIllust", L"0"}}));
     int picture = Shot(clock).illustrationIndex;
     for (int minute = 0; minute < 4; ++minute) {
         Advance(world, 1);
@@ -93,8 +91,7 @@ TEST(ClockTickTest, WithoutTimedChangesTheCountNeverAdvances) {
 TEST(ClockTickTest, MinutesSpentMinimisedAreNotCounted) {
     TestWorld world;
     WriteIllustrations(world, "1\r\n1\r\n1\r\n1\r\n");
-    world.WriteProfile(L"Minimize", L"1");
-    world.WriteProfile(L"UpdateElapse", L"2");
+    With(world, {{L"Minimize", L"1"}, {L"UpdateElapse", L"2"}});
     StandInTaskbar taskbar;
     world.taskbar = taskbar.Handle();
     RunningClock clock(world);
@@ -124,8 +121,7 @@ TEST(ClockTickTest, LabelAndTooltipFollowTheSeconds) {
 
 TEST(ClockTickTest, WithoutTheSecondHandTheTextsShowMinutesOnly) {
     TestWorld world;
-    world.WriteProfile(L"SecondHand", L"0");
-    world.WriteProfile(L"CaptionClock", L"1");
+    With(world, {{L"SecondHand", L"0"}, {L"CaptionClock", L"1"}});
     SetTime(world, 0, 7);
     RunningClock clock(world);
     world.time.second = 16;

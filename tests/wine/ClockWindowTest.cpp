@@ -5,6 +5,7 @@
 
 #include <map>
 
+#include "ClockShorthands.h"
 #include "ClockTestSupport.h"
 #include "WineTestSupport.h"
 #include "app/SingleClock.h"
@@ -93,11 +94,7 @@ TEST(ClockWindowTest, EveryProfileKeyRoundTrips) {
 
 TEST(ClockWindowTest, ColourComponentsAreCutTo8BitsAndTheShadowIsDerived) {
     TestWorld world;
-    world.WriteProfile(L"BrushR", L"300");
-    world.WriteProfile(L"BrushG", L"90");
-    world.WriteProfile(L"BrushB", L"3");
-    world.WriteProfile(L"LineR", L"511");
-    RunningClock clock(world);
+    RunningClock clock(With(world, {{L"BrushR", L"300"}, {L"BrushG", L"90"}, {L"BrushB", L"3"}, {L"LineR", L"511"}}));
     const ClockSettings s = clock.Dialog()->Snapshot().settings;
     EXPECT_EQ(s.fillColour, RGB(44, 90, 3));
     EXPECT_EQ(s.shadowColour, RGB(100, 30, 1));
@@ -174,8 +171,7 @@ std::map<UINT, UINT> StatesById(const TrackedMenu& menu) {
 
 TEST(ClockWindowTest, ContextMenuWhenShown) {
     TestWorld world;
-    world.WriteProfile(L"TopMost", L"1");
-    RunningClock clock(world);
+    RunningClock clock(With(world, {{L"TopMost", L"1"}}));
     SendMessageW(clock.Hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(clock.Hwnd()), MAKELPARAM(200, 300));
     ASSERT_EQ(world.menus.size(), 1u);
     const TrackedMenu& menu = world.menus[0];
@@ -195,10 +191,7 @@ TEST(ClockWindowTest, StartsMinimisedIntoTheNotificationArea) {
     StandInTaskbar taskbar;
     TestWorld world;
     world.taskbar = taskbar.Handle();
-    world.WriteProfile(L"Minimize", L"1");
-    world.WriteProfile(L"X", L"300");
-    world.WriteProfile(L"Y", L"200");
-    RunningClock clock(world);
+    RunningClock clock(With(world, {{L"Minimize", L"1"}, {L"X", L"300"}, {L"Y", L"200"}}));
     ASSERT_TRUE(clock.Alive());
     EXPECT_FALSE(IsWindowVisible(clock.Hwnd()));
     RECT r = WindowRectOf(clock.Hwnd());
@@ -261,10 +254,7 @@ TEST(ClockWindowTest, ALogOffSavesEverythingQuietly) {
 
 TEST(ClockWindowTest, StartMinimisedWithoutATaskbarSaysSoAndStaysShown) {
     TestWorld world;
-    world.WriteProfile(L"Minimize", L"1");
-    world.WriteProfile(L"X", L"300");
-    world.WriteProfile(L"Y", L"200");
-    RunningClock clock(world);
+    RunningClock clock(With(world, {{L"Minimize", L"1"}, {L"X", L"300"}, {L"Y", L"200"}}));
     ASSERT_EQ(world.messageBoxes.size(), 1u);
     EXPECT_EQ(world.messageBoxes[0].text, L"タスクバーの取得に失敗しました。");
     EXPECT_EQ(world.messageBoxes[0].caption, L"ぽこみ");
@@ -303,11 +293,9 @@ namespace {
 
 TEST(ClockWindowTest, AbsurdDrawingValuesAreKeptWhereTheFaceIsStillDrawn) {
     TestWorld world;
-    world.WriteProfile(L"Height", L"2147483647");
-    world.WriteProfile(L"FontSize", L"2147483647");
-    world.WriteProfile(L"TitleFace", L"1");
-    world.WriteProfile(L"X", L"2147483647");
-    RunningClock clock(world);
+    RunningClock clock(
+        With(world,
+             {{L"Height", L"2147483647"}, {L"FontSize", L"2147483647"}, {L"TitleFace", L"1"}, {L"X", L"2147483647"}}));
     ASSERT_TRUE(clock.Alive());
     EXPECT_EQ(clock.Dialog()->Snapshot().settings.Height, 422);
     EXPECT_EQ(clock.Dialog()->Snapshot().settings.dialFont.height, 1000);
