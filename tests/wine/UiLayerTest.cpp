@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "PixelTestSupport.h"
+#include "WineTestSupport.h"
 #include "resource.h"
 #include "ui/BufferDC.h"
 #include "ui/Dialog.h"
