@@ -4,13 +4,10 @@
 #include <cstdint>
 #include <string>
 
+#include "LittleEndian.h"
 #include "clock/BitmapHeader.h"
 
 namespace {
-
-void Put(std::string& bytes, std::size_t at, std::uint32_t value, int size) {
-    for (int i = 0; i < size; ++i) bytes[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
-}
 
 struct Header {
     std::int32_t width = 165;
@@ -24,20 +21,11 @@ struct Header {
 
 // A file header and an information header; the caller says how big the file is.
 std::string Head(const Header& h) {
-    std::string bytes(14 + h.infoSize, '\0');
-    bytes[0] = 'B';
-    bytes[1] = 'M';
     const std::uint32_t palette = h.bitCount <= 8 ? (h.coloursUsed ? h.coloursUsed : 1u << h.bitCount) * 4 : 0;
-    Put(bytes, 10, 14 + h.infoSize + palette, 4);
-    Put(bytes, 14, h.infoSize, 4);
-    Put(bytes, 18, static_cast<std::uint32_t>(h.width), 4);
-    Put(bytes, 22, static_cast<std::uint32_t>(h.height), 4);
-    Put(bytes, 26, 1, 2);
-    Put(bytes, 28, h.bitCount, 2);
-    Put(bytes, 30, h.compression, 4);
-    Put(bytes, 34, h.imageSize, 4);
-    Put(bytes, 46, h.coloursUsed, 4);
-    return bytes;
+    return "BM" + std::string(8, '\0') + Le(14 + h.infoSize + palette, 4) + Le(h.infoSize, 4) +
+           Le(static_cast<std::uint32_t>(h.width), 4) + Le(static_cast<std::uint32_t>(h.height), 4) + Le(1, 2) +
+           Le(h.bitCount, 2) + Le(h.compression, 4) + Le(h.imageSize, 4) + std::string(8, '\0') + Le(h.coloursUsed, 4) +
+           std::string(h.infoSize - 36, '\0');
 }
 
 constexpr std::uint64_t kWindowPicture = 54 + 496 * 422;  // 165 pixels of 24 bits in rows of 496 bytes

@@ -3,6 +3,7 @@
 
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "content/ClockSettings.h"
@@ -130,16 +131,14 @@ TEST(ClockSettingsTest, AFailedWriteIsReportedButEveryKeyIsTried) {
 
 TEST(ClockSettingsTest, TheWindowPositionDefaultsFromTheWorkArea) {
     MemoryProfile profile;
-    WindowPosition p = ReadWindowPosition(profile, 1024, 738);
-    EXPECT_EQ(p.x, 512 - 183);
-    EXPECT_EQ(p.y, 369 - 211);
-    p = ReadWindowPosition(profile, 1023, 601);  // halves truncate
-    EXPECT_EQ(p.x, 511 - 183);
-    EXPECT_EQ(p.y, 300 - 211);
+    auto read = [&](int width, int height) {
+        const WindowPosition p = ReadWindowPosition(profile, width, height);
+        return std::pair{p.x, p.y};
+    };
+    EXPECT_EQ(read(1024, 738), std::pair(512 - 183, 369 - 211));
+    EXPECT_EQ(read(1023, 601), std::pair(511 - 183, 300 - 211));  // halves truncate
     profile.values = {{L"X", L"-5"}, {L"Y", L"40"}};
-    p = ReadWindowPosition(profile, 1024, 738);
-    EXPECT_EQ(p.x, -5);
-    EXPECT_EQ(p.y, 40);
+    EXPECT_EQ(read(1024, 738), std::pair(-5, 40));
 }
 
 TEST(ClockSettingsTest, AFaceNameLongerThan31CharactersIsCut) {
@@ -149,8 +148,6 @@ TEST(ClockSettingsTest, AFaceNameLongerThan31CharactersIsCut) {
     profile.values[L"FontFace"] = std::wstring(50, L'字');
     EXPECT_EQ(ReadAll(profile).dialFont.faceName.size(), 31u);
 }
-
-}  // namespace
 
 // Values that would make drawing pathological are brought to the nearest sound one;
 // values inside the ranges, the edges included, are kept as written.
@@ -183,3 +180,5 @@ TEST(ClockSettingsTest, DrawingValuesAreKeptWithinSoundRanges) {
         EXPECT_EQ(read, c.expected) << std::string(key.begin(), key.end()) << " = " << testing::PrintToString(c.stored);
     }
 }
+
+}  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 constexpr Rect kWorkArea{0, 0, 1024, 738};
@@ -55,26 +57,6 @@ TEST(EvasionFree, PointerFromTheLeftGlidesToTheRightEdge) {
     EXPECT_EQ(plan.glidePath.back(), (Point{kRightX, 150}));
 }
 
-TEST(EvasionFree, OnlyTheTenPixelBandsCount) {
-    const Rect window = WindowAt(400, 150);
-    EXPECT_EQ(GlideFrom(window, {15, 200}), Glide::None);
-    EXPECT_EQ(GlideFrom(window, {80, 200}), Glide::None);
-    EXPECT_EQ(GlideFrom(window, {9, 200}), Glide::Right);
-    EXPECT_EQ(GlideFrom(window, {10, 200}), Glide::None);
-    EXPECT_EQ(GlideFrom(window, {80, 9}), Glide::Down);
-    EXPECT_EQ(GlideFrom(window, {80, 10}), Glide::None);
-    EXPECT_EQ(GlideFrom(window, {146, 200}), Glide::Left);
-    EXPECT_EQ(GlideFrom(window, {145, 200}), Glide::None);
-    EXPECT_EQ(GlideFrom(window, {80, 403}), Glide::Up);
-    EXPECT_EQ(GlideFrom(window, {80, 402}), Glide::None);
-}
-
-TEST(EvasionFree, TopAndBottomBandsComeBeforeTheSides) {
-    const Rect window = WindowAt(400, 150);
-    EXPECT_EQ(GlideFrom(window, {5, 5}), Glide::Down);
-    EXPECT_EQ(GlideFrom(window, {150, 410}), Glide::Up);
-}
-
 TEST(EvasionFree, QuietPointerStillPullsTheWindowIn) {
     const EvasionPlan plan = Evade(WindowAt(900, 400), {80, 200});
     EXPECT_TRUE(plan.active);
@@ -87,7 +69,6 @@ TEST(EvasionFree, QuietPointerStillPullsTheWindowIn) {
 
 TEST(EvasionEdges, TopEdgeGlidesRightWhereverThePointerIs) {
     const Rect window = WindowAt(400, 0);
-    EXPECT_EQ(ClassifyWindowPlace(window, kWorkArea), WindowPlace::TopOrBottomEdge);
     for (const Point client : {Point{80, 200}, Point{5, 200}, Point{150, 200}, Point{80, 5}, Point{80, 410}}) {
         const EvasionPlan plan = Evade(window, client);
         EXPECT_EQ(plan.glide, Glide::Right) << client;
@@ -96,43 +77,55 @@ TEST(EvasionEdges, TopEdgeGlidesRightWhereverThePointerIs) {
     }
 }
 
-TEST(EvasionEdges, BottomEdgeGlidesRight) { EXPECT_EQ(GlideFrom(WindowAt(400, kBottomY), {80, 200}), Glide::Right); }
-
 TEST(EvasionEdges, SideEdgesGlideDown) {
-    EXPECT_EQ(ClassifyWindowPlace(WindowAt(0, 150), kWorkArea), WindowPlace::LeftOrRightEdge);
     const EvasionPlan left = Evade(WindowAt(0, 150), {80, 200});
     EXPECT_EQ(left.glide, Glide::Down);
     EXPECT_EQ(left.glidePath.back(), (Point{0, kBottomY}));
-    EXPECT_EQ(GlideFrom(WindowAt(kRightX, 150), {80, 200}), Glide::Down);
 }
 
-TEST(EvasionEdges, NarrowOrLowWorkAreasTurnTheEdgeGlidesAround) {
-    // Half the window no longer fits in half the work area.
-    const Rect narrow{0, 0, 160, 738};
-    EXPECT_EQ(GlideFrom(WindowAt(-2, 0), {80, 200}, narrow), Glide::Left);
-    const Rect low{0, 0, 1024, 420};
-    EXPECT_EQ(GlideFrom(WindowAt(0, 100), {80, 200}, low), Glide::Up);
+TEST(EvasionPlaces, EdgesAndCornersAreTold) {
+    const std::pair<Point, WindowPlace> cases[] = {
+        {{400, 0}, WindowPlace::TopOrBottomEdge},       {{0, 150}, WindowPlace::LeftOrRightEdge},
+        {{0, 0}, WindowPlace::TopLeftCorner},           {{kRightX, 0}, WindowPlace::TopRightCorner},
+        {{0, kBottomY}, WindowPlace::BottomLeftCorner}, {{kRightX, kBottomY}, WindowPlace::BottomRightCorner},
+    };
+    for (auto [at, place] : cases) EXPECT_EQ(ClassifyWindowPlace(WindowAt(at.x, at.y), kWorkArea), place) << at;
 }
 
-// ---- Corners -----------------------------------------------------------------------------
-
-struct CornerCase {
-    const char* name;
-    Point topLeft;
-    Point client;
-    Glide expected;
-};
-
-TEST(EvasionCorners, EachBandOfEachCorner) {
-    const Point topLeft{0, 0};
-    const Point topRight{kRightX, 0};
-    const Point bottomLeft{0, kBottomY};
-    const Point bottomRight{kRightX, kBottomY};
-    const Point top{80, 5};
-    const Point bottom{80, 410};
-    const Point left{5, 200};
-    const Point right{150, 200};
-    const CornerCase cases[] = {
+// Where the window stands, where the pointer is in it, and over what work area: the glide away.
+TEST(EvasionPlaces, EachPlaceGlidesAwayFromThePointersBand) {
+    const Point freeAt{400, 150}, topLeft{0, 0}, topRight{kRightX, 0}, bottomLeft{0, kBottomY};
+    const Point bottomRight{kRightX, kBottomY}, top{80, 5}, bottom{80, 410}, left{5, 200}, right{150, 200};
+    const Point inside{80, 200};
+    const int shortBottomY = 600 - kClockWindowHeight;  // 178
+    const struct Case {
+        const char* what;
+        Point at;
+        Point client;
+        Glide expected;
+        Rect area = kWorkArea;
+    } cases[] = {
+        // A free window: only the ten-pixel bands count.
+        {"free, 15 from the left", freeAt, {15, 200}, Glide::None},
+        {"free, middle", freeAt, inside, Glide::None},
+        {"free, 9 from the left", freeAt, {9, 200}, Glide::Right},
+        {"free, 10 from the left", freeAt, {10, 200}, Glide::None},
+        {"free, 9 from the top", freeAt, {80, 9}, Glide::Down},
+        {"free, 10 from the top", freeAt, {80, 10}, Glide::None},
+        {"free, 146 from the left", freeAt, {146, 200}, Glide::Left},
+        {"free, 145 from the left", freeAt, {145, 200}, Glide::None},
+        {"free, 403 from the top", freeAt, {80, 403}, Glide::Up},
+        {"free, 402 from the top", freeAt, {80, 402}, Glide::None},
+        // The top and bottom bands come before the sides.
+        {"free, top-left", freeAt, {5, 5}, Glide::Down},
+        {"free, bottom-right", freeAt, {150, 410}, Glide::Up},
+        // Edges.
+        {"bottom edge", {400, kBottomY}, inside, Glide::Right},
+        {"right edge", {kRightX, 150}, inside, Glide::Down},
+        // Half the window no longer fits in half the work area: the edge glides turn around.
+        {"narrow work area", {-2, 0}, inside, Glide::Left, {0, 0, 160, 738}},
+        {"low work area", {0, 100}, inside, Glide::Up, {0, 0, 1024, 420}},
+        // Each band of each corner.
         {"top-left, top", topLeft, top, Glide::Down},
         {"top-left, bottom", topLeft, bottom, Glide::Right},
         {"top-left, left", topLeft, left, Glide::Right},
@@ -149,50 +142,31 @@ TEST(EvasionCorners, EachBandOfEachCorner) {
         {"bottom-right, bottom", bottomRight, bottom, Glide::Up},
         {"bottom-right, left", bottomRight, left, Glide::Up},
         {"bottom-right, right", bottomRight, right, Glide::Left},
-        {"top-left, deep inside", topLeft, {80, 200}, Glide::None},
-        {"bottom-right, deep inside", bottomRight, {80, 200}, Glide::None},
+        {"top-left, deep inside", topLeft, inside, Glide::None},
+        {"bottom-right, deep inside", bottomRight, inside, Glide::None},
+        // The window spans 0..422 and would span 178..600 after a vertical glide: a pointer
+        // in a side band between those (screen y 300) would still be under it.
+        {"short, top-left, right band", topLeft, {150, 300}, Glide::Right, kShortWorkArea},
+        {"short, top-left, left band", topLeft, {5, 300}, Glide::Right, kShortWorkArea},
+        {"short, top-right, right band", {1024 - 165, 0}, {150, 300}, Glide::Left, kShortWorkArea},
+        {"short, above the overlap", topLeft, {150, 150}, Glide::Down, kShortWorkArea},  // the usual right band
+        {"short, top band", topLeft, top, Glide::Down, kShortWorkArea},                  // not a side band
+        {"tall, top-left, right band", topLeft, {150, 300}, Glide::Down},
+        // Screen y = 178 + client y; below 422 the window would still cover it at the top.
+        {"short, bottom-left, right band", {0, shortBottomY}, {150, 200}, Glide::Right, kShortWorkArea},
+        {"short, bottom-right, left band", {1024 - 165, shortBottomY}, {5, 200}, Glide::Left, kShortWorkArea},
+        {"short, bottom-left, low right band", {0, shortBottomY}, {150, 300}, Glide::Up, kShortWorkArea},
     };
-    for (const CornerCase& c : cases) {
-        EXPECT_EQ(GlideFrom(WindowAt(c.topLeft.x, c.topLeft.y), c.client), c.expected) << c.name;
-    }
+    for (const Case& c : cases) EXPECT_EQ(GlideFrom(WindowAt(c.at.x, c.at.y), c.client, c.area), c.expected) << c.what;
 }
 
-TEST(EvasionCorners, ClassesOfTheFourCorners) {
-    EXPECT_EQ(ClassifyWindowPlace(WindowAt(0, 0), kWorkArea), WindowPlace::TopLeftCorner);
-    EXPECT_EQ(ClassifyWindowPlace(WindowAt(kRightX, 0), kWorkArea), WindowPlace::TopRightCorner);
-    EXPECT_EQ(ClassifyWindowPlace(WindowAt(0, kBottomY), kWorkArea), WindowPlace::BottomLeftCorner);
-    EXPECT_EQ(ClassifyWindowPlace(WindowAt(kRightX, kBottomY), kWorkArea), WindowPlace::BottomRightCorner);
-}
+// ---- Corners -----------------------------------------------------------------------------
 
 TEST(EvasionCorners, TopLeftGlidesDownToTheBottomEdge) {
     const EvasionPlan plan = Evade(WindowAt(0, 0), {80, 5});
     ASSERT_EQ(plan.glidePath.size(), 32u);  // 10 ... 310, then 316
     EXPECT_EQ(plan.glidePath.front(), (Point{0, 10}));
     EXPECT_EQ(plan.glidePath.back(), (Point{0, kBottomY}));
-}
-
-TEST(EvasionCorners, ShortWorkAreaSendsTopCornersSideways) {
-    // The window spans 0..422 and would span 178..600 after a vertical glide; a pointer in
-    // a side band between those (screen y 300) would still be under it.
-    EXPECT_EQ(GlideFrom(WindowAt(0, 0), {150, 300}, kShortWorkArea), Glide::Right);
-    EXPECT_EQ(GlideFrom(WindowAt(0, 0), {5, 300}, kShortWorkArea), Glide::Right);
-    EXPECT_EQ(GlideFrom(WindowAt(1024 - 165, 0), {150, 300}, kShortWorkArea), Glide::Left);
-    // Above the overlap the usual right-band rule holds.
-    EXPECT_EQ(GlideFrom(WindowAt(0, 0), {150, 150}, kShortWorkArea), Glide::Down);
-    // A top-band pointer is not in a side band.
-    EXPECT_EQ(GlideFrom(WindowAt(0, 0), {80, 5}, kShortWorkArea), Glide::Down);
-}
-
-TEST(EvasionCorners, TallWorkAreaKeepsTopCornersVertical) {
-    EXPECT_EQ(GlideFrom(WindowAt(0, 0), {150, 300}), Glide::Down);
-}
-
-TEST(EvasionCorners, ShortWorkAreaSendsBottomCornersSideways) {
-    const int bottomY = 600 - kClockWindowHeight;  // 178
-    // Screen y = 178 + client y; below 422 the window would still cover it at the top.
-    EXPECT_EQ(GlideFrom(WindowAt(0, bottomY), {150, 200}, kShortWorkArea), Glide::Right);
-    EXPECT_EQ(GlideFrom(WindowAt(1024 - 165, bottomY), {5, 200}, kShortWorkArea), Glide::Left);
-    EXPECT_EQ(GlideFrom(WindowAt(0, bottomY), {150, 300}, kShortWorkArea), Glide::Up);
 }
 
 // ---- Pull into the work area -------------------------------------------------------------

@@ -11,54 +11,53 @@ namespace {
 
 // ---- Hands -------------------------------------------------------------------------------
 
-TEST(FaceGeometryHands, HourHandAtTwelveIsAKiteOnTheVerticalAxis) {
-    const HandPoints hand = ComputeHandPoints(kHourHand, 0);
-    EXPECT_EQ(hand.tip, (Point{0, 320}));
-    EXPECT_EQ(hand.right, (Point{40, 0}));
-    EXPECT_EQ(hand.back, (Point{0, -40}));
-    EXPECT_EQ(hand.left, (Point{-40, 0}));
-}
-
-TEST(FaceGeometryHands, HourHandAtThreeFallsOneUnitShort) {
-    const HandPoints hand = ComputeHandPoints(kHourHand, 90);
-    EXPECT_EQ(hand.tip, (Point{319, 0}));
-    EXPECT_EQ(hand.right, (Point{0, -39}));
-    EXPECT_EQ(hand.back, (Point{-39, 0}));
-    EXPECT_EQ(hand.left, (Point{0, 39}));
-}
-
-TEST(FaceGeometryHands, HourHandAtSixAndNineFallOneUnitShort) {
-    const HandPoints six = ComputeHandPoints(kHourHand, 180);
-    EXPECT_EQ(six.tip, (Point{0, -319}));
-    EXPECT_EQ(six.right, (Point{-39, 0}));  // clockwise side of a hand pointing down
-    EXPECT_EQ(six.back, (Point{0, 39}));
-
-    const HandPoints nine = ComputeHandPoints(kHourHand, 270);
-    EXPECT_EQ(nine.tip, (Point{-319, 0}));
-    EXPECT_EQ(nine.right, (Point{0, 39}));
-}
-
-TEST(FaceGeometryHands, MinuteHandAtFifteenMinutes) {
-    const HandPoints hand = ComputeHandPoints(kMinuteHand, HandAnglesFor(0, 15, 0).minute);
-    EXPECT_EQ(hand.tip, (Point{439, 0}));
-    EXPECT_EQ(hand.right, (Point{0, -36}));
-    EXPECT_EQ(hand.left, (Point{0, 36}));
+TEST(FaceGeometryHands, KitePointsTruncateTowardZero) {
+    using Part = Point HandPoints::*;
+    const Part tip = &HandPoints::tip, right = &HandPoints::right, back = &HandPoints::back, left = &HandPoints::left;
+    const int quarterPast = HandAnglesFor(0, 15, 0).minute;
+    const struct Case {
+        HandShape hand;
+        int angle;
+        Part part;
+        Point expected;
+    } cases[] = {// The hour hand at twelve is a kite on the vertical axis; at three, six and nine it
+                 // falls one unit short. The right point is the clockwise side.
+                 {kHourHand, 0, tip, {0, 320}},
+                 {kHourHand, 0, right, {40, 0}},
+                 {kHourHand, 0, back, {0, -40}},
+                 {kHourHand, 0, left, {-40, 0}},
+                 {kHourHand, 90, tip, {319, 0}},
+                 {kHourHand, 90, right, {0, -39}},
+                 {kHourHand, 90, back, {-39, 0}},
+                 {kHourHand, 90, left, {0, 39}},
+                 {kHourHand, 180, tip, {0, -319}},
+                 {kHourHand, 180, right, {-39, 0}},
+                 {kHourHand, 180, back, {0, 39}},
+                 {kHourHand, 270, tip, {-319, 0}},
+                 {kHourHand, 270, right, {0, 39}},
+                 {kMinuteHand, quarterPast, tip, {439, 0}},
+                 {kMinuteHand, quarterPast, right, {0, -36}},
+                 {kMinuteHand, quarterPast, left, {0, 36}},
+                 // 440 x sin(45 deg) = 311.13 in each quadrant, with the sign of the quadrant.
+                 {kMinuteHand, 45, tip, {311, 311}},
+                 {kMinuteHand, 135, tip, {311, -311}},
+                 {kMinuteHand, 225, tip, {-311, -311}},
+                 {kMinuteHand, 315, tip, {-311, 311}},
+                 // -311 / 12 = -25.9 is cut to -25, not floored to -26.
+                 {kMinuteHand, 45, back, {-25, -25}},
+                 // A zero divisor collapses the kite instead of dividing.
+                 {{100, 0}, 30, back, {0, 0}},
+                 {{100, 0}, 30, right, {0, 0}},
+                 {{100, 0}, 30, left, {0, 0}}};
+    for (const Case& c : cases)
+        EXPECT_EQ(ComputeHandPoints(c.hand, c.angle).*c.part, c.expected) << c.hand.length << " at " << c.angle;
+    EXPECT_EQ(ComputeSecondHandPoints({100, 0}, 30).back, (Point{0, 0}));
 }
 
 TEST(FaceGeometryHands, SecondHandAtFifteenSeconds) {
     const SecondHandPoints hand = ComputeSecondHandPoints(kSecondHand, HandAnglesFor(0, 0, 15).second);
     EXPECT_EQ(hand.tip, (Point{449, 0}));
     EXPECT_EQ(hand.back, (Point{-56, 0}));
-}
-
-TEST(FaceGeometryHands, TruncationGoesTowardZeroInEveryQuadrant) {
-    // 440 x sin(45 deg) = 311.13 in each quadrant, with the sign of the quadrant.
-    EXPECT_EQ(ComputeHandPoints(kMinuteHand, 45).tip, (Point{311, 311}));
-    EXPECT_EQ(ComputeHandPoints(kMinuteHand, 135).tip, (Point{311, -311}));
-    EXPECT_EQ(ComputeHandPoints(kMinuteHand, 225).tip, (Point{-311, -311}));
-    EXPECT_EQ(ComputeHandPoints(kMinuteHand, 315).tip, (Point{-311, 311}));
-    // -311 / 12 = -25.9 is cut to -25, not floored to -26.
-    EXPECT_EQ(ComputeHandPoints(kMinuteHand, 45).back, (Point{-25, -25}));
 }
 
 TEST(FaceGeometryHands, EveryAngleGivesAKiteOfTheHandsLength) {
@@ -89,31 +88,20 @@ TEST(FaceGeometryHands, SecondHandMatchesTheKitesTipAndBack) {
     }
 }
 
-TEST(FaceGeometryHands, ZeroDivisorCollapsesTheKiteInsteadOfDividing) {
-    const HandPoints hand = ComputeHandPoints({100, 0}, 30);
-    EXPECT_EQ(hand.back, (Point{0, 0}));
-    EXPECT_EQ(hand.right, (Point{0, 0}));
-    EXPECT_EQ(hand.left, (Point{0, 0}));
-    EXPECT_EQ(ComputeSecondHandPoints({100, 0}, 30).back, (Point{0, 0}));
-}
-
-TEST(FaceGeometryHandAngles, HalfPastTwelveAndOneMinuteLater) {
-    EXPECT_EQ(HandAnglesFor(0, 30, 0).hour, 15);
-    EXPECT_EQ(HandAnglesFor(0, 31, 0).hour, 15);
-    EXPECT_EQ(HandAnglesFor(0, 32, 0).hour, 16);
-}
-
-TEST(FaceGeometryHandAngles, TwelveAndZeroAreTheSameHour) {
-    EXPECT_EQ(HandAnglesFor(12, 0, 0).hour, 0);
-    EXPECT_EQ(HandAnglesFor(0, 0, 0).hour, 0);
+TEST(FaceGeometryHandAngles, HalfPastTwelveTwelveAndZeroAndTheLastMinuteOfTheDial) {
+    using Part = int HandAngles::*;
+    const struct Case {
+        int hour, minute, second;
+        Part part;
+        int expected;
+    } cases[] = {{0, 30, 0, &HandAngles::hour, 15},      {0, 31, 0, &HandAngles::hour, 15},
+                 {0, 32, 0, &HandAngles::hour, 16},      {12, 0, 0, &HandAngles::hour, 0},
+                 {0, 0, 0, &HandAngles::hour, 0},        {11, 59, 59, &HandAngles::hour, 359},
+                 {11, 59, 59, &HandAngles::minute, 354}, {11, 59, 59, &HandAngles::second, 354}};
+    for (const Case& c : cases)
+        EXPECT_EQ(HandAnglesFor(c.hour, c.minute, c.second).*c.part, c.expected)
+            << c.hour << ":" << c.minute << ":" << c.second;
     EXPECT_EQ(HandAnglesFor(12, 59, 0).hour, HandAnglesFor(0, 59, 0).hour);
-}
-
-TEST(FaceGeometryHandAngles, LastMinuteOfTheDial) {
-    const HandAngles angles = HandAnglesFor(11, 59, 59);
-    EXPECT_EQ(angles.hour, 359);
-    EXPECT_EQ(angles.minute, 354);
-    EXPECT_EQ(angles.second, 354);
 }
 
 // ---- Roman numerals ----------------------------------------------------------------------
@@ -124,11 +112,8 @@ std::wstring RomanNumeral(int value) {
         const wchar_t* text;
     } kParts[] = {{10, L"X"}, {9, L"IX"}, {5, L"V"}, {4, L"IV"}, {1, L"I"}};
     std::wstring text;
-    for (const auto& part : kParts) {
-        for (; value >= part.value; value -= part.value) {
-            text += part.text;
-        }
-    }
+    for (const auto& part : kParts)
+        for (; value >= part.value; value -= part.value) text += part.text;
     return text;
 }
 
@@ -156,39 +141,39 @@ TEST(FaceGeometryNumerals, PaleCopyLiesRightAndBelow) {
     EXPECT_EQ(PaleCopyPoint({-225, -390}), (Point{-219, -396}));
 }
 
-TEST(FaceGeometryNumerals, FontHeightAt96Dpi) {
-    EXPECT_EQ(NumeralFontHeight(20, 96), 107);    // 106.67
-    EXPECT_EQ(NumeralFontHeight(-20, 96), -107);  // character height from a font dialog
-    EXPECT_EQ(NumeralFontHeight(0, 96), 0);
-    EXPECT_EQ(NumeralFontHeight(20, 144), 160);
+TEST(FaceGeometryNumerals, FontHeightScalesWithTheDpiAndTooLargeGivesMinusOne) {
+    const struct {
+        int height, dpi, expected;
+    } cases[] = {{20, 96, 107} /* 106.67 */,
+                 {-20, 96, -107} /* a character height from a font dialog */,
+                 {0, 96, 0},
+                 {20, 144, 160},
+                 {INT_MAX / 2, 96, -1},
+                 {INT_MIN / 2, 96, -1}};
+    for (const auto& c : cases) EXPECT_EQ(NumeralFontHeight(c.height, c.dpi), c.expected) << c.height << " " << c.dpi;
 }
 
-TEST(FaceGeometryNumerals, FontHeightTooLargeToScaleGivesMinusOne) {
-    EXPECT_EQ(NumeralFontHeight(INT_MAX / 2, 96), -1);
-    EXPECT_EQ(NumeralFontHeight(INT_MIN / 2, 96), -1);
-}
-
-TEST(FaceGeometryMulDiv, RoundsToNearestWithHalvesAwayFromZero) {
-    EXPECT_EQ(MulDivRounded(1, 1, 2), 1);
-    EXPECT_EQ(MulDivRounded(-1, 1, 2), -1);
-    EXPECT_EQ(MulDivRounded(1, -1, 2), -1);
-    EXPECT_EQ(MulDivRounded(-1, -1, 2), 1);
-    EXPECT_EQ(MulDivRounded(3, 1, -2), -2);
-    EXPECT_EQ(MulDivRounded(-3, 1, -2), 2);
-    EXPECT_EQ(MulDivRounded(5, 1, 3), 2);    // 1.67
-    EXPECT_EQ(MulDivRounded(4, 1, 3), 1);    // 1.33
-    EXPECT_EQ(MulDivRounded(-5, 1, 3), -2);  // -1.67
-    EXPECT_EQ(MulDivRounded(-4, 1, 3), -1);  // -1.33
-    EXPECT_EQ(MulDivRounded(0, -7, 3), 0);
-}
-
-TEST(FaceGeometryMulDiv, WideIntermediateAndFailures) {
-    EXPECT_EQ(MulDivRounded(INT_MAX, INT_MAX, INT_MAX), INT_MAX);
-    EXPECT_EQ(MulDivRounded(INT_MIN, 2, 2), INT_MIN);
-    EXPECT_EQ(MulDivRounded(1 << 20, 1 << 20, 1 << 10), 1 << 30);
-    EXPECT_EQ(MulDivRounded(INT_MAX, 2, 1), -1);
-    EXPECT_EQ(MulDivRounded(INT_MIN, 2, 1), -1);
-    EXPECT_EQ(MulDivRounded(5, 5, 0), -1);
+TEST(FaceGeometryMulDiv, RoundsHalvesAwayFromZeroWithAWideIntermediateAndFails) {
+    const struct {
+        int a, b, c, expected;
+    } cases[] = {{1, 1, 2, 1},
+                 {-1, 1, 2, -1},
+                 {1, -1, 2, -1},
+                 {-1, -1, 2, 1},
+                 {3, 1, -2, -2},
+                 {-3, 1, -2, 2},
+                 {5, 1, 3, 2},    // 1.67
+                 {4, 1, 3, 1},    // 1.33
+                 {-5, 1, 3, -2},  // -1.67
+                 {-4, 1, 3, -1},  // -1.33
+                 {0, -7, 3, 0},
+                 {INT_MAX, INT_MAX, INT_MAX, INT_MAX},
+                 {INT_MIN, 2, 2, INT_MIN},
+                 {1 << 20, 1 << 20, 1 << 10, 1 << 30},
+                 {INT_MAX, 2, 1, -1},  // failures
+                 {INT_MIN, 2, 1, -1},
+                 {5, 5, 0, -1}};
+    for (const auto& c : cases) EXPECT_EQ(MulDivRounded(c.a, c.b, c.c), c.expected) << c.a << " " << c.b << " " << c.c;
 }
 
 // ---- Window shape ------------------------------------------------------------------------
@@ -197,9 +182,7 @@ TEST(FaceGeometryMulDiv, WideIntermediateAndFailures) {
 // box shortened by one pixel at the right and bottom.
 bool Covers(const RegionPiece& piece, int x, int y) {
     const Rect& r = piece.bounds;
-    if (piece.shape == RegionShape::Rectangle) {
-        return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
-    }
+    if (piece.shape == RegionShape::Rectangle) return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
     const double rx = (r.right - 1 - r.left) / 2.0;
     const double ry = (r.bottom - 1 - r.top) / 2.0;
     const double dx = (x + 0.5 - (r.left + rx)) / rx;
@@ -208,32 +191,25 @@ bool Covers(const RegionPiece& piece, int x, int y) {
 }
 
 bool RegionCovers(int x, int y) {
-    for (const RegionPiece& piece : kWindowRegionPieces) {
-        if (Covers(piece, x, y)) {
-            return true;
-        }
-    }
+    for (const RegionPiece& piece : kWindowRegionPieces)
+        if (Covers(piece, x, y)) return true;
     return false;
 }
 
 TEST(FaceGeometryRegion, CornerPixelsAreCutAndEdgeMiddlesKept) {
-    EXPECT_FALSE(RegionCovers(0, 0));
-    EXPECT_FALSE(RegionCovers(164, 0));
-    EXPECT_FALSE(RegionCovers(0, 421));
-    EXPECT_FALSE(RegionCovers(164, 421));
-    EXPECT_TRUE(RegionCovers(82, 0));
-    EXPECT_TRUE(RegionCovers(82, 421));
-    EXPECT_TRUE(RegionCovers(0, 211));
-    EXPECT_TRUE(RegionCovers(164, 211));
+    const struct {
+        int x, y;
+        bool covered;
+    } cases[] = {{0, 0, false}, {164, 0, false}, {0, 421, false}, {164, 421, false},
+                 {82, 0, true}, {82, 421, true}, {0, 211, true},  {164, 211, true}};
+    for (const auto& c : cases) EXPECT_EQ(RegionCovers(c.x, c.y), c.covered) << c.x << ", " << c.y;
 }
 
 TEST(FaceGeometryRegion, OnlyTheFourCornersAreCut) {
     int cut = 0;
     for (int y = 0; y < kClockWindowHeight; ++y) {
         for (int x = 0; x < kClockWindowWidth; ++x) {
-            if (RegionCovers(x, y)) {
-                continue;
-            }
+            if (RegionCovers(x, y)) continue;
             ++cut;
             const bool nearVerticalEdge = x < 9 || x >= kClockWindowWidth - 9;
             const bool nearHorizontalEdge = y < 9 || y >= kClockWindowHeight - 9;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <utility>
 
 #include "TextCodecIconv.h"
 #include "content/TextCodec.h"
@@ -37,50 +38,40 @@ std::u32string Decode32(std::string_view bytes) { return Utf8ToUtf32(bytes); }
 
 }  // namespace
 
-TEST(TextCodecUtf8Test, DecodesOneToFourByteSequences) {
-    EXPECT_EQ(Decode32("A\xC3\xA9\xE3\x81\x82\xF0\xA0\xAE\xB7"), U"Aé\u3042\U00020BB7");
+TEST(TextCodecUtf8Test, DecodesSequencesAndReplacesInvalidOrCutOnes) {
+    const std::pair<std::string_view, std::u32string_view> cases[] = {
+        {"A\xC3\xA9\xE3\x81\x82\xF0\xA0\xAE\xB7", U"Aé\u3042\U00020BB7"},  // one to four bytes
+        {"\x80", kReplacement},
+        {"\xFF\x61", U"\uFFFDa"},  // 0x61: a
+        {"\xF5\x80", U"\uFFFD\uFFFD"},
+        {"\xC0\xAF", U"\uFFFD\uFFFD"},  // overlong forms, here of '/' and of LF, are not the characters
+        {"\xC0\x8A", U"\uFFFD\uFFFD"},
+        {"\xE0\x80\x8A", U"\uFFFD\uFFFD\uFFFD"},
+        {"\xED\xA0\x80", U"\uFFFD\uFFFD\uFFFD"},  // an encoded surrogate and a value past U+10FFFF
+        {"\xF4\x90\x80\x80", U"\uFFFD\uFFFD\uFFFD\uFFFD"},
+        {"\xE3\x81", kReplacement},    // a cut sequence is one replacement
+        {"\xE3\x81\x41", U"\uFFFDA"},  // 0x41: A
+        {"\xF0\xA0\xAE", kReplacement},
+    };
+    for (auto [bytes, text] : cases) EXPECT_EQ(Decode32(bytes), text) << testing::PrintToString(std::string(bytes));
     EXPECT_EQ(Utf8ToWide("\xE6\x97\xA5\xE6\x9C\xAC"), L"日本");
 }
 
 TEST(TextCodecUtf8Test, SixteenBitUnitsUseSurrogatePairs) {
     EXPECT_EQ(Utf8ToUtf16("\xF0\xA0\xAE\xB7"), (std::u16string{0xD842, 0xDFB7}));
     EXPECT_EQ(Utf8ToUtf16("\xF0\x9F\x98\x80"), (std::u16string{0xD83D, 0xDE00}));
-    EXPECT_EQ(Utf16ToUtf8(std::u16string{0xD842, 0xDFB7}), "\xF0\xA0\xAE\xB7");
 }
 
 TEST(TextCodecUtf8Test, LoneSurrogatesAndValuesPastTheRangeBecomeReplacements) {
-    EXPECT_EQ(Utf16ToUtf8(std::u16string{0xD842}), "\xEF\xBF\xBD");
-    EXPECT_EQ(Utf16ToUtf8(std::u16string{0xDFB7, u'a'}),
-              "\xEF\xBF\xBD"
-              "a");
-    EXPECT_EQ(Utf16ToUtf8(std::u16string{0xD842, u'a'}),
-              "\xEF\xBF\xBD"
-              "a");
+    const std::pair<std::u16string, std::string_view> units[] = {
+        {{0xD842, 0xDFB7}, "\xF0\xA0\xAE\xB7"},  // a pair is one character
+        {{0xD842}, "\xEF\xBF\xBD"},
+        {{0xDFB7, u'a'}, "\xEF\xBF\xBD\x61"},
+        {{0xD842, u'a'}, "\xEF\xBF\xBD\x61"},
+    };
+    for (const auto& [from, to] : units) EXPECT_EQ(Utf16ToUtf8(from), to) << from.size();
     EXPECT_EQ(Utf32ToUtf8(std::u32string{0x110000}), "\xEF\xBF\xBD");
     EXPECT_EQ(Utf32ToUtf8(std::u32string{0xD800}), "\xEF\xBF\xBD");
-}
-
-TEST(TextCodecUtf8Test, InvalidSequencesBecomeReplacements) {
-    EXPECT_EQ(Decode32("\x80"), kReplacement);
-    EXPECT_EQ(Decode32("\xFF"
-                       "a"),
-              U"\uFFFDa");
-    EXPECT_EQ(Decode32("\xF5\x80"), U"\uFFFD\uFFFD");
-    // Overlong forms, here of '/' and of LF, are not the characters.
-    EXPECT_EQ(Decode32("\xC0\xAF"), U"\uFFFD\uFFFD");
-    EXPECT_EQ(Decode32("\xC0\x8A"), U"\uFFFD\uFFFD");
-    EXPECT_EQ(Decode32("\xE0\x80\x8A"), U"\uFFFD\uFFFD\uFFFD");
-    // Encoded surrogates and values past U+10FFFF.
-    EXPECT_EQ(Decode32("\xED\xA0\x80"), U"\uFFFD\uFFFD\uFFFD");
-    EXPECT_EQ(Decode32("\xF4\x90\x80\x80"), U"\uFFFD\uFFFD\uFFFD\uFFFD");
-}
-
-TEST(TextCodecUtf8Test, CutSequenceIsOneReplacement) {
-    EXPECT_EQ(Decode32("\xE3\x81"), kReplacement);
-    EXPECT_EQ(Decode32("\xE3\x81"
-                       "A"),
-              U"\uFFFDA");
-    EXPECT_EQ(Decode32("\xF0\xA0\xAE"), kReplacement);
 }
 
 TEST(TextCodecUtf8Test, RandomBytesDecodeToTextThatEncodesStably) {
@@ -89,9 +80,7 @@ TEST(TextCodecUtf8Test, RandomBytesDecodeToTextThatEncodesStably) {
     std::uniform_int_distribution<int> length(0, 24);
     for (int i = 0; i < 3000; ++i) {
         std::string bytes;
-        for (int n = length(random); n > 0; --n) {
-            bytes.push_back(static_cast<char>(byte(random)));
-        }
+        for (int n = length(random); n > 0; --n) bytes.push_back(static_cast<char>(byte(random)));
         const std::u32string once = Utf8ToUtf32(bytes);
         EXPECT_EQ(Utf8ToUtf32(Utf32ToUtf8(once)), once);
         const std::u16string units = Utf8ToUtf16(bytes);
@@ -109,18 +98,15 @@ TEST(TextCodecIconvTest, DecodesCp932AsAnotherToolWritesIt) {
 
 TEST(TextCodecIconvTest, InvalidBytesBecomeReplacementsAndTheRestSurvives) {
     const IconvCp932Codec codec;
-    EXPECT_EQ(codec.Decode("\x82"), L"\uFFFD");
-    EXPECT_EQ(codec.Decode("a\x82"), L"a\uFFFD");
-    EXPECT_EQ(codec.Decode("\x82 b"), L"\uFFFD b");
-    EXPECT_EQ(codec.Decode("\x82\xA0\x82"), L"あ\uFFFD");
+    const std::pair<std::string_view, std::wstring_view> cases[] = {
+        {"\x82", L"\uFFFD"}, {"a\x82", L"a\uFFFD"}, {"\x82 b", L"\uFFFD b"}, {"\x82\xA0\x82", L"あ\uFFFD"}};
+    for (auto [bytes, text] : cases) EXPECT_EQ(codec.Decode(bytes), text) << testing::PrintToString(std::string(bytes));
 }
 
 TEST(TextCodecIconvTest, EncodeRefusesCharactersOutsideCp932) {
     const IconvCp932Codec codec;
     EXPECT_EQ(codec.Encode(L"あ"), std::optional<std::string>("\x82\xA0"));
-    EXPECT_EQ(codec.Encode(L"𠮷"), std::nullopt);
-    EXPECT_EQ(codec.Encode(L"한"), std::nullopt);
-    EXPECT_EQ(codec.Encode(L"a😀"), std::nullopt);
+    for (const wchar_t* text : {L"𠮷", L"한", L"a😀"}) EXPECT_EQ(codec.Encode(text), std::nullopt);
 }
 
 TEST(TextCodecFileTest, FittingTextIsWrittenInCp932WithCrLf) {

@@ -6,15 +6,10 @@
 #include <optional>
 #include <string>
 
+#include "LittleEndian.h"
 #include "content/WaveHeader.h"
 
 namespace {
-
-std::string Le(std::uint32_t value, int size) {
-    std::string bytes;
-    for (int i = 0; i < size; ++i) bytes.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-    return bytes;
-}
 
 std::string Words(std::initializer_list<std::uint16_t> words) {
     std::string bytes;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "ClockShorthands.h"
 #include "ClockTestSupport.h"
 #include "PixelTestSupport.h"
 #include "clock/CClockDialog.h"
@@ -78,12 +79,8 @@ TEST(ClockFaceTest, EachWeekdayHasItsGlyph) {
 
 TEST(ClockFaceTest, HourHandAtThreeHasItsFillAboveAndItsShadowBelow) {
     TestWorld world;
-    world.WriteProfile(L"BrushR", L"240");
-    world.WriteProfile(L"BrushG", L"30");
-    world.WriteProfile(L"BrushB", L"90");
-    world.time.hour = 15;
-    world.time.minute = 0;
-    world.time.second = 40;
+    With(world, {{L"BrushR", L"240"}, {L"BrushG", L"30"}, {L"BrushB", L"90"}});
+    SetTime(world, 15, 0, 40);
     RunningClock clock(world);
     FaceCanvas canvas;
     clock.Dialog()->PaintFace(canvas.Dc());
@@ -108,8 +105,7 @@ TEST(ClockFaceTest, SecondHandStepsWithoutDisturbingTheFace) {
 
 TEST(ClockFaceTest, WithoutTheSecondHandNothingIsInverted) {
     TestWorld world;
-    world.WriteProfile(L"SecondHand", L"0");
-    RunningClock clock(world);
+    RunningClock clock(With(world, {{L"SecondHand", L"0"}}));
     FaceCanvas canvas;
     clock.Dialog()->PaintFace(canvas.Dc());
     auto before = canvas.Pixels();
@@ -171,9 +167,7 @@ TEST(ClockFaceTest, APictureWithAnImpossibleHeaderGivesTheFallback) {
 
 TEST(ClockFaceTest, NumeralsAreDrawnOnlyWithTheDialFace) {
     TestWorld world;
-    world.time.hour = 6;
-    world.time.minute = 30;
-    world.time.second = 30;  // every hand points down, away from XII
+    SetTime(world, 6, 30, 30);  // every hand points down, away from XII
     FaceCanvas plain;
     FaceCanvas numbered;
     {
@@ -195,9 +189,7 @@ TEST(ClockFaceTest, NumeralsAreDrawnOnlyWithTheDialFace) {
 TEST(ClockFaceTest, EveryPaintDrawsTheSamePixels) {
     TestWorld world;
     world.WriteProfile(L"TitleFace", L"1");
-    world.time.hour = 10;
-    world.time.minute = 8;
-    world.time.second = 37;
+    SetTime(world, 10, 8, 37);
     RunningClock clock(world);
     FaceCanvas first;
     clock.Dialog()->PaintFace(first.Dc());
@@ -208,8 +200,7 @@ TEST(ClockFaceTest, EveryPaintDrawsTheSamePixels) {
 
 TEST(ClockFaceTest, PaintingLeaksNoGdiObject) {
     TestWorld world;
-    world.WriteProfile(L"TitleFace", L"1");
-    RunningClock clock(world);
+    RunningClock clock(With(world, {{L"TitleFace", L"1"}}));
     FaceCanvas canvas;
     clock.Dialog()->PaintFace(canvas.Dc());
     long live = ui::gdi::LiveObjects();

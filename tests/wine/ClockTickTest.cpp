@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "ClockShorthands.h"
 #include "ClockTestSupport.h"
 #include "WineTestSupport.h"
 #include "app/CClockTrayWnd.h"
@@ -15,8 +16,7 @@ namespace {
 
 void Advance(TestWorld& world, int minutes) {
     int total = world.time.hour * 60 + world.time.minute + minutes;
-    world.time.hour = (total / 60) % 24;
-    world.time.minute = total % 60;
+    SetTime(world, (total / 60) % 24, total % 60);
 }
 
 void WriteIllustrations(TestWorld& world, const char* flags) {
@@ -24,42 +24,41 @@ void WriteIllustrations(TestWorld& world, const char* flags) {
     world.folder.WriteData(L"Show.ini", flags);
 }
 
+// One tick at each second from `from` up to `to`, the latter left out.
+void TickSeconds(TestWorld& world, const RunningClock& clock, int from, int to) {
+    for (int second = from; second < to; ++second) {
+        world.time.second = second;
+        clock.Tick();
+    }
+}
+
 // As the tooltip control holds it.
-std::wstring TooltipText(const RunningClock& clock) { return clock.Dialog()->Snapshot().tooltipText; }
+std::wstring TooltipText(const RunningClock& clock) { return Shot(clock).tooltipText; }
 
 TEST(ClockTickTest, TicksWithinTheStartMinuteChangeNothingButTheSeconds) {
     TestWorld world;
     WriteIllustrations(world, "1\r\n1\r\n1\r\n1\r\n");
     RunningClock clock(world);
-    int picture = clock.Dialog()->Snapshot().illustrationIndex;
-    for (int second = 16; second < 60; ++second) {
-        world.time.second = second;
-        clock.Tick();
-    }
-    EXPECT_EQ(clock.Dialog()->Snapshot().illustrationIndex, picture);
-    EXPECT_EQ(clock.Dialog()->Snapshot().pictureChangeCount, 0);
-    EXPECT_EQ(clock.Dialog()->Snapshot().lastDrawn.second, 59);
-    EXPECT_EQ(clock.Dialog()->Snapshot().lastDrawn.minute, 30);
+    int picture = Shot(clock).illustrationIndex;
+    TickSeconds(world, clock, 16, 60);
+    EXPECT_EQ(Shot(clock).illustrationIndex, picture);
+    EXPECT_EQ(Shot(clock).pictureChangeCount, 0);
+    EXPECT_EQ(Shot(clock).lastDrawn.second, 59);
+    EXPECT_EQ(Shot(clock).lastDrawn.minute, 30);
 }
 
 TEST(ClockTickTest, PictureChangesOnEveryFifthMinute) {
     TestWorld world;
     WriteIllustrations(world, "1\r\n1\r\n1\r\n1\r\n");
-    world.WriteProfile(L"UpdateElapse", L"5");
-    RunningClock clock(world);
-    int picture = clock.Dialog()->Snapshot().illustrationIndex;
+    RunningClock clock(With(world, {{L"UpdateElapse", L"5"}}));
+    int picture = Shot(clock).illustrationIndex;
     for (int minute = 1; minute <= 15; ++minute) {
         Advance(world, 1);
         clock.Tick();
         clock.Tick(CClockDialog::kReturnHomeTimer);  // a second tick in the same minute counts nothing
-        int now = clock.Dialog()->Snapshot().illustrationIndex;
-        if (minute % 5 == 0) {
-            EXPECT_NE(now, picture) << minute;
-            EXPECT_EQ(clock.Dialog()->Snapshot().pictureChangeCount, 0);
-        } else {
-            EXPECT_EQ(now, picture) << minute;
-            EXPECT_EQ(clock.Dialog()->Snapshot().pictureChangeCount, minute % 5);
-        }
+        int now = Shot(clock).illustrationIndex;
+        EXPECT_EQ(now != picture, minute % 5 == 0) << minute;  // changed on the fifth, the count restarted
+        EXPECT_EQ(Shot(clock).pictureChangeCount, minute % 5) << minute;
         picture = now;
     }
 }
@@ -68,55 +67,51 @@ TEST(ClockTickTest, OneShownPictureIsNeverLeftOrChanged) {
     TestWorld world;
     WriteIllustrations(world, "0\r\n0\r\n1\r\n0\r\n");
     RunningClock clock(world);
-    EXPECT_EQ(clock.Dialog()->Snapshot().illustrationIndex, 2);
+    EXPECT_EQ(Shot(clock).illustrationIndex, 2);
     for (int minute = 0; minute < 6; ++minute) {
         Advance(world, 1);
         clock.Tick();
-        EXPECT_EQ(clock.Dialog()->Snapshot().illustrationIndex, 2);
+        EXPECT_EQ(Shot(clock).illustrationIndex, 2);
     }
 }
 
 TEST(ClockTickTest, WithoutTimedChangesTheCountNeverAdvances) {
     TestWorld world;
     WriteIllustrations(world, "1\r\n1\r\n1\r\n1\r\n");
-    world.WriteProfile(L"UpdateIllust", L"0");
-    RunningClock clock(world);
-    int picture = clock.Dialog()->Snapshot().illustrationIndex;
+    RunningClock clock(With(world, {{L"UpdateIllust", L"0"}}));
+    int picture = Shot(clock).illustrationIndex;
     for (int minute = 0; minute < 4; ++minute) {
         Advance(world, 1);
         clock.Tick();
     }
-    EXPECT_EQ(clock.Dialog()->Snapshot().pictureChangeCount, 0);
-    EXPECT_EQ(clock.Dialog()->Snapshot().illustrationIndex, picture);
+    EXPECT_EQ(Shot(clock).pictureChangeCount, 0);
+    EXPECT_EQ(Shot(clock).illustrationIndex, picture);
 }
 
 TEST(ClockTickTest, MinutesSpentMinimisedAreNotCounted) {
     TestWorld world;
     WriteIllustrations(world, "1\r\n1\r\n1\r\n1\r\n");
-    world.WriteProfile(L"Minimize", L"1");
-    world.WriteProfile(L"UpdateElapse", L"2");
+    With(world, {{L"Minimize", L"1"}, {L"UpdateElapse", L"2"}});
     StandInTaskbar taskbar;
     world.taskbar = taskbar.Handle();
     RunningClock clock(world);
-    int picture = clock.Dialog()->Snapshot().illustrationIndex;
+    int picture = Shot(clock).illustrationIndex;
     for (int minute = 0; minute < 7; ++minute) {
         Advance(world, 1);
         world.time.second = minute;
         clock.Tick();
     }
-    EXPECT_EQ(clock.Dialog()->Snapshot().pictureChangeCount, 0);
-    EXPECT_EQ(clock.Dialog()->Snapshot().illustrationIndex, picture);
-    EXPECT_EQ(clock.Dialog()->Snapshot().lastDrawn.minute, 37);  // the time is still followed
-    EXPECT_EQ(clock.Dialog()->Snapshot().lastDrawn.second, 6);
+    EXPECT_EQ(Shot(clock).pictureChangeCount, 0);
+    EXPECT_EQ(Shot(clock).illustrationIndex, picture);
+    EXPECT_EQ(Shot(clock).lastDrawn.minute, 37);  // the time is still followed
+    EXPECT_EQ(Shot(clock).lastDrawn.second, 6);
 }
 
 TEST(ClockTickTest, LabelAndTooltipFollowTheSeconds) {
     TestWorld world;
     world.folder.WriteData(L"Illust.ini", Cp932(L"夏の海\r\n"));
     world.WriteProfile(L"CaptionClock", L"1");
-    world.time.hour = 14;
-    world.time.minute = 5;
-    world.time.second = 8;
+    SetTime(world, 14, 5, 8);
     RunningClock clock(world);
     world.time.second = 9;
     clock.Tick();
@@ -126,33 +121,28 @@ TEST(ClockTickTest, LabelAndTooltipFollowTheSeconds) {
 
 TEST(ClockTickTest, WithoutTheSecondHandTheTextsShowMinutesOnly) {
     TestWorld world;
-    world.WriteProfile(L"SecondHand", L"0");
-    world.WriteProfile(L"CaptionClock", L"1");
-    world.time.hour = 0;
-    world.time.minute = 7;
+    With(world, {{L"SecondHand", L"0"}, {L"CaptionClock", L"1"}});
+    SetTime(world, 0, 7);
     RunningClock clock(world);
     world.time.second = 16;
     clock.Tick();
     EXPECT_EQ(Text(clock.Hwnd(), IDC_CLOCK_LABEL), L"午前 12:07");
-    EXPECT_EQ(clock.Dialog()->Snapshot().lastDrawn.second, 15);  // not advanced without the hand
+    EXPECT_EQ(Shot(clock).lastDrawn.second, 15);  // not advanced without the hand
 }
 
 TEST(ClockTickTest, ANewHourRebuildsTheDueList) {
     TestWorld world;
     world.folder.WriteData(L"Message.ini", Cp932(L"昼\r\nNULL\r\n[\r\n]\r\n毎日\r\nNULL\r\n指定の時刻\r\n11:0\r\n"));
-    world.time.hour = 10;
-    world.time.minute = 59;
+    SetTime(world, 10, 59);
     RunningClock clock(world);
-    EXPECT_TRUE(clock.Dialog()->Snapshot().dueList.IsEmpty());
-    world.time.hour = 11;
-    world.time.minute = 0;
-    world.time.second = 0;
+    EXPECT_TRUE(Shot(clock).dueList.IsEmpty());
+    SetTime(world, 11, 0, 0);
     clock.Tick();
-    ASSERT_EQ(clock.Dialog()->Snapshot().dueList.Count(), 1u);
-    EXPECT_EQ(clock.Dialog()->Snapshot().dueList.At(0).Subject, L"昼");
+    ASSERT_EQ(Shot(clock).dueList.Count(), 1u);
+    EXPECT_EQ(Shot(clock).dueList.At(0).Subject, L"昼");
     world.time.hour = 12;
     clock.Tick();
-    EXPECT_TRUE(clock.Dialog()->Snapshot().dueList.IsEmpty());
+    EXPECT_TRUE(Shot(clock).dueList.IsEmpty());
 }
 
 // This thread's visible message windows as (title, caption) pairs, in no particular order.
@@ -174,14 +164,10 @@ TEST(ClockTickTest, AlarmsOfTheStartMinuteWaitForTheirNextTurn) {
                                                  L"毎時A\r\nNULL\r\n[\r\ny\r\n]\r\n毎日\r\nNULL\r\n毎時\r\n31\r\n"
                                                  L"毎時B\r\nNULL\r\n[\r\nz\r\n]\r\n毎週\r\n1\r\n毎時\r\n31\r\n"));
     RunningClock clock(world);
-    for (int second = 16; second < 20; ++second) {
-        world.time.second = second;
-        clock.Tick();
-    }
+    TickSeconds(world, clock, 16, 20);
     EXPECT_TRUE(ShownMessageWindows().empty());
 
-    world.time.minute = 31;
-    world.time.second = 0;
+    SetTime(world, 10, 31, 0);
     clock.Tick();
     clock.Tick(CClockDialog::kReturnHomeTimer);
     auto windows = ShownMessageWindows();
@@ -190,8 +176,7 @@ TEST(ClockTickTest, AlarmsOfTheStartMinuteWaitForTheirNextTurn) {
     EXPECT_EQ(windows[0].second, L"メッセージ (1/2)");
 
     // An open window does not hold back the next hour's firing.
-    world.time.hour = 11;
-    world.time.minute = 30;
+    SetTime(world, 11, 30);
     clock.Tick();
     EXPECT_EQ(ShownMessageWindows().size(), 1u);
     world.time.minute = 31;
@@ -207,13 +192,9 @@ TEST(ClockTickTest, AlarmsAtMinuteZeroOfANewHourOpenInThatMinute) {
     world.folder.WriteData(L"Message.ini",
                            Cp932(L"毎時\r\nNULL\r\n[\r\nx\r\n]\r\n毎日\r\nNULL\r\n毎時\r\n0\r\n"
                                  L"十一時\r\nNULL\r\n[\r\ny\r\n]\r\n毎日\r\nNULL\r\n指定の時刻\r\n11:0\r\n"));
-    world.time.hour = 10;
-    world.time.minute = 59;
-    world.time.second = 59;
+    SetTime(world, 10, 59, 59);
     RunningClock clock(world);
-    world.time.hour = 11;
-    world.time.minute = 0;
-    world.time.second = 0;
+    SetTime(world, 11, 0, 0);
     clock.Tick();
     ASSERT_EQ(ShownMessageWindows().size(), 1u);
     EXPECT_EQ(ShownMessageWindows()[0], (std::pair<std::wstring, std::wstring>{L"毎時", L"メッセージ (1/2)"}));
@@ -232,8 +213,7 @@ TEST(ClockTickTest, MinutesTheTickDidNotSeeOpenTheirAlarmsLateOnceButNotAfterThe
                                             L"毎時\r\nNULL\r\n[\r\ny\r\n]\r\n毎日\r\nNULL\r\n毎時\r\n33\r\n",
                                             932));
     RunningClock clock(world);  // 10:30
-    world.time.hour = 12;       // the machine slept until 12:40
-    world.time.minute = 40;
+    SetTime(world, 12, 40);     // the machine slept until 12:40
     SendMessageW(clock.Hwnd(), WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
     clock.Pump();
     ASSERT_EQ(ShownMessageWindows().size(), 1u);
@@ -248,8 +228,7 @@ TEST(ClockTickTest, MinutesTheTickDidNotSeeOpenTheirAlarmsLateOnceButNotAfterThe
     CloseMessageWindows();
     clock.Pump();
 
-    world.time.hour = 15;  // the user set the clock forward: nothing is made up for
-    world.time.minute = 0;
+    SetTime(world, 15, 0);  // the user set the clock forward: nothing is made up for
     SendMessageW(clock.Hwnd(), WM_TIMECHANGE, 0, 0);
     world.time.second = 1;
     clock.Tick();
@@ -270,16 +249,12 @@ TEST_P(ClockTickChimeTest, ChimesOnTheFullHour) {
     TestWorld world;
     WriteChime(world);
     int hour = GetParam();
-    world.time.hour = (hour + 23) % 24;
-    world.time.minute = 59;
-    world.time.second = 58;
+    SetTime(world, (hour + 23) % 24, 59, 58);
     RunningClock clock(world);
     world.time.second = 59;
     clock.Tick();
     EXPECT_FALSE(clock.Dialog()->SoundPlaying());
-    world.time.hour = hour;
-    world.time.minute = 0;
-    world.time.second = 0;
+    SetTime(world, hour, 0, 0);
     clock.Tick();
     EXPECT_TRUE(clock.Dialog()->SoundPlaying());
     clock.Dialog()->StopEventSound();
@@ -292,15 +267,12 @@ INSTANTIATE_TEST_SUITE_P(ClockTickTest, ClockTickChimeTest, testing::Values(0, 1
 TEST(ClockTickTest, NoChimeInTheStartMinuteNorOffTheHour) {
     TestWorld world;
     WriteChime(world);
-    world.time.hour = 9;
-    world.time.minute = 0;
-    world.time.second = 10;
+    SetTime(world, 9, 0, 10);
     RunningClock clock(world);
     world.time.second = 11;
     clock.Tick();
     EXPECT_FALSE(clock.Dialog()->SoundPlaying());
-    world.time.hour = 10;  // a new hour seen only at minute 1 (the machine slept)
-    world.time.minute = 1;
+    SetTime(world, 10, 1);  // a new hour seen only at minute 1 (the machine slept)
     clock.Tick();
     EXPECT_FALSE(clock.Dialog()->SoundPlaying());
 }
@@ -311,13 +283,10 @@ TEST(ClockTickTest, ChimesAlsoWhileMinimised) {
     world.WriteProfile(L"Minimize", L"1");
     StandInTaskbar taskbar;
     world.taskbar = taskbar.Handle();
-    world.time.hour = 11;
-    world.time.minute = 59;
+    SetTime(world, 11, 59);
     RunningClock clock(world);
     ASSERT_FALSE(IsWindowVisible(clock.Hwnd()));
-    world.time.hour = 12;
-    world.time.minute = 0;
-    world.time.second = 0;
+    SetTime(world, 12, 0, 0);
     clock.Tick();
     EXPECT_TRUE(clock.Dialog()->SoundPlaying());
     clock.Dialog()->StopEventSound();
@@ -340,8 +309,7 @@ TEST(ClockTickTest, TheTickComesJustAfterTheMinuteWhileMinimisedAndTheSecondWhil
     world.time.second = 16;
     clock.Tick();
     EXPECT_EQ(SecondTimerPeriod(world), 60000u - 16000u + 20u);  // 20 ms into the next minute
-    world.time.minute = 31;
-    world.time.second = 0;
+    SetTime(world, 10, 31, 0);
     world.time.millisecond = 20;
     clock.Tick();
     EXPECT_EQ(SecondTimerPeriod(world), 60000u);
@@ -354,16 +322,15 @@ TEST(ClockTickTest, ADayOfTicksRunsInSeconds) {
     TestWorld world;
     WriteIllustrations(world, "1\r\n1\r\n0\r\n1\r\n");
     world.WriteProfile(L"UpdateElapse", L"7");
-    world.time.hour = 0;
-    world.time.minute = 0;
+    SetTime(world, 0, 0);
     RunningClock clock(world);
     int changes = 0;
-    int picture = clock.Dialog()->Snapshot().illustrationIndex;
+    int picture = Shot(clock).illustrationIndex;
     for (int minute = 1; minute <= 24 * 60; ++minute) {
         Advance(world, 1);
         clock.Tick();
-        if (clock.Dialog()->Snapshot().illustrationIndex != picture) ++changes;
-        picture = clock.Dialog()->Snapshot().illustrationIndex;
+        if (Shot(clock).illustrationIndex != picture) ++changes;
+        picture = Shot(clock).illustrationIndex;
         EXPECT_NE(picture, 2);
     }
     EXPECT_EQ(changes, 24 * 60 / 7);

@@ -5,6 +5,7 @@
 
 #include <map>
 
+#include "ClockShorthands.h"
 #include "ClockTestSupport.h"
 #include "WineTestSupport.h"
 #include "app/SingleClock.h"
@@ -21,11 +22,8 @@ TEST(ClockWindowTest, FirstStartUsesTheDefaultsAndTheWorkAreaCentre) {
     RunningClock clock(world);
     ASSERT_TRUE(clock.Alive());
     RECT area = WorkArea();
-    RECT r = WindowRectOf(clock.Hwnd());
-    EXPECT_EQ(r.left, (area.right - area.left) / 2 - 183);
-    EXPECT_EQ(r.top, (area.bottom - area.top) / 2 - 211);
-    EXPECT_EQ(r.right - r.left, 165);
-    EXPECT_EQ(r.bottom - r.top, 422);
+    const LONG left = (area.right - area.left) / 2 - 183, top = (area.bottom - area.top) / 2 - 211;
+    EXPECT_EQ(Sides(WindowRectOf(clock.Hwnd())), Sides({left, top, left + 165, top + 422}));
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(clock.Hwnd(), IDC_CLOCK_LABEL)));
     EXPECT_TRUE(world.messageBoxes.empty());
 
@@ -54,13 +52,7 @@ TEST(ClockWindowTest, ShapeIsRoundedAndControlsSitAlongTheTop) {
         {IDC_CLOCK_CLOSE, {140, 3, 156, 16}},
         {IDC_CLOCK_LABEL, {10, 1, 106, 15}},  // widened to the buttons, so its texts fit at 17 pixels
     };
-    for (const Expected& c : controls) {
-        RECT r = ChildRectInParent(hwnd, c.id);
-        EXPECT_EQ(r.left, c.rect.left) << c.id;
-        EXPECT_EQ(r.top, c.rect.top) << c.id;
-        EXPECT_EQ(r.right, c.rect.right) << c.id;
-        EXPECT_EQ(r.bottom, c.rect.bottom) << c.id;
-    }
+    for (const Expected& c : controls) EXPECT_EQ(Sides(ChildRectInParent(hwnd, c.id)), Sides(c.rect)) << c.id;
     for (int hidden : {IDOK, IDCANCEL, IDCLOSE, IDYES, IDNO}) EXPECT_FALSE(IsWindowVisible(GetDlgItem(hwnd, hidden)));
 }
 
@@ -102,11 +94,7 @@ TEST(ClockWindowTest, EveryProfileKeyRoundTrips) {
 
 TEST(ClockWindowTest, ColourComponentsAreCutTo8BitsAndTheShadowIsDerived) {
     TestWorld world;
-    world.WriteProfile(L"BrushR", L"300");
-    world.WriteProfile(L"BrushG", L"90");
-    world.WriteProfile(L"BrushB", L"3");
-    world.WriteProfile(L"LineR", L"511");
-    RunningClock clock(world);
+    RunningClock clock(With(world, {{L"BrushR", L"300"}, {L"BrushG", L"90"}, {L"BrushB", L"3"}, {L"LineR", L"511"}}));
     const ClockSettings s = clock.Dialog()->Snapshot().settings;
     EXPECT_EQ(s.fillColour, RGB(44, 90, 3));
     EXPECT_EQ(s.shadowColour, RGB(100, 30, 1));
@@ -183,8 +171,7 @@ std::map<UINT, UINT> StatesById(const TrackedMenu& menu) {
 
 TEST(ClockWindowTest, ContextMenuWhenShown) {
     TestWorld world;
-    world.WriteProfile(L"TopMost", L"1");
-    RunningClock clock(world);
+    RunningClock clock(With(world, {{L"TopMost", L"1"}}));
     SendMessageW(clock.Hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(clock.Hwnd()), MAKELPARAM(200, 300));
     ASSERT_EQ(world.menus.size(), 1u);
     const TrackedMenu& menu = world.menus[0];
@@ -204,16 +191,11 @@ TEST(ClockWindowTest, StartsMinimisedIntoTheNotificationArea) {
     StandInTaskbar taskbar;
     TestWorld world;
     world.taskbar = taskbar.Handle();
-    world.WriteProfile(L"Minimize", L"1");
-    world.WriteProfile(L"X", L"300");
-    world.WriteProfile(L"Y", L"200");
-    RunningClock clock(world);
+    RunningClock clock(With(world, {{L"Minimize", L"1"}, {L"X", L"300"}, {L"Y", L"200"}}));
     ASSERT_TRUE(clock.Alive());
     EXPECT_FALSE(IsWindowVisible(clock.Hwnd()));
     RECT r = WindowRectOf(clock.Hwnd());
-    EXPECT_EQ(r.left, 750);
-    EXPECT_EQ(r.top, 570);
-    EXPECT_EQ(r.right - r.left, 0);
+    EXPECT_EQ(Sides(r), Sides({750, 570, 750, r.bottom}));  // no width
     EXPECT_EQ(clock.Dialog()->Snapshot().restorePosition.x, 300);
     EXPECT_EQ(clock.Dialog()->Snapshot().restorePosition.y, 200);
     EXPECT_TRUE(world.messageBoxes.empty());
@@ -272,10 +254,7 @@ TEST(ClockWindowTest, ALogOffSavesEverythingQuietly) {
 
 TEST(ClockWindowTest, StartMinimisedWithoutATaskbarSaysSoAndStaysShown) {
     TestWorld world;
-    world.WriteProfile(L"Minimize", L"1");
-    world.WriteProfile(L"X", L"300");
-    world.WriteProfile(L"Y", L"200");
-    RunningClock clock(world);
+    RunningClock clock(With(world, {{L"Minimize", L"1"}, {L"X", L"300"}, {L"Y", L"200"}}));
     ASSERT_EQ(world.messageBoxes.size(), 1u);
     EXPECT_EQ(world.messageBoxes[0].text, L"タスクバーの取得に失敗しました。");
     EXPECT_EQ(world.messageBoxes[0].caption, L"ぽこみ");
@@ -314,11 +293,9 @@ namespace {
 
 TEST(ClockWindowTest, AbsurdDrawingValuesAreKeptWhereTheFaceIsStillDrawn) {
     TestWorld world;
-    world.WriteProfile(L"Height", L"2147483647");
-    world.WriteProfile(L"FontSize", L"2147483647");
-    world.WriteProfile(L"TitleFace", L"1");
-    world.WriteProfile(L"X", L"2147483647");
-    RunningClock clock(world);
+    RunningClock clock(
+        With(world,
+             {{L"Height", L"2147483647"}, {L"FontSize", L"2147483647"}, {L"TitleFace", L"1"}, {L"X", L"2147483647"}}));
     ASSERT_TRUE(clock.Alive());
     EXPECT_EQ(clock.Dialog()->Snapshot().settings.Height, 422);
     EXPECT_EQ(clock.Dialog()->Snapshot().settings.dialFont.height, 1000);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "ClockShorthands.h"
 #include "ClockTestSupport.h"
 #include "WineTestSupport.h"
 #include "clock/CClockDialog.h"
@@ -10,6 +11,9 @@
 #include "ui/Text.h"
 
 namespace {
+
+const wchar_t* const kDataFiles[] = {L"Illust.ini", L"Show.ini", L"Sound.ini", L"Message.ini"};
+const wchar_t* const kWritten[] = {L"Show.ini", L"Sound.ini", L"Message.ini"};  // the clock never writes the names
 
 void WriteSampleFolder(const TempFolder& folder) {
     folder.WriteData(L"Illust.ini", Cp932(L"春の桜\r\n夏の海\r\n秋の紅葉\r\n"));
@@ -25,30 +29,29 @@ TEST(DataFolderTest, ReadsTheFourFilesAtStart) {
     TestWorld world;
     WriteSampleFolder(world.folder);
     RunningClock clock(world);
-    CClockDialog* dialog = clock.Dialog();
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(dialog->Snapshot().illustrationNames, (std::vector<std::wstring>{L"春の桜", L"夏の海", L"秋の紅葉"}));
-    EXPECT_EQ(dialog->Snapshot().shownFlags, (std::vector<int>{0, 1, 1}));
-    EXPECT_NE(dialog->Snapshot().illustrationIndex, 0);  // only shown pictures are picked
-    EXPECT_EQ(dialog->Snapshot().sounds.List(SoundEvent::Boot), (std::vector<std::wstring>{L"C:\\音\\起動.wav"}));
-    EXPECT_EQ(dialog->Snapshot().sounds.List(SoundEvent::Time), (std::vector<std::wstring>{L"chime.wav"}));
-    ASSERT_EQ(dialog->Snapshot().alarms.Count(), 2u);
-    EXPECT_EQ(dialog->Snapshot().alarms.At(0),
+    ASSERT_NE(clock.Dialog(), nullptr);
+    const ClockSnapshot shot = Shot(clock);
+    EXPECT_EQ(shot.illustrationNames, (std::vector<std::wstring>{L"春の桜", L"夏の海", L"秋の紅葉"}));
+    EXPECT_EQ(shot.shownFlags, (std::vector<int>{0, 1, 1}));
+    EXPECT_NE(shot.illustrationIndex, 0);  // only shown pictures are picked
+    EXPECT_EQ(shot.sounds.List(SoundEvent::Boot), (std::vector<std::wstring>{L"C:\\音\\起動.wav"}));
+    EXPECT_EQ(shot.sounds.List(SoundEvent::Time), (std::vector<std::wstring>{L"chime.wav"}));
+    ASSERT_EQ(shot.alarms.Count(), 2u);
+    EXPECT_EQ(shot.alarms.At(0),
               (AlarmEntry{L"朝会", L"NULL", L"会議室へ\r\n資料を持参", L"毎週", L"1", L"指定の時刻", L"9:30"}));
-    EXPECT_EQ(dialog->Snapshot().alarms.At(1),
-              (AlarmEntry{L"休憩", L"bell.wav", L"", L"毎日", L"NULL", L"毎時", L"0"}));
+    EXPECT_EQ(shot.alarms.At(1), (AlarmEntry{L"休憩", L"bell.wav", L"", L"毎日", L"NULL", L"毎時", L"0"}));
     // 7 December 2026 is a Monday, 10 o'clock: only the hourly entry can fire this hour.
-    ASSERT_EQ(dialog->Snapshot().dueList.Count(), 1u);
-    EXPECT_EQ(dialog->Snapshot().dueList.At(0).Subject, L"休憩");
+    ASSERT_EQ(shot.dueList.Count(), 1u);
+    EXPECT_EQ(shot.dueList.At(0).Subject, L"休憩");
 }
 
 TEST(DataFolderTest, AnEmptyFolderLeavesFourEmptyFiles) {
     TestWorld world;
     RunningClock clock(world);
-    EXPECT_TRUE(clock.Dialog()->Snapshot().illustrationNames.empty());
-    EXPECT_EQ(clock.Dialog()->Snapshot().illustrationIndex, 0);
-    EXPECT_TRUE(clock.Dialog()->Snapshot().alarms.IsEmpty());
-    for (const wchar_t* name : {L"Illust.ini", L"Show.ini", L"Sound.ini", L"Message.ini"}) {
+    EXPECT_TRUE(Shot(clock).illustrationNames.empty());
+    EXPECT_EQ(Shot(clock).illustrationIndex, 0);
+    EXPECT_TRUE(Shot(clock).alarms.IsEmpty());
+    for (const wchar_t* name : kDataFiles) {
         EXPECT_TRUE(world.folder.DataExists(name)) << Utf8(name);
         EXPECT_EQ(world.folder.ReadData(name), "") << Utf8(name);
     }
@@ -60,7 +63,7 @@ TEST(DataFolderTest, NoShownIllustrationStillStarts) {
     world.folder.WriteData(L"Show.ini", "0\r\n0\r\n0\r\n");
     RunningClock clock(world);
     ASSERT_TRUE(clock.Alive());
-    EXPECT_EQ(clock.Dialog()->Snapshot().illustrationIndex, 0);
+    EXPECT_EQ(Shot(clock).illustrationIndex, 0);
 }
 
 TEST(DataFolderTest, SaveAllWritesWhatIsInMemory) {
@@ -68,7 +71,7 @@ TEST(DataFolderTest, SaveAllWritesWhatIsInMemory) {
     WriteSampleFolder(world.folder);
     RunningClock clock(world);
     CClockDialog* dialog = clock.Dialog();
-    SoundTable sounds = dialog->Snapshot().sounds;
+    SoundTable sounds = Shot(clock).sounds;
     sounds.List(SoundEvent::Exit).push_back(L"bye.wav");
     dialog->SetSounds(sounds);
     dialog->SetShownFlags({1, 0, 1});
@@ -92,11 +95,13 @@ TEST(DataFolderTest, SaveAllWritesWhatIsInMemory) {
     // A second start reads back exactly what was saved (the empty sound as "NULL").
     clock.Dialog()->SaveAll();
     RunningClock again(world);
-    ASSERT_EQ(again.Dialog()->Snapshot().alarms.Count(), 1u);
-    EXPECT_EQ(again.Dialog()->Snapshot().alarms.At(0),
+    ASSERT_EQ(Shot(again).alarms.Count(), 1u);
+    EXPECT_EQ(Shot(again).alarms.At(0),
               (AlarmEntry{L"誕生日", L"NULL", L"おめでとう\r\n🎂", L"毎年", L"12/24", L"指定の時刻", L"18:5"}));
-    EXPECT_EQ(again.Dialog()->Snapshot().sounds, sounds);
+    EXPECT_EQ(Shot(again).sounds, sounds);
 }
+
+const std::wstring kOneAlarmLines = L"新しい\r\nNULL\r\n[\r\nx\r\n]\r\n毎日\r\nNULL\r\n毎時\r\n15\r\n";
 
 AlarmList OneAlarm() {
     AlarmList alarms;
@@ -109,24 +114,22 @@ TEST(DataFolderTest, AFailedSaveIsReportedOnceAndMemoryIsKept) {
     WriteSampleFolder(world.folder);
     RunningClock clock(world);
     CClockDialog* dialog = clock.Dialog();
-    AlarmList alarms = dialog->Snapshot().alarms;
+    AlarmList alarms = Shot(clock).alarms;
     alarms.Append(OneAlarm().At(0));
     dialog->SetAlarms(alarms);
     std::string before = world.folder.ReadData(L"Message.ini");
     // Wine as root writes through read-only attributes; a folder in the way of
     // each save's temporary file makes every write fail the same way instead.
-    for (const wchar_t* name : {L"Show.ini", L"Sound.ini", L"Message.ini"})
-        CreateDirectoryW((world.folder.DataPath(name) + L".saving").c_str(), nullptr);
+    for (const wchar_t* name : kWritten) CreateDirectoryW((world.folder.DataPath(name) + L".saving").c_str(), nullptr);
 
     dialog->SaveAll();
     ASSERT_EQ(world.messageBoxes.size(), 1u);
     EXPECT_NE(world.messageBoxes[0].text.find(L"Message.ini"), std::wstring::npos);
-    EXPECT_EQ(dialog->Snapshot().alarms, alarms);
+    EXPECT_EQ(Shot(clock).alarms, alarms);
     EXPECT_EQ(world.folder.ReadData(L"Message.ini"), before);  // the old file is whole
 
     // Once the folder can be written again, the kept lists are saved.
-    for (const wchar_t* name : {L"Show.ini", L"Sound.ini", L"Message.ini"})
-        RemoveDirectoryW((world.folder.DataPath(name) + L".saving").c_str());
+    for (const wchar_t* name : kWritten) RemoveDirectoryW((world.folder.DataPath(name) + L".saving").c_str());
     dialog->SaveAll();
     EXPECT_EQ(world.messageBoxes.size(), 1u);
     EXPECT_NE(world.folder.ReadData(L"Message.ini").find(Cp932(L"新しい")), std::string::npos);
@@ -136,8 +139,7 @@ TEST(DataFolderTest, AMissingDataFolderIsReportedWhenAnEditIsSaved) {
     TestWorld world;
     RunningClock clock(world);
     std::wstring dat = world.folder.Path() + L"dat";
-    for (const wchar_t* name : {L"Illust.ini", L"Show.ini", L"Sound.ini", L"Message.ini"})
-        DeleteFileW(world.folder.DataPath(name).c_str());
+    for (const wchar_t* name : kDataFiles) DeleteFileW(world.folder.DataPath(name).c_str());
     ASSERT_TRUE(RemoveDirectoryW(dat.c_str()));
     clock.Dialog()->SaveAll();
     EXPECT_TRUE(world.messageBoxes.empty());  // nothing to write, nothing lost
@@ -145,10 +147,6 @@ TEST(DataFolderTest, AMissingDataFolderIsReportedWhenAnEditIsSaved) {
     clock.Dialog()->SaveAll();
     EXPECT_EQ(world.messageBoxes.size(), 1u);
 }
-
-}  // namespace
-
-namespace {
 
 TEST(DataFolderTest, AFileThatCannotBeReadIsReportedOnceAndNeverWrittenOver) {
     TestWorld world;
@@ -162,12 +160,12 @@ TEST(DataFolderTest, AFileThatCannotBeReadIsReportedOnceAndNeverWrittenOver) {
     EXPECT_EQ(pauses, 2);  // tried three times
     ASSERT_EQ(world.messageBoxes.size(), 1u);
     EXPECT_NE(world.messageBoxes[0].text.find(world.folder.DataPath(L"Message.ini")), std::wstring::npos);
-    EXPECT_TRUE(clock.Dialog()->Snapshot().alarms.IsEmpty());
+    EXPECT_TRUE(Shot(clock).alarms.IsEmpty());
 
     // An edit made without the file's alarms would replace them: it is refused.
     clock.Dialog()->SetAlarms(OneAlarm());
     clock.Dialog()->SaveAll();
-    EXPECT_TRUE(clock.Dialog()->Snapshot().alarms.IsEmpty());
+    EXPECT_TRUE(Shot(clock).alarms.IsEmpty());
     held.Release();
     EXPECT_EQ(world.folder.ReadData(L"Message.ini"), alarms);
     EXPECT_EQ(world.messageBoxes.size(), 1u);
@@ -175,13 +173,12 @@ TEST(DataFolderTest, AFileThatCannotBeReadIsReportedOnceAndNeverWrittenOver) {
     // Once it can be read, the next minute takes its alarms, and an edit is saved beside them.
     world.time.minute = 31;
     clock.Tick();
-    AlarmList edited = clock.Dialog()->Snapshot().alarms;
+    AlarmList edited = Shot(clock).alarms;
     ASSERT_EQ(edited.Count(), 2u);
     edited.Append(OneAlarm().At(0));
     clock.Dialog()->SetAlarms(edited);
     clock.Dialog()->SaveAll();
-    EXPECT_EQ(world.folder.ReadData(L"Message.ini"),
-              alarms + Cp932(L"新しい\r\nNULL\r\n[\r\nx\r\n]\r\n毎日\r\nNULL\r\n毎時\r\n15\r\n"));
+    EXPECT_EQ(world.folder.ReadData(L"Message.ini"), alarms + Cp932(kOneAlarmLines));
     EXPECT_EQ(world.messageBoxes.size(), 1u);
 }
 
@@ -206,8 +203,8 @@ TEST(DataFolderTest, FilesOtherProgramsHoldOpenAreReadAlongsideThem) {
     world.retryPause = [&] { busy.Release(); };
     RunningClock clock(world);
     EXPECT_TRUE(world.messageBoxes.empty());
-    EXPECT_EQ(clock.Dialog()->Snapshot().alarms.Count(), 2u);
-    EXPECT_EQ(clock.Dialog()->Snapshot().sounds.List(SoundEvent::Time), (std::vector<std::wstring>{L"chime.wav"}));
+    EXPECT_EQ(Shot(clock).alarms.Count(), 2u);
+    EXPECT_EQ(Shot(clock).sounds.List(SoundEvent::Time), (std::vector<std::wstring>{L"chime.wav"}));
 }
 
 TEST(DataFolderTest, EachFileIsWrittenBackInTheFormItCameIn) {
@@ -223,16 +220,16 @@ TEST(DataFolderTest, EachFileIsWrittenBackInTheFormItCameIn) {
     world.folder.WriteData(L"Message.ini", message);
     {
         RunningClock clock(world);
-        EXPECT_EQ(clock.Dialog()->Snapshot().shownFlags, (std::vector<int>{1, 0}));
-        EXPECT_EQ(clock.Dialog()->Snapshot().sounds.List(SoundEvent::Boot), (std::vector<std::wstring>{L"한.wav"}));
-        ASSERT_EQ(clock.Dialog()->Snapshot().alarms.Count(), 1u);
-        EXPECT_EQ(clock.Dialog()->Snapshot().alarms.At(0).Subject.substr(0, 2), L"朝会");
+        EXPECT_EQ(Shot(clock).shownFlags, (std::vector<int>{1, 0}));
+        EXPECT_EQ(Shot(clock).sounds.List(SoundEvent::Boot), (std::vector<std::wstring>{L"한.wav"}));
+        ASSERT_EQ(Shot(clock).alarms.Count(), 1u);
+        EXPECT_EQ(Shot(clock).alarms.At(0).Subject.substr(0, 2), L"朝会");
         // Each list edited in a way its form can hold.
         clock.Dialog()->SetShownFlags({0, 1});
-        SoundTable sounds = clock.Dialog()->Snapshot().sounds;
+        SoundTable sounds = Shot(clock).sounds;
         sounds.List(SoundEvent::Exit).push_back(L"bye.wav");
         clock.Dialog()->SetSounds(sounds);
-        AlarmList alarms = clock.Dialog()->Snapshot().alarms;
+        AlarmList alarms = Shot(clock).alarms;
         alarms.Append(OneAlarm().At(0));
         clock.Dialog()->SetAlarms(alarms);
         clock.Dialog()->SaveAll();
@@ -242,8 +239,7 @@ TEST(DataFolderTest, EachFileIsWrittenBackInTheFormItCameIn) {
     EXPECT_EQ(world.folder.ReadData(L"Sound.ini"), sound +
                                                        "bye.wav\r\n[Time]\r\n[Away]\r\n[Alarm]\r\n[Return]\r\n"
                                                        "[Minimize]\r\n[Restore]\r\n[Update]\r\n");
-    EXPECT_EQ(world.folder.ReadData(L"Message.ini"),
-              message + Cp932(L"新しい\r\nNULL\r\n[\r\nx\r\n]\r\n毎日\r\nNULL\r\n毎時\r\n15\r\n"));
+    EXPECT_EQ(world.folder.ReadData(L"Message.ini"), message + Cp932(kOneAlarmLines));
 }
 
 TEST(DataFolderTest, NoDataFolderAtAllStillStartsAndSaysSoWhenSaving) {
@@ -252,7 +248,7 @@ TEST(DataFolderTest, NoDataFolderAtAllStillStartsAndSaysSoWhenSaving) {
     RunningClock clock(world);
     ASSERT_TRUE(clock.Alive());
     EXPECT_TRUE(world.messageBoxes.empty());  // nothing was lost: nothing is reported yet
-    EXPECT_TRUE(clock.Dialog()->Snapshot().illustrationNames.empty());
+    EXPECT_TRUE(Shot(clock).illustrationNames.empty());
     world.time.minute = 31;
     clock.Tick();
     EXPECT_TRUE(clock.Alive());
@@ -261,17 +257,11 @@ TEST(DataFolderTest, NoDataFolderAtAllStillStartsAndSaysSoWhenSaving) {
     EXPECT_EQ(world.messageBoxes.size(), 1u);
 }
 
-}  // namespace
-
-namespace {
-
 FILETIME WriteTime(const std::wstring& path) {
     WIN32_FILE_ATTRIBUTE_DATA data{};
     GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data);
     return data.ftLastWriteTime;
 }
-
-const wchar_t* const kDataFiles[] = {L"Illust.ini", L"Show.ini", L"Sound.ini", L"Message.ini"};
 
 // What happens to the files on disk while the clock runs is never undone: a record
 // added by hand fires at its minute, and a run without edits writes no data file.
@@ -287,8 +277,7 @@ TEST(DataFolderTest, ARecordAddedByHandFiresAtItsMinuteAndNoFileIsWrittenWithout
         RunningClock clock(world);
         world.folder.WriteData(L"Message.ini", byHand);
         before[3] = WriteTime(world.folder.DataPath(L"Message.ini"));
-        world.time.minute = 31;
-        world.time.second = 0;
+        SetTime(world, 10, 31, 0);
         clock.Tick();
         HWND message = FindMessageWindow(L"手で追加");
         ASSERT_NE(message, nullptr);
@@ -324,7 +313,7 @@ TEST(DataFolderTest, AnEditOverAFileChangedOutsideKeepsBothVersionsAndSaysSo) {
     ASSERT_EQ(world.messageBoxes.size(), 1u);
     EXPECT_NE(world.messageBoxes[0].text.find(world.folder.DataPath(L"Message.ini")), std::wstring::npos);
     EXPECT_NE(world.messageBoxes[0].text.find(world.folder.DataPath(kept)), std::wstring::npos);
-    EXPECT_EQ(clock.Dialog()->Snapshot().alarms, edited.alarms);
+    EXPECT_EQ(Shot(clock).alarms, edited.alarms);
 }
 
 TEST(DataFolderTest, AProfileHeldAtStartIsToldAndNeverWrittenOver) {
@@ -335,7 +324,7 @@ TEST(DataFolderTest, AProfileHeldAtStartIsToldAndNeverWrittenOver) {
     {
         HeldFile held(profile, 0);
         RunningClock clock(world);
-        EXPECT_EQ(clock.Dialog()->Snapshot().settings.Height, 220);  // read as absent
+        EXPECT_EQ(Shot(clock).settings.Height, 220);  // read as absent
         ASSERT_EQ(world.messageBoxes.size(), 1u);
         EXPECT_NE(world.messageBoxes[0].text.find(profile), std::wstring::npos);
         held.Release();

@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "PixelTestSupport.h"
+#include "WineTestSupport.h"
 #include "resource.h"
 #include "ui/BufferDC.h"
 #include "ui/Dialog.h"
@@ -159,10 +160,7 @@ TEST(UiLayerTest, ABufferDrawsOffScreenInTheTargetsCoordinatesAndCopiesTheClipBo
         ui::gdi::BufferDC buffer(target.Dc());
         ASSERT_TRUE(buffer.IsBuffered());
         EXPECT_NE(buffer.Get(), target.Dc());
-        EXPECT_EQ(buffer.Bounds().left, 10);
-        EXPECT_EQ(buffer.Bounds().top, 5);
-        EXPECT_EQ(buffer.Bounds().right, 30);
-        EXPECT_EQ(buffer.Bounds().bottom, 25);
+        EXPECT_EQ(Sides(buffer.Bounds()), Sides({10, 5, 30, 25}));
         RECT all{0, 0, 40, 30};
         HBRUSH red = CreateSolidBrush(kRed);
         FillRect(buffer.Get(), &all, red);

@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
 #include <vector>
 
+#include "ClockShorthands.h"
 #include "ClockTestSupport.h"
 #include "WineTestSupport.h"
 #include "app/CClockTrayWnd.h"
@@ -50,6 +52,10 @@ POINT TopLeft(const RunningClock& clock) {
     return {r.left, r.top};
 }
 
+using Pos = std::pair<LONG, LONG>;
+Pos Where(const RunningClock& clock) { return {TopLeft(clock).x, TopLeft(clock).y}; }
+Pos At(const Step& step) { return {step.x, step.y}; }
+
 void Command(const RunningClock& clock, WORD id) {
     SendMessageW(clock.Hwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
     clock.Pump();
@@ -62,25 +68,21 @@ void Command(const RunningClock& clock, WORD id) {
 TEST(WindowCommandsTest, AlwaysOnTopTogglesTheButtonAndTheProfile) {
     TestWorld world;
     RunningClock clock(world);
-    Command(clock, ID_CMD_TOPMOST);
-    EXPECT_EQ(world.ReadProfile(L"TopMost"), L"1");
-    EXPECT_EQ(clock.Dialog()->Snapshot().settings.TopMost, 1);
-    EXPECT_EQ(clock.Dialog()->Snapshot().topMostIcon, static_cast<UINT>(IDI_TOPMOST_ON));
-    EXPECT_TRUE(clock.Dialog()->Snapshot().topMostChecked);
-    Command(clock, ID_CMD_TOPMOST);
-    EXPECT_FALSE(GetWindowLongW(clock.Hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_EQ(world.ReadProfile(L"TopMost"), L"0");
-    EXPECT_EQ(clock.Dialog()->Snapshot().settings.TopMost, 0);
-    EXPECT_EQ(clock.Dialog()->Snapshot().topMostIcon, static_cast<UINT>(IDI_TOPMOST_OFF));
-    EXPECT_FALSE(clock.Dialog()->Snapshot().topMostChecked);
+    for (bool on : {true, false}) {
+        Command(clock, ID_CMD_TOPMOST);
+        if (!on) EXPECT_FALSE(GetWindowLongW(clock.Hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+        EXPECT_EQ(world.ReadProfile(L"TopMost"), on ? L"1" : L"0");
+        EXPECT_EQ(Shot(clock).settings.TopMost, on ? 1 : 0);
+        EXPECT_EQ(Shot(clock).topMostIcon, static_cast<UINT>(on ? IDI_TOPMOST_ON : IDI_TOPMOST_OFF));
+        EXPECT_EQ(Shot(clock).topMostChecked, on);
+    }
 }
 
 TEST(WindowCommandsTest, StartingTopmostChecksTheButton) {
     TestWorld world;
-    world.WriteProfile(L"TopMost", L"1");
-    RunningClock clock(world);
-    EXPECT_EQ(clock.Dialog()->Snapshot().topMostIcon, static_cast<UINT>(IDI_TOPMOST_ON));
-    EXPECT_TRUE(clock.Dialog()->Snapshot().topMostChecked);
+    RunningClock clock(With(world, {{L"TopMost", L"1"}}));
+    EXPECT_EQ(Shot(clock).topMostIcon, static_cast<UINT>(IDI_TOPMOST_ON));
+    EXPECT_TRUE(Shot(clock).topMostChecked);
 }
 
 // ---- Minimise and restore ------------------------------------------------------------------
@@ -96,21 +98,14 @@ TEST(WindowCommandsTest, MinimiseGlidesIntoTheTaskbarCorner) {
         MoveRecorder recorder(clock.Hwnd());
         Command(clock, ID_CMD_MINIMIZE);
         ASSERT_EQ(recorder.steps.size(), 21u);  // the shrink in place, then 20 glide steps
-        const Step& shrink = recorder.steps[0];
-        EXPECT_EQ(shrink.width, 165);
-        EXPECT_EQ(shrink.height, 18);
-        const Step& first = recorder.steps[1];
-        EXPECT_EQ(first.x, 322);
-        EXPECT_EQ(first.y, 220);
-        EXPECT_EQ(first.width, 165);
-        const Step& last = recorder.steps.back();
-        EXPECT_EQ(last.x, 750);
-        EXPECT_EQ(last.y, 600);
-        EXPECT_EQ(last.width, 32);
-        EXPECT_EQ(last.height, 18);
+        EXPECT_EQ(Pos(recorder.steps[0].width, recorder.steps[0].height), Pos(165, 18));
+        EXPECT_EQ(At(recorder.steps[1]), Pos(322, 220));
+        EXPECT_EQ(recorder.steps[1].width, 165);
+        EXPECT_EQ(At(recorder.steps.back()), Pos(750, 600));
+        EXPECT_EQ(Pos(recorder.steps.back().width, recorder.steps.back().height), Pos(32, 18));
     }
     EXPECT_FALSE(IsWindowVisible(clock.Hwnd()));
-    EXPECT_EQ(clock.Dialog()->Snapshot().settings.Minimize, 1);
+    EXPECT_EQ(Shot(clock).settings.Minimize, 1);
     EXPECT_EQ(world.ReadProfile(L"Minimize"), L"1");
     ASSERT_GT(world.notifications.size(), notificationsBefore);
     EXPECT_TRUE(world.notifications.back().flags & NIF_ICON);
@@ -118,15 +113,12 @@ TEST(WindowCommandsTest, MinimiseGlidesIntoTheTaskbarCorner) {
     MoveRecorder recorder(clock.Hwnd());
     Command(clock, ID_CMD_RESTORE);
     ASSERT_EQ(recorder.steps.size(), 20u);
-    EXPECT_EQ(recorder.steps.front().x, 728);
-    EXPECT_EQ(recorder.steps.front().y, 580);
+    EXPECT_EQ(At(recorder.steps.front()), Pos(728, 580));
     EXPECT_EQ(recorder.steps.front().width, 0);
-    EXPECT_EQ(recorder.steps.back().x, 300);
-    EXPECT_EQ(recorder.steps.back().y, 200);
-    EXPECT_EQ(recorder.steps.back().width, 165);
-    EXPECT_EQ(recorder.steps.back().height, 422);
+    EXPECT_EQ(At(recorder.steps.back()), Pos(300, 200));
+    EXPECT_EQ(Pos(recorder.steps.back().width, recorder.steps.back().height), Pos(165, 422));
     EXPECT_TRUE(IsWindowVisible(clock.Hwnd()));
-    EXPECT_EQ(clock.Dialog()->Snapshot().settings.Minimize, 0);
+    EXPECT_EQ(Shot(clock).settings.Minimize, 0);
     EXPECT_EQ(world.ReadProfile(L"Minimize"), L"0");
 }
 
@@ -166,7 +158,7 @@ TEST(WindowCommandsTest, MinimiseWithoutATaskbarSaysSoAndChangesNothing) {
     EXPECT_EQ(world.messageBoxes[0].text, L"タスクバーの取得に失敗しました。");
     EXPECT_TRUE(IsWindowVisible(clock.Hwnd()));
     EXPECT_EQ(TopLeft(clock).x, 300);
-    EXPECT_EQ(clock.Dialog()->Snapshot().settings.Minimize, 0);
+    EXPECT_EQ(Shot(clock).settings.Minimize, 0);
     EXPECT_EQ(world.ReadProfile(L"Minimize"), L"");  // the profile keeps the state the window is in
 }
 
@@ -182,11 +174,9 @@ TEST(WindowCommandsTest, RestoreWithoutATaskbarStillBringsTheWindowBack) {
     EXPECT_EQ(world.messageBoxes.size(), 1u);
     EXPECT_TRUE(IsWindowVisible(clock.Hwnd()));
     RECT r = WindowRectOf(clock.Hwnd());
-    EXPECT_EQ(r.left, 250);
-    EXPECT_EQ(r.top, 150);
-    EXPECT_EQ(r.right - r.left, 165);
-    EXPECT_EQ(r.bottom - r.top, 422);
-    EXPECT_EQ(clock.Dialog()->Snapshot().settings.Minimize, 0);
+    EXPECT_EQ(Pos(r.left, r.top), Pos(250, 150));
+    EXPECT_EQ(Pos(r.right - r.left, r.bottom - r.top), Pos(165, 422));
+    EXPECT_EQ(Shot(clock).settings.Minimize, 0);
 }
 
 // ---- Evasion --------------------------------------------------------------------------------
@@ -198,23 +188,20 @@ void MouseMove(const RunningClock& clock, int x, int y, WPARAM keys = 0) {
 
 TEST(WindowCommandsTest, EvasionFromTheMiddleNeedsThePointerInTheNarrowBand) {
     TestWorld world;
-    world.WriteProfile(L"Escape", L"1");
-    RunningClock clock(world);
+    RunningClock clock(With(world, {{L"Escape", L"1"}}));
     RECT area = WorkArea();
     MoveWindowTo(clock, 300, 150);
-    MouseMove(clock, 15, 200);
-    EXPECT_EQ(TopLeft(clock).x, 300);
-    MouseMove(clock, 80, 200);
-    EXPECT_EQ(TopLeft(clock).x, 300);
+    for (int x : {15, 80}) {
+        MouseMove(clock, x, 200);
+        EXPECT_EQ(TopLeft(clock).x, 300) << x;
+    }
     MouseMove(clock, 5, 200);
-    EXPECT_EQ(TopLeft(clock).x, area.right - 165);
-    EXPECT_EQ(TopLeft(clock).y, 150);
+    EXPECT_EQ(Where(clock), Pos(area.right - 165, 150));
 }
 
 TEST(WindowCommandsTest, ShiftAloneHoldsTheWindowShiftWithCtrlDoesNot) {
     TestWorld world;
-    world.WriteProfile(L"Escape", L"1");
-    RunningClock clock(world);
+    RunningClock clock(With(world, {{L"Escape", L"1"}}));
     RECT area = WorkArea();
     MoveWindowTo(clock, 300, 150);
     MouseMove(clock, 5, 200, MK_SHIFT);
@@ -229,8 +216,7 @@ TEST(WindowCommandsTest, NoEvasionWhenItIsOff) {
     RunningClock clock(world);
     MoveWindowTo(clock, 300, 150);
     MouseMove(clock, 5, 5);
-    EXPECT_EQ(TopLeft(clock).x, 300);
-    EXPECT_EQ(TopLeft(clock).y, 150);
+    EXPECT_EQ(Where(clock), Pos(300, 150));
 }
 
 struct EvasionCase {
@@ -244,8 +230,7 @@ class WindowCommandsEvasionTest : public testing::TestWithParam<EvasionCase> {};
 
 TEST_P(WindowCommandsEvasionTest, GlidesToTheExpectedEdge) {
     TestWorld world;
-    world.WriteProfile(L"Escape", L"1");
-    RunningClock clock(world);
+    RunningClock clock(With(world, {{L"Escape", L"1"}}));
     RECT area = WorkArea();
     const EvasionCase& c = GetParam();
     int farX = area.right - 165, farY = area.bottom - 422;
@@ -254,8 +239,7 @@ TEST_P(WindowCommandsEvasionTest, GlidesToTheExpectedEdge) {
     MouseMove(clock, c.px, c.py);
     int expectX = c.expectX == -1 ? farX : c.expectX == -2 ? x : c.expectX;
     int expectY = c.expectY == -1 ? farY : c.expectY == -2 ? y : c.expectY;
-    EXPECT_EQ(TopLeft(clock).x, expectX);
-    EXPECT_EQ(TopLeft(clock).y, expectY);
+    EXPECT_EQ(Where(clock), Pos(expectX, expectY));
 }
 
 INSTANTIATE_TEST_SUITE_P(WindowCommandsTest, WindowCommandsEvasionTest,
@@ -274,8 +258,7 @@ INSTANTIATE_TEST_SUITE_P(WindowCommandsTest, WindowCommandsEvasionTest,
 
 TEST(WindowCommandsTest, AWindowHalfOutsideIsPulledIntoTheWorkArea) {
     TestWorld world;
-    world.WriteProfile(L"Escape", L"1");
-    RunningClock clock(world);
+    RunningClock clock(With(world, {{L"Escape", L"1"}}));
     RECT area = WorkArea();
     MoveWindowTo(clock, area.right - 100, 150);
     MouseMove(clock, 80, 200);  // a pointer in the middle: only the pull
@@ -290,8 +273,7 @@ void QuietTicks(const RunningClock& clock, int count) {
 
 TEST(WindowCommandsTest, ReturnsToTheCentreAfterTenQuietTicks) {
     TestWorld world;
-    world.WriteProfile(L"Home", L"1");
-    RunningClock clock(world);
+    RunningClock clock(With(world, {{L"Home", L"1"}}));
     RECT area = WorkArea();
     MoveWindowTo(clock, 10, 20);
     QuietTicks(clock, 9);
@@ -299,26 +281,22 @@ TEST(WindowCommandsTest, ReturnsToTheCentreAfterTenQuietTicks) {
     MoveRecorder recorder(clock.Hwnd());
     QuietTicks(clock, 1);
     EXPECT_EQ(recorder.steps.size(), 29u);  // 30 moves, the first of them to where it stands
-    EXPECT_EQ(TopLeft(clock).x, area.left + (area.right - area.left) / 2 - 82);
-    EXPECT_EQ(TopLeft(clock).y, area.top + (area.bottom - area.top) / 2 - 211);
-    EXPECT_EQ(clock.Dialog()->Snapshot().returnHomeCount, 0);
+    EXPECT_EQ(Where(clock),
+              Pos(area.left + (area.right - area.left) / 2 - 82, area.top + (area.bottom - area.top) / 2 - 211));
+    EXPECT_EQ(Shot(clock).returnHomeCount, 0);
 }
 
 // Home mode 2 with the home point (111, 77).
-void HomeAtThePoint(TestWorld& world) {
-    world.WriteProfile(L"Home", L"2");
-    world.WriteProfile(L"HomeX", L"111");
-    world.WriteProfile(L"HomeY", L"77");
+TestWorld& HomeAtThePoint(TestWorld& world) {
+    return With(world, {{L"Home", L"2"}, {L"HomeX", L"111"}, {L"HomeY", L"77"}});
 }
 
 TEST(WindowCommandsTest, ReturnsToTheHomePointAndStaysThere) {
     TestWorld world;
-    HomeAtThePoint(world);
-    RunningClock clock(world);
+    RunningClock clock(HomeAtThePoint(world));
     MoveWindowTo(clock, 400, 300);
     QuietTicks(clock, 10);
-    EXPECT_EQ(TopLeft(clock).x, 111);
-    EXPECT_EQ(TopLeft(clock).y, 77);
+    EXPECT_EQ(Where(clock), Pos(111, 77));
     MoveRecorder recorder(clock.Hwnd());
     QuietTicks(clock, 15);  // already home: no more moves
     EXPECT_TRUE(recorder.steps.empty());
@@ -326,13 +304,12 @@ TEST(WindowCommandsTest, ReturnsToTheHomePointAndStaysThere) {
 
 TEST(WindowCommandsTest, NoReturnWhileTheButtonIsHeldOrTheWindowIsDisabled) {
     TestWorld world;
-    world.WriteProfile(L"Home", L"1");
-    RunningClock clock(world);
+    RunningClock clock(With(world, {{L"Home", L"1"}}));
     MoveWindowTo(clock, 10, 20);
     world.leftButton = true;
     QuietTicks(clock, 20);
     EXPECT_EQ(TopLeft(clock).x, 10);
-    EXPECT_EQ(clock.Dialog()->Snapshot().returnHomeCount, 0);
+    EXPECT_EQ(Shot(clock).returnHomeCount, 0);
     world.leftButton = false;
     EnableWindow(clock.Hwnd(), FALSE);
     QuietTicks(clock, 20);
@@ -353,8 +330,7 @@ bool TakeOffReturnHomeTimer(const RunningClock& clock) {
 
 TEST(WindowCommandsTest, TheQuietCountRestsPastTheReturnUntilAMove) {
     TestWorld world;
-    HomeAtThePoint(world);
-    RunningClock clock(world);
+    RunningClock clock(HomeAtThePoint(world));
     MoveWindowTo(clock, 400, 300);
     QuietTicks(clock, 10);  // gone home, which starts the count again
     QuietTicks(clock, 10);  // at home: nothing left to count
@@ -369,12 +345,8 @@ TEST(WindowCommandsTest, NoReturnWithoutAHomeOrWhileMinimised) {
     MoveWindowTo(clock, 10, 20);
     QuietTicks(clock, 12);
     EXPECT_EQ(TopLeft(clock).x, 10);
-    EXPECT_EQ(clock.Dialog()->Snapshot().returnHomeCount, 12);  // keeps rising without further attempts
+    EXPECT_EQ(Shot(clock).returnHomeCount, 12);  // keeps rising without further attempts
 }
-
-}  // namespace
-
-namespace {
 
 TEST(WindowCommandsTest, TheAboutBoxDisablesTheClockAndShowsTheDialogIcon) {
     TestWorld world;
@@ -404,9 +376,7 @@ TEST(WindowCommandsTest, TheAboutBoxDisablesTheClockAndShowsTheDialogIcon) {
 
 const MonitorArea kPrimary{{0, 0, 1024, 768}, {0, 0, 1024, 738}, true};
 const MonitorArea kRight{{1024, 0, 2304, 1024}, {1024, 0, 2304, 984}};
-const POINT kPrimaryDefault{1024 / 2 - 183, 738 / 2 - 211};
-
-bool IsAt(const RunningClock& clock, POINT p) { return TopLeft(clock).x == p.x && TopLeft(clock).y == p.y; }
+const Pos kPrimaryDefault{1024 / 2 - 183, 738 / 2 - 211};
 
 bool Inside(const RECT& r, const Rect& area) {
     return r.left >= area.left && r.top >= area.top && r.right <= area.right && r.bottom <= area.bottom;
@@ -430,14 +400,11 @@ RECT ModalRect(
 TEST(WindowCommandsTest, OnASecondMonitorTheClockAndItsBoxesKeepToIt) {
     TestWorld world;
     world.monitors = MonitorLayout{kPrimary, kRight};
-    world.WriteProfile(L"X", L"1500");
-    world.WriteProfile(L"Y", L"300");
-    world.WriteProfile(L"Home", L"1");
-    RunningClock clock(world);
-    EXPECT_TRUE(IsAt(clock, {1500, 300}));
+    RunningClock clock(With(world, {{L"X", L"1500"}, {L"Y", L"300"}, {L"Home", L"1"}}));
+    EXPECT_EQ(Where(clock), Pos(1500, 300));
     MoveWindowTo(clock, 1100, 20);
     QuietTicks(clock, 10);
-    EXPECT_TRUE(IsAt(clock, {1024 + 640 - 82, 492 - 211}));  // the centre of its own monitor
+    EXPECT_EQ(Where(clock), Pos(1024 + 640 - 82, 492 - 211));  // the centre of its own monitor
     EXPECT_TRUE(Inside(ModalRect(clock, ID_CMD_ABOUT), kRight.workArea));
     RECT options = ModalRect(clock, ID_CMD_OPTIONS, [](HWND sheet) {
         PropSheet_SetCurSelByID(sheet, IDD_OPTION_PLACE);
@@ -451,7 +418,7 @@ TEST(WindowCommandsTest, OnASecondMonitorTheClockAndItsBoxesKeepToIt) {
 
     world.monitors = MonitorLayout{kPrimary};  // the second monitor is unplugged
     SendMessageW(clock.Hwnd(), WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768));
-    EXPECT_TRUE(IsAt(clock, kPrimaryDefault));
+    EXPECT_EQ(Where(clock), kPrimaryDefault);
 }
 
 TEST(WindowCommandsTest, PositionsOffEveryMonitorGiveWayToThePrimaryDefault) {
@@ -459,19 +426,15 @@ TEST(WindowCommandsTest, PositionsOffEveryMonitorGiveWayToThePrimaryDefault) {
     TestWorld world;
     world.taskbar = taskbar.Handle();
     world.monitors = MonitorLayout{kPrimary};
-    world.WriteProfile(L"X", L"5000");
-    world.WriteProfile(L"Y", L"5000");
-    world.WriteProfile(L"Minimize", L"1");
-    world.WriteProfile(L"Home", L"2");
-    world.WriteProfile(L"HomeX", L"2000000000");
-    RunningClock clock(world);
+    RunningClock clock(With(
+        world, {{L"X", L"5000"}, {L"Y", L"5000"}, {L"Minimize", L"1"}, {L"Home", L"2"}, {L"HomeX", L"2000000000"}}));
     Command(clock, ID_CMD_RESTORE);
-    EXPECT_TRUE(IsAt(clock, kPrimaryDefault));
+    EXPECT_EQ(Where(clock), kPrimaryDefault);
     MoveWindowTo(clock, -100, 20);  // half off the screen: stays where the user put it
     SendMessageW(clock.Hwnd(), WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768));
-    EXPECT_TRUE(IsAt(clock, {-100, 20}));
+    EXPECT_EQ(Where(clock), Pos(-100, 20));
     QuietTicks(clock, 10);  // a home point on no monitor
-    EXPECT_TRUE(IsAt(clock, kPrimaryDefault));
+    EXPECT_EQ(Where(clock), kPrimaryDefault);
 }
 
 }  // namespace

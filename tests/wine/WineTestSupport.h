@@ -5,6 +5,7 @@
 #pragma once
 #include <windows.h>
 
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -116,6 +117,8 @@ void ClickAt(HWND hwnd, int x, int y);  // the left button pressed and released 
 // ---- Where windows stand --------------------------------------------------------------------
 
 RECT WindowRectOf(HWND hwnd);
+// Left, top, right and bottom, to compare a rectangle's sides in one check.
+inline std::array<LONG, 4> Sides(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 RECT RectIn(HWND parent, HWND child);
 inline RECT ChildRectInParent(HWND parent, int id) { return RectIn(parent, GetDlgItem(parent, id)); }
 SIZE ClientSize(HWND hwnd);
