@@ -11,7 +11,8 @@ std::optional<std::wstring> ReadRegistryText(const RegistryKey& key, const std::
             return std::nullopt;
         std::wstring text(bytes / sizeof(wchar_t) + 1, L'\0');
         bytes = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-        const LSTATUS status = RegGetValueW(key.root, key.path.c_str(), name.c_str(), kFlags, nullptr, text.data(), &bytes);
+        const LSTATUS status =
+            RegGetValueW(key.root, key.path.c_str(), name.c_str(), kFlags, nullptr, text.data(), &bytes);
         if (status == ERROR_MORE_DATA) continue;
         if (status != ERROR_SUCCESS) return std::nullopt;
         text.resize(wcsnlen(text.c_str(), bytes / sizeof(wchar_t)));
