@@ -22,7 +22,8 @@ mkdir -p "$out/corpus"
 sources=(
   tests/fuzz/DataFilesFuzz.cpp
   tests/host/TextCodecIconv.cpp
-  src/alarms/AlarmEntry.cpp
+  src/content/AlarmEntry.cpp
+  src/content/DecimalText.cpp
   src/alarms/AlarmFields.cpp
   src/alarms/AlarmRules.cpp
   src/alarms/AlarmSchedule.cpp
