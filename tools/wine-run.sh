@@ -37,7 +37,7 @@ fi
 
 # Make the prefix once (and again when its settings below change); the lock
 # keeps parallel tests from racing on it.
-prefix_version=5
+prefix_version=6
 (
   flock 8
   if [ "$(cat "$prefix/.ready" 2>/dev/null)" != "$prefix_version${dpi:+ dpi $dpi}" ]; then
@@ -58,6 +58,10 @@ prefix_version=5
     wine reg add "$replace" /v 'ＭＳ 明朝' /d 'IPAMincho' /f >/dev/null 2>&1 || true
     # The dial's standard face is Times New Roman: Liberation Serif has its metrics.
     wine reg add "$replace" /v 'Times New Roman' /d 'Liberation Serif' /f >/dev/null 2>&1 || true
+    # Wine draws the caption buttons with its symbol font Marlett, which this Wine finds
+    # only in the prefix's Fonts folder (not in /usr/share/wine/fonts, where fonts-wine puts it).
+    marlett=/usr/share/wine/fonts/marlett.ttf
+    [ -f "$marlett" ] && cp -f "$marlett" "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
     # A crash ends the process at once instead of waiting in the debugger.
     wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d '' /f >/dev/null 2>&1 || true
     wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Auto /d 0 /f >/dev/null 2>&1 || true
