@@ -67,9 +67,9 @@ TEST(AlarmListRowsTest, RowsKeepTheirOrderThroughAddEditAndRemove) {
     };
     rows.Fill(list);
     EXPECT_EQ(order(), L"a#1 a#3 b#2 c#0 ");
-    EXPECT_EQ(rows.Insert(AlarmEntry{L"a", L"NULL", L"#4"}), 2u);
-    rows.Replace(0, AlarmEntry{L"z", L"NULL", L"#1"});
-    EXPECT_EQ(rows.Insert(AlarmEntry{L"b", L"NULL", L"#5"}), 4u);
+    EXPECT_EQ(rows.Insert(AlarmEntry{L"a", L"NULL", L"#4", {}, {}, {}, {}}), 2u);
+    rows.Replace(0, AlarmEntry{L"z", L"NULL", L"#1", {}, {}, {}, {}});
+    EXPECT_EQ(rows.Insert(AlarmEntry{L"b", L"NULL", L"#5", {}, {}, {}, {}}), 4u);
     rows.Remove(1);
     EXPECT_EQ(order(), L"z#1 a#4 b#2 b#5 c#0 ");
     EXPECT_EQ(RowTextOf(list.At(0), 1), L"毎時5分");

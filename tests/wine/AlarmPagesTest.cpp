@@ -453,7 +453,8 @@ TEST_F(AlarmPagesTest, AScheduleBoxThatHoldsNoNumberIsRefused) {
         },
         [&] { Click(m_sheet, IDOK); },
     });
-    EXPECT_EQ(File(), std::string(kUtf8Mark) + "会議\r\nNULL\r\n[\r\n資料\r\n]\r\n毎日\r\nNULL\r\n指定の時刻\r\n30:5\r\n");
+    EXPECT_EQ(File(),
+              std::string(kUtf8Mark) + "会議\r\nNULL\r\n[\r\n資料\r\n]\r\n毎日\r\nNULL\r\n指定の時刻\r\n30:5\r\n");
 }
 
 }  // namespace
