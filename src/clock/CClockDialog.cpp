@@ -267,10 +267,10 @@ void CClockDialog::OnDpiChanged(int dpi, const RECT& suggested) {
     LayOutCaptionButtons();
     LayOutLabel();
     CreateLabelFont();
+    ApplyWindowShape();               // minimised too: the restore glide ends at the new size
     if (m_settings.Minimize) return;  // hidden: it takes its size when it is restored
     SetWindowPos(m_hwnd, nullptr, suggested.left, suggested.top, WindowSize().width, WindowSize().height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    ApplyWindowShape();
     ui::RedrawNow(m_hwnd);
 }
 

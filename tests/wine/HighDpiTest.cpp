@@ -135,6 +135,23 @@ TEST(HighDpiTest, TheFaceIsThe96DpiFaceScaledAndComesBackAfterAMove) {
     }
 }
 
+// The scale changed while the clock sat in the notification area: it comes back whole.
+TEST(HighDpiTest, AClockMinimisedThroughAScaleChangeComesBackAtTheNewSize) {
+    StandInTaskbar taskbar;
+    TestWorld world;
+    world.taskbar = taskbar.Handle();
+    world.WriteProfile(L"Minimize", L"1");
+    RunningClock clock(world);
+    const DpiScale large{2 * kDesignDpi};
+    MoveToDpi(clock, large.dpi);
+    SendMessageW(clock.Hwnd(), WM_COMMAND, ID_CMD_RESTORE, 0);
+    clock.Pump();
+    const RECT window = WindowRectOf(clock.Hwnd());
+    EXPECT_EQ(window.right - window.left, large.Px(165));
+    EXPECT_EQ(window.bottom - window.top, large.Px(422));
+    EXPECT_TRUE(InRegion(clock.Hwnd(), large.Px(82), large.Px(421)));  // the shape reaches the bottom
+}
+
 TEST(HighDpiTest, TheLabelShowsEveryTextWhole) {
     TestWorld world;
     world.WriteProfile(L"CaptionClock", L"1");
