@@ -92,6 +92,18 @@ protected:
     }
     std::string File() const { return m_world.folder.ReadData(L"Message.ini"); }
 
+    // The add-alarm wizard over the sheet, found and past its first page.
+    void PassWizardWelcome(HWND& wizard) {
+        wizard = OwnedWindow(m_sheet);
+        ASSERT_NE(wizard, nullptr);
+        Click(wizard, ui::kNextButton);
+    }
+    static void FillWizardTexts(HWND wizard, const wchar_t* subject, const wchar_t* message) {
+        Type(CurrentPage(wizard), IDC_ALARM_SUBJECT, subject);
+        Type(CurrentPage(wizard), IDC_ALARM_MESSAGE, message);
+        Click(wizard, ui::kNextButton);
+    }
+
     TestWorld m_world;
     std::unique_ptr<RunningClock> m_clock;
     HWND m_sheet = nullptr;
@@ -330,16 +342,8 @@ TEST_F(AlarmPagesTest, AFileThatCouldNotBeReadOffersNoEditUntilItCanBeRead) {
             EXPECT_EQ(RowCount(m_list), 1);
             Click(m_page, IDC_ALARM_ADD, true);
         },
-        [&] {
-            wizard = OwnedWindow(m_sheet);
-            ASSERT_NE(wizard, nullptr);
-            Click(wizard, ui::kNextButton);
-        },
-        [&] {
-            Type(CurrentPage(wizard), IDC_ALARM_SUBJECT, L"歯医者");
-            Type(CurrentPage(wizard), IDC_ALARM_MESSAGE, L"予約");
-            Click(wizard, ui::kNextButton);
-        },
+        [&] { PassWizardWelcome(wizard); },
+        [&] { FillWizardTexts(wizard, L"歯医者", L"予約"); },
         [&] { Click(wizard, ui::kFinishButton); },
         [&] { Click(m_sheet, IDOK); },
     });
@@ -433,16 +437,8 @@ TEST_F(AlarmPagesTest, AScheduleBoxThatHoldsNoNumberIsRefused) {
             EXPECT_FALSE(IsWindow(sheet));
             Click(m_page, IDC_ALARM_ADD, true);
         },
-        [&] {
-            wizard = OwnedWindow(m_sheet);
-            ASSERT_NE(wizard, nullptr);
-            Click(wizard, ui::kNextButton);
-        },
-        [&] {
-            Type(CurrentPage(wizard), IDC_ALARM_SUBJECT, L"歯医者");
-            Type(CurrentPage(wizard), IDC_ALARM_MESSAGE, L"予約");
-            Click(wizard, ui::kNextButton);
-        },
+        [&] { PassWizardWelcome(wizard); },
+        [&] { FillWizardTexts(wizard, L"歯医者", L"予約"); },
         [&] {
             m_world.messageBoxes.clear();
             Type(CurrentPage(wizard), IDC_DATE_SECOND, L"");
