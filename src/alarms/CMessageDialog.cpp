@@ -107,6 +107,7 @@ INT_PTR CMessageDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     case WM_NCHITTEST: SetResult(ui::FaceDragHitTest(m_hwnd, lParam, m_env.leftButtonDown())); return TRUE;
     case WM_CONTEXTMENU: OnContextMenu(lParam); return TRUE;
     case WM_DPICHANGED: OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return TRUE;
+    case WM_SYSCOLORCHANGE: m_frameArt.clear(); return FALSE;
     case WM_ACTIVATE: OnActivate(wParam); return FALSE;
     default: return ui::Dialog::HandleMessage(message, wParam, lParam);
     }
@@ -362,15 +363,18 @@ bool CMessageDialog::OnPaint() {
     return true;
 }
 
-void CMessageDialog::DrawMappedBitmap(HDC dc, UINT id, int x, int y) const {
-    ui::gdi::Bitmap bitmap = LoadMappedBitmap(id, m_scale);
-    ui::gdi::DrawBitmap(dc, bitmap.Get(), x, y);
+// Made once per DPI and system colours: away from 96 DPI each is a smooth scaling.
+void CMessageDialog::DrawMappedBitmap(HDC dc, UINT id, int x, int y) {
+    auto found = m_frameArt.find(id);
+    if (found == m_frameArt.end()) found = m_frameArt.emplace(id, LoadMappedBitmap(id, m_scale)).first;
+    ui::gdi::DrawBitmap(dc, found->second.Get(), x, y);
 }
 
 // Moved onto a monitor of another DPI: the system has scaled the controls; what the window
 // draws and lays out itself follows.
 void CMessageDialog::OnDpiChanged(int dpi, const RECT& suggested) {
     m_scale = DpiScale{dpi};
+    m_frameArt.clear();
     SetWindowPos(m_hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     if (m_closeToolBar.Handle()) DestroyWindow(m_closeToolBar.Handle());

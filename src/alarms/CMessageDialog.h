@@ -7,6 +7,7 @@
 #pragma once
 #include <windows.h>
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -88,7 +89,7 @@ private:
     void Snooze(int minutes);
 
     // A bitmap resource whose grays, black, white and red stand for the system's 3D colours.
-    void DrawMappedBitmap(HDC dc, UINT id, int x, int y) const;
+    void DrawMappedBitmap(HDC dc, UINT id, int x, int y);
     ui::Environment m_env;
     std::weak_ptr<MessageWindowHost> m_host;
     AlarmList m_entries;
@@ -97,6 +98,7 @@ private:
     int m_soundOnly = 0;
     DpiScale m_scale;  // of the monitor the window opened on; its pixel sizes are for 96 DPI
     ui::gdi::Font m_titleFont;
+    std::map<UINT, ui::gdi::Bitmap> m_frameArt;  // corners and character, mapped and sized
     CTipToolBar m_closeToolBar;
     CTextLabel m_messageLabel;
 };
